@@ -1,0 +1,34 @@
+#include "ui/class_registry.h"
+
+#include "ui/cool_form.h"
+#include "ui/form.h"
+#include "ui/standard_controls.h"
+
+namespace ui {
+
+const ClassRegistry& ClassRegistry::standard() {
+    static const ClassRegistry registry = [] {
+        ClassRegistry r;
+        r.add<Label>("TLabel");
+        r.add<Image>("TImage");
+        r.add<Panel>("TPanel");
+        r.add<GroupBox>("TGroupBox");
+        r.add<Bevel>("TBevel");
+        r.add<ScrollBox>("TScrollBox");
+        r.add<Timer>("TTimer");
+        r.add<CoolForm>("TCoolForm");
+        return r;
+    }();
+    return registry;
+}
+
+void ClassRegistry::add(const std::string& className, Factory f) {
+    factories_[lowerCase(className)] = std::move(f);
+}
+
+std::unique_ptr<Component> ClassRegistry::create(const std::string& className) const {
+    auto it = factories_.find(lowerCase(className));
+    return it == factories_.end() ? nullptr : it->second();
+}
+
+} // namespace ui

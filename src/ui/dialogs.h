@@ -1,0 +1,34 @@
+// Message boxes and the common dialogs go through this one service, so that tests answer them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ui {
+
+// Button and icon flags and answers, with the values of the Windows message box.
+namespace mb {
+constexpr unsigned Ok = 0x0, OkCancel = 0x1, YesNoCancel = 0x3, YesNo = 0x4;
+constexpr unsigned IconError = 0x10, IconQuestion = 0x20, IconWarning = 0x30, IconInfo = 0x40;
+constexpr int IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7;
+} // namespace mb
+
+struct FileDialogOptions {
+    std::string title;
+    std::string filter;      // "Bilder (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*"
+    std::string initialDir;
+    std::string fileName;    // preset file name
+    std::string defaultExt;
+};
+
+class DialogService {
+  public:
+    virtual ~DialogService() = default;
+    virtual int messageBox(const std::string& text, const std::string& caption,
+                           unsigned flags) = 0;
+    virtual std::optional<std::string> openFile(const FileDialogOptions& o) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogOptions& o) = 0;
+    virtual std::optional<std::string> browseFolder(const std::string& title) = 0;
+};
+
+} // namespace ui
