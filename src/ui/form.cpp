@@ -154,8 +154,10 @@ void Form::setAlphaBlendValue(int v) {
 
 void Form::setVisible(bool v) {
     if (v == visible()) return;
+    // The show handler runs before the window appears, the hide handler after it has gone.
+    if (v) fire(onShow);
     Control::setVisible(v);
-    fire(v ? onShow : onHide);
+    if (!v) fire(onHide);
 }
 
 void Form::created() { fire(onCreate); }

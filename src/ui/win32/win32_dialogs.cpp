@@ -1,0 +1,79 @@
+#include "ui/win32/win32_dialogs.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <vector>
+
+namespace ui::win32 {
+namespace {
+
+// The dialogs belong to the window the user works in.
+HWND owner() {
+    HWND w = GetActiveWindow();
+    return w ? w : GetForegroundWindow();
+}
+
+// "Text|*.x|All|*.*" becomes the double-zero-terminated list the dialogs expect.
+std::vector<char> filterList(const std::string& filter) {
+    std::vector<char> out(filter.begin(), filter.end());
+    for (char& c : out) {
+        if (c == '|') c = '\0';
+    }
+    out.push_back('\0');
+    out.push_back('\0');
+    return out;
+}
+
+std::optional<std::string> fileDialog(const FileDialogOptions& o, bool save) {
+    std::vector<char> name(MAX_PATH * 4, '\0');
+    o.fileName.copy(name.data(), name.size() - 1);
+    const auto filter = filterList(o.filter);
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner();
+    ofn.lpstrFilter = o.filter.empty() ? nullptr : filter.data();
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrInitialDir = o.initialDir.empty() ? nullptr : o.initialDir.c_str();
+    ofn.lpstrTitle = o.title.empty() ? nullptr : o.title.c_str();
+    ofn.lpstrDefExt = o.defaultExt.empty() ? nullptr : o.defaultExt.c_str();
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING |
+                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    if (!ok) return std::nullopt;
+    return std::string(name.data());
+}
+
+} // namespace
+
+int Win32Dialogs::messageBox(const std::string& text, const std::string& caption,
+                             unsigned flags) {
+    return MessageBoxA(owner(), text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
+}
+
+std::optional<std::string> Win32Dialogs::openFile(const FileDialogOptions& o) {
+    return fileDialog(o, false);
+}
+
+std::optional<std::string> Win32Dialogs::saveFile(const FileDialogOptions& o) {
+    return fileDialog(o, true);
+}
+
+std::optional<std::string> Win32Dialogs::browseFolder(const std::string& title) {
+    char path[MAX_PATH] = {};
+    BROWSEINFOA bi{};
+    bi.hwndOwner = owner();
+    bi.lpszTitle = title.c_str();
+    bi.ulFlags = BIF_RETURNONLYFSDIRS;
+    LPITEMIDLIST item = SHBrowseForFolderA(&bi);
+    if (!item) return std::nullopt;
+    const BOOL ok = SHGetPathFromIDListA(item, path);
+    CoTaskMemFree(item);
+    if (!ok) return std::nullopt;
+    return std::string(path);
+}
+
+} // namespace ui::win32
