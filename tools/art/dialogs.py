@@ -7,8 +7,7 @@ from PIL import Image
 import emblem
 import gear
 import paint
-from palette import (BRIGHT_BLUE, DEEP_BLUE, NAVY, ORANGE, ROYAL_BLUE, SILVER, SILVER_DARK,
-                     SILVER_LIGHT, SKY, WHITE)
+from palette import (BRIGHT_BLUE, DEEP_BLUE, ORANGE, ROYAL_BLUE, SILVER_DARK, WHITE)
 from silhouette import Circle, Fillet, Gear, RoundRect, Union
 from skinkit import Skin
 
@@ -23,6 +22,8 @@ FOOT_CAP = 20
 KNOB = (254, 15, 14)  # centre x, centre y, radius: the close label sits on it
 CONTENT = (30, 50, 250, 279)  # white: the dialog's panels sit at (30, 50), 220 wide
 FILLET = 8
+# Link glyphs on the foot bar (left, top of a 16 x 16 glyph); each label starts 20 pixels right.
+FOOT_LINKS = {"fortfahren": (160, 295), "beenden": (50, 295)}
 
 
 def figure():
@@ -53,8 +54,8 @@ def _box(size, box):
 def _frame(skin):
     canvas, size = skin.canvas, skin.size
     h = FRAME_SIZE[1]
-    paint.layer(canvas, paint.hgradient(size, [(0.0, (198, 214, 236)), (0.12, SILVER_LIGHT),
-                                               (0.9, SILVER), (1.0, (180, 196, 220))]), skin.mask)
+    paint.layer(canvas, paint.hgradient(size, [(0.0, (186, 206, 234)), (0.12, (228, 237, 250)),
+                                               (0.88, (214, 226, 244)), (1.0, (168, 188, 220))]), skin.mask)
     l, t, r, b = CONTENT
     paint.layer(canvas, SILVER_DARK, _box(size, (l - 1, t - 1, r + 1, b + 1)))
     paint.layer(canvas, WHITE, _box(size, (l, t, r, b)))

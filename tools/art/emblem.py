@@ -2,11 +2,10 @@
 
 import math
 
-from PIL import Image, ImageDraw
+from PIL import Image
 
 import paint
-from palette import (DEEP_BLUE, NAVY, ORANGE, ORANGE_DARK, ORANGE_LIGHT, ROYAL_BLUE, SKY, WHITE,
-                     BRIGHT_BLUE)
+from palette import NAVY, ORANGE, ORANGE_DARK, ORANGE_LIGHT, ROYAL_BLUE, SKY, WHITE
 
 
 def orb(diameter):

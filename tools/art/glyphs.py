@@ -9,10 +9,8 @@ import re
 
 from PIL import Image
 
-import emblem
 import paint
-from palette import (BRIGHT_BLUE, DEEP_BLUE, GREEN_DARK, GREEN_LIGHT, MAGENTA, NAVY, ROYAL_BLUE,
-                     WHITE)
+from palette import DEEP_BLUE, MAGENTA, ROYAL_BLUE, WHITE
 import main_window
 from silhouette import Gear
 

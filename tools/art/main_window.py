@@ -147,15 +147,15 @@ def header(canvas, mask):
                                                (_v(b), DEEP_BLUE)]), area)
     gloss = paint.multiply_masks(paint.eroded(area, 2), paint.vfade(SIZE, 130, 30, top=t, bottom=t + 24))
     paint.layer(canvas, WHITE, paint.multiply_masks(gloss, _box((0, t, r, t + 24))))
-    swoosh = paint.aa_mask(SIZE, lambda d, s: d.ellipse((180 * s, 64 * s, 760 * s, 190 * s), fill=255))
-    hole = paint.aa_mask(SIZE, lambda d, s: d.ellipse((190 * s, 70 * s, 780 * s, 200 * s), fill=255))
+    swoosh = paint.aa_mask(SIZE, lambda d, s: d.ellipse((180 * s, 72 * s, 760 * s, 198 * s), fill=255))
+    hole = paint.aa_mask(SIZE, lambda d, s: d.ellipse((190 * s, 78 * s, 780 * s, 208 * s), fill=255))
     ring = paint.multiply_masks(swoosh, hole.point(lambda v: 255 - v))
     paint.layer(canvas, SKY, paint.scale_mask(paint.multiply_masks(ring, area), 0.5))
     paint.layer(canvas, ORANGE, _box((0, b - 2, r, b)))
     paint.layer(canvas, (255, 214, 150), _box((0, b - 1, r, b)))
-    emblem.word_mark(canvas, (148, 40), 24)
+    emblem.word_mark(canvas, (148, 39), 24)
     small = paint.font("DejaVuSans.ttf", 10)
-    paint.layer(canvas, SKY, paint.text_mask(SIZE, (150, 70), "System-Tuning für Windows 2000 / XP", small))
+    paint.layer(canvas, SKY, paint.text_mask(SIZE, (150, 68), "System-Tuning für Windows 2000 / XP", small))
 
 
 def strip(canvas, mask):

@@ -21,10 +21,6 @@ def mix(a, b, t):
     return tuple(int(round(x + (y - x) * t)) for x, y in zip(a, b))
 
 
-def hexrgb(value):
-    return ((value >> 16) & 255, (value >> 8) & 255, value & 255)
-
-
 def ramp(stops, t):
     """Colour at t (0..1) along [(position, colour), ...] with positions ascending."""
     if t <= stops[0][0]:

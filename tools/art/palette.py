@@ -1,5 +1,8 @@
-"""The product's colours (RGB). Text colours that the window layouts set on labels over this art
-are listed with them so the art and the layouts agree."""
+"""The product's colours (RGB).
+
+Text that the window layouts put over this art: menu labels white on the strip, 0xF5EEE9
+(layout value, blue high byte) while hovered; link labels black on white, green 0x008000 while
+hovered; the splash's version label grey; the dialogs' close label white on the red knob."""
 
 NAVY = (8, 34, 84)
 DEEP_BLUE = (14, 60, 140)
@@ -16,9 +19,5 @@ WHITE = (255, 255, 255)
 ORANGE = (255, 148, 24)
 ORANGE_LIGHT = (255, 204, 92)
 ORANGE_DARK = (214, 92, 0)
-GREEN = (0, 128, 0)  # hover text of links (layout colour 0x008000)
-GREEN_LIGHT = (110, 214, 84)
-GREEN_DARK = (14, 110, 20)
-MAGENTA = (255, 0, 255)  # transparent background of glyphs (bottom-left pixel)
+MAGENTA = (255, 0, 255)  # transparent background of glyphs (their bottom-left pixel)
 TEXT_BLUE = (22, 58, 118)
-VERSION_GREY = (128, 128, 128)
