@@ -34,8 +34,9 @@ def orb(diameter):
     paint.layer(img, SKY, ticks)
 
     arc_box = (c - dial_r - 1, c - dial_r - 1, c + dial_r + 1, c + dial_r + 1)
+    # the high end of the scale, in PIL's angles (clockwise from three o'clock)
     red_zone = paint.aa_mask(size, lambda d, s: d.arc(
-        tuple(v * s for v in arc_box), start=-35 + 360 - 60, end=360 - 35 + 0,
+        tuple(v * s for v in arc_box), start=265, end=325,
         fill=255, width=max(1, int(round(diameter * 0.035 * s)))))
     paint.layer(img, ORANGE, red_zone)
 

@@ -4,6 +4,7 @@ Run: /usr/bin/python3 -m unittest discover -s tools/art"""
 import os
 import struct
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -14,6 +15,7 @@ import bmp  # noqa: E402
 import dialogs  # noqa: E402
 import glyphs  # noqa: E402
 import main_window  # noqa: E402
+import make_art  # noqa: E402
 import region  # noqa: E402
 import silhouette  # noqa: E402
 import splash  # noqa: E402
@@ -76,6 +78,12 @@ class RegionTest(unittest.TestCase):
         self.assertEqual(rows[:4], [[(2, 10)], [(1, 10)], [(0, 10)], [(0, 10)]])
         assert_banded(self, region.rects_from_rows(rows))
 
+    def test_fillet_fills_only_the_corner_outside_its_circle(self):
+        fillet = silhouette.Fillet(10, 10, 4, 1, 1)  # concave corner at (10, 10), opening right-down
+        self.assertEqual(fillet.spans(9), [])
+        self.assertEqual(fillet.spans(10), [(10, 12)])
+        self.assertEqual(fillet.spans(13), [])
+
     def test_shapes_are_clipped_to_the_window(self):
         rows = silhouette.clipped_rows(silhouette.Circle(0, 0, 5), 4, 4)
         self.assertTrue(all(a >= 0 and b <= 4 for spans in rows for a, b in spans))
@@ -116,6 +124,23 @@ class WindowShapeTest(unittest.TestCase):
             self.assertGreaterEqual(cell[0], main_window.MENU_LEFT)
             self.assertLessEqual(cell[2], knob_left)
             self.assertTrue(cell[1] <= label[1] and label[3] <= cell[3])
+
+
+class OutputTest(unittest.TestCase):
+    def test_resource_script_names_every_file_but_itself(self):
+        text = make_art.resource_script(["main_skin.rgn", "art.rc", "gear.bmp"]).decode()
+        self.assertEqual(text.splitlines()[1:], ['"GEAR.BMP" RCDATA "art/gear.bmp"',
+                                                 '"MAIN_SKIN.RGN" RCDATA "art/main_skin.rgn"'])
+
+    def test_check_reports_changed_missing_and_stray_files(self):
+        with tempfile.TemporaryDirectory() as fresh, tempfile.TemporaryDirectory() as committed:
+            make_art.write({"a.bmp": b"1", "b.rgn": b"2", "c.bmp": b"3"}, fresh)
+            make_art.write({"a.bmp": b"1", "b.rgn": b"X", "d.bmp": b"4"}, committed)
+            self.assertEqual(make_art.differences(fresh, committed),
+                             ["missing in %s: c.bmp" % committed,
+                              "not produced by the generator: d.bmp", "differs: b.rgn"])
+            make_art.write({"a.bmp": b"1"}, committed)  # rewriting drops files no longer made
+            self.assertEqual(sorted(os.listdir(committed)), ["a.bmp"])
 
 
 class BitmapTest(unittest.TestCase):
