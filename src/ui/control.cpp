@@ -18,6 +18,7 @@ void Control::setParent(Control* parent) {
     if (parent_) {
         parent_->children_.push_back(this);
         if (parentFont_) font_ = parent_->font_;
+        if (align_ == Align::Client) setBounds(0, 0, parent_->width_, parent_->height_);
     }
 }
 

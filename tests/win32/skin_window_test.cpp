@@ -12,17 +12,17 @@
 
 namespace {
 
+// A banded shape with rounded top and bottom: `count` bands, each a different width, as
+// GetRegionData reports a region (no two neighbouring bands alike).
 ui::RegionData skinShape(int count) {
     ui::RegionData r;
     const int half = count / 2;
     for (int i = 0; i < count; ++i) {
-        const int inset = i < half ? half - i : i - half + 1;
+        const int inset = i < half ? half - i + 1 : i - half + 1;
         r.rects.push_back({inset, i, 372 - inset, i + 1});
     }
-    r.rects.back().bottom = 243; // the last band reaches the window's foot
-    r.bound = {1, 0, 372, 243};
-    r.bound.left = r.rects[half - 1].left;
-    for (const auto& rect : r.rects) r.bound.left = std::min(r.bound.left, rect.left);
+    r.rects.back().bottom = 243;
+    r.bound = {1, 0, 371, 243};
     return r;
 }
 
