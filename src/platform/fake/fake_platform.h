@@ -30,7 +30,7 @@ class FakePlatform {
     FakeRegistry registry;
     FakeFileSystem files;
     FakeProfiles profiles{files};
-    FakeProcesses processes;
+    FakeProcesses processes{files};
     FakeShell shell{files, processes};
     FakeSecurity security;
     FakeNetwork network;

@@ -27,7 +27,7 @@ std::optional<std::uint32_t> FakeProcesses::start(const std::string& commandLine
     } else {
         program = commandLine.substr(0, commandLine.find(' '));
     }
-    if (program.empty()) return std::nullopt;
+    if (program.empty() || !files_.fileExists(program)) return std::nullopt;
     startedCommandLines.push_back(commandLine);
     return add(program.substr(program.find_last_of("\\/") + 1));
 }

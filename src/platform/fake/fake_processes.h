@@ -2,6 +2,7 @@
 // recorded.
 #pragma once
 
+#include "platform/file_system.h"
 #include "platform/processes.h"
 
 #include <set>
@@ -10,9 +11,12 @@ namespace platform {
 
 class FakeProcesses : public Processes {
   public:
+    explicit FakeProcesses(FileSystem& files) : files_(files) {}
+
     std::optional<std::vector<ProcessEntry>> list() override;
     bool terminate(std::uint32_t pid, std::uint32_t exitCode) override;
-    // Adds a process named after the program's file name (quoted or up to the first blank).
+    // Adds a process named after the program's file name (quoted or up to the first blank),
+    // when that program exists in the file system.
     std::optional<std::uint32_t> start(const std::string& commandLine) override;
 
     // Test setup: a running process; returns its id.
@@ -31,6 +35,7 @@ class FakeProcesses : public Processes {
     bool snapshotFails = false;
 
   private:
+    FileSystem& files_;
     std::vector<ProcessEntry> running_;
     std::uint32_t nextPid_ = 1000;
 };
