@@ -1,0 +1,207 @@
+#include "platform/fake/fake_file_system.h"
+
+#include "platform/text_case.h"
+
+namespace platform {
+
+namespace {
+
+using Node = FakeFileSystem::Node;
+
+std::vector<std::string> components(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : path) {
+        if (c == '\\' || c == '/') {
+            if (!part.empty()) parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+Node* childOf(Node& folder, std::string_view name) {
+    for (auto& c : folder.children)
+        if (equalsIgnoreCase(c->name, name)) return c.get();
+    return nullptr;
+}
+
+Node& addChild(Node& folder, const std::string& name, bool isDirectory) {
+    auto node = std::make_unique<Node>();
+    node->name = name;
+    node->isDirectory = isDirectory;
+    node->attributes = isDirectory ? fileattr::directory : fileattr::archive;
+    folder.children.push_back(std::move(node));
+    return *folder.children.back();
+}
+
+bool isDrive(const std::string& part) { return part.size() == 2 && part[1] == ':'; }
+
+bool matchFrom(std::string_view name, std::string_view mask) {
+    if (mask.empty()) return name.empty();
+    if (mask[0] == '*') {
+        for (std::size_t skip = 0; skip <= name.size(); ++skip)
+            if (matchFrom(name.substr(skip), mask.substr(1))) return true;
+        return false;
+    }
+    if (name.empty()) return false;
+    if (mask[0] != '?' && toLowerAnsi(mask[0]) != toLowerAnsi(name[0])) return false;
+    return matchFrom(name.substr(1), mask.substr(1));
+}
+
+} // namespace
+
+bool matchesFileMask(std::string_view name, std::string_view mask) {
+    if (matchFrom(name, mask)) return true;
+    // "name.*" also matches "name" without an extension.
+    return mask.size() >= 2 && mask.substr(mask.size() - 2) == ".*" &&
+           name.find('.') == std::string_view::npos &&
+           matchFrom(name, mask.substr(0, mask.size() - 2));
+}
+
+FakeFileSystem::FakeFileSystem(std::string programFolder)
+    : programFolder_(std::move(programFolder)) {
+    drives_.isDirectory = true;
+    addDirectory(programFolder_);
+}
+
+Node* FakeFileSystem::find(const std::string& path) {
+    auto parts = components(path);
+    if (parts.empty() || !isDrive(parts[0])) return nullptr;
+    Node* node = &drives_;
+    for (auto& part : parts) {
+        node = childOf(*node, part);
+        if (!node) return nullptr;
+    }
+    return node;
+}
+
+std::pair<Node*, std::string> FakeFileSystem::parentOf(const std::string& path) {
+    auto parts = components(path);
+    if (parts.size() < 2 || !isDrive(parts[0])) return {nullptr, {}};
+    Node* node = &drives_;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        node = childOf(*node, parts[i]);
+        if (!node || !node->isDirectory) return {nullptr, {}};
+    }
+    return {node, parts.back()};
+}
+
+bool FakeFileSystem::fileExists(const std::string& path) {
+    Node* n = find(path);
+    return n && !n->isDirectory;
+}
+
+bool FakeFileSystem::directoryExists(const std::string& path) {
+    Node* n = find(path);
+    return n && n->isDirectory;
+}
+
+std::optional<std::uint32_t> FakeFileSystem::attributes(const std::string& path) {
+    Node* n = find(path);
+    if (!n) return std::nullopt;
+    return n->attributes == 0 ? fileattr::normal : n->attributes;
+}
+
+bool FakeFileSystem::setAttributes(const std::string& path, std::uint32_t attributes) {
+    Node* n = find(path);
+    if (!n) return false;
+    constexpr std::uint32_t settable =
+        fileattr::readOnly | fileattr::hidden | fileattr::system | fileattr::archive;
+    n->attributes = (attributes & settable) | (n->isDirectory ? fileattr::directory : 0);
+    return true;
+}
+
+CreateDirResult FakeFileSystem::createDirectory(const std::string& path) {
+    auto [folder, name] = parentOf(path);
+    if (!folder) return CreateDirResult::Failed;
+    if (childOf(*folder, name)) return CreateDirResult::AlreadyExists;
+    addChild(*folder, name, true);
+    return CreateDirResult::Created;
+}
+
+bool FakeFileSystem::deleteFile(const std::string& path) {
+    auto [folder, name] = parentOf(path);
+    if (!folder) return false;
+    for (auto it = folder->children.begin(); it != folder->children.end(); ++it) {
+        if (!equalsIgnoreCase((*it)->name, name)) continue;
+        if ((*it)->isDirectory || ((*it)->attributes & fileattr::readOnly)) return false;
+        folder->children.erase(it);
+        return true;
+    }
+    return false;
+}
+
+bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool overwrite) {
+    Node* source = find(from);
+    if (!source || source->isDirectory) return false;
+    auto [folder, name] = parentOf(to);
+    if (!folder) return false;
+    Node* target = childOf(*folder, name);
+    if (target) {
+        if (!overwrite || target->isDirectory || target == source ||
+            (target->attributes & (fileattr::readOnly | fileattr::hidden)))
+            return false;
+    } else {
+        target = &addChild(*folder, name, false);
+    }
+    target->content = source->content;
+    target->attributes = source->attributes;
+    return true;
+}
+
+std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
+    Node* n = find(path);
+    if (!n || n->isDirectory) return std::nullopt;
+    return n->content;
+}
+
+bool FakeFileSystem::writeFile(const std::string& path, std::string_view content) {
+    auto [folder, name] = parentOf(path);
+    if (!folder) return false;
+    Node* target = childOf(*folder, name);
+    if (target && (target->isDirectory || (target->attributes & fileattr::readOnly)))
+        return false;
+    if (!target) target = &addChild(*folder, name, false);
+    target->content = std::string(content);
+    return true;
+}
+
+std::vector<DirEntry> FakeFileSystem::findEntries(const std::string& pattern) {
+    std::vector<DirEntry> entries;
+    auto [folder, mask] = parentOf(pattern);
+    if (!folder) return entries;
+    for (auto& c : folder->children) {
+        if (!matchesFileMask(c->name, mask)) continue;
+        entries.push_back({c->name, c->attributes == 0 ? fileattr::normal : c->attributes,
+                           c->content.size()});
+    }
+    return entries;
+}
+
+void FakeFileSystem::addDirectory(const std::string& path) {
+    Node* node = &drives_;
+    for (auto& part : components(path)) {
+        Node* next = childOf(*node, part);
+        node = next ? next : &addChild(*node, part, true);
+    }
+}
+
+void FakeFileSystem::addFile(const std::string& path, std::string_view content,
+                             std::uint32_t attributes) {
+    auto parts = components(path);
+    std::string folder;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) folder += parts[i] + "\\";
+    addDirectory(folder);
+    auto [parent, name] = parentOf(path);
+    if (!parent) return;
+    Node* node = childOf(*parent, name);
+    if (!node) node = &addChild(*parent, name, false);
+    node->content = std::string(content);
+    node->attributes = attributes & ~fileattr::directory;
+}
+
+} // namespace platform

@@ -1,0 +1,56 @@
+// An in-memory file system with drive-letter paths. Folders list their entries in the order
+// in which they were created.
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class FakeFileSystem : public FileSystem {
+  public:
+    explicit FakeFileSystem(std::string programFolder = "C:\\Program Files\\Brelvanto\\");
+
+    bool fileExists(const std::string& path) override;
+    bool directoryExists(const std::string& path) override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override;
+    bool setAttributes(const std::string& path, std::uint32_t attributes) override;
+    CreateDirResult createDirectory(const std::string& path) override;
+    bool deleteFile(const std::string& path) override;
+    bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFile(const std::string& path, std::string_view content) override;
+    std::vector<DirEntry> findEntries(const std::string& pattern) override;
+    std::string programFolder() override { return programFolder_; }
+
+    // Test setup: a file with its missing folders.
+    void addFile(const std::string& path, std::string_view content = {},
+                 std::uint32_t attributes = fileattr::archive);
+    // Test setup: a folder with its missing parents.
+    void addDirectory(const std::string& path);
+
+    struct Node {
+        std::string name;
+        bool isDirectory = false;
+        std::uint32_t attributes = 0;
+        std::string content;
+        std::vector<std::unique_ptr<Node>> children;
+    };
+
+  private:
+    Node* find(const std::string& path);
+    // The folder that holds path and the name of the last component; no folder when missing.
+    std::pair<Node*, std::string> parentOf(const std::string& path);
+
+    std::string programFolder_;
+    Node drives_;
+};
+
+// Matches a file name against a mask with "*" and "?" as Windows does ("*.*" matches every name,
+// also one without a dot), without regard to case.
+bool matchesFileMask(std::string_view name, std::string_view mask);
+
+} // namespace platform

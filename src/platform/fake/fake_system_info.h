@@ -1,0 +1,17 @@
+// System facts for tests.
+#pragma once
+
+#include "platform/system_info.h"
+
+namespace platform {
+
+class FakeSystemInfo : public SystemInfo {
+  public:
+    MemoryStatus memoryStatus() override { return memory; }
+    std::string windowsFolder() override { return windowsPath; }
+
+    MemoryStatus memory{512ull << 20, 256ull << 20, 1024ull << 20, 768ull << 20};
+    std::string windowsPath = "C:\\WINDOWS";
+};
+
+} // namespace platform

@@ -1,0 +1,60 @@
+// Files and folders. Paths are Windows paths in Windows-1252 ("C:\dir\name.ext"), compared
+// without regard to case.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+namespace fileattr {
+constexpr std::uint32_t readOnly = 0x01;
+constexpr std::uint32_t hidden = 0x02;
+constexpr std::uint32_t system = 0x04;
+constexpr std::uint32_t volumeLabel = 0x08;
+constexpr std::uint32_t directory = 0x10;
+constexpr std::uint32_t archive = 0x20;
+constexpr std::uint32_t normal = 0x80;
+} // namespace fileattr
+
+struct DirEntry {
+    std::string name;
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    bool isDirectory() const { return (attributes & fileattr::directory) != 0; }
+};
+
+enum class CreateDirResult { Created, AlreadyExists, Failed };
+
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // True for an existing file, false for a folder or nothing.
+    virtual bool fileExists(const std::string& path) = 0;
+    virtual bool directoryExists(const std::string& path) = 0;
+    virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
+    // Sets read-only, hidden, system and archive; 0 clears them all.
+    virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+    // Creates one folder; its parent must exist.
+    virtual CreateDirResult createDirectory(const std::string& path) = 0;
+    // Refused for a read-only file.
+    virtual bool deleteFile(const std::string& path) = 0;
+    // The copy keeps the source's attributes. Refused when the target exists and overwrite is
+    // false, or when the target is read-only or hidden.
+    virtual bool copyFile(const std::string& from, const std::string& to, bool overwrite) = 0;
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // Creates the file or replaces its content, keeping its attributes; refused for a read-only
+    // file or a missing folder.
+    virtual bool writeFile(const std::string& path, std::string_view content) = 0;
+    // The entries that match a pattern such as "C:\dir\*.*" ("*" and "?" in the last
+    // component), in the order in which the file system lists them, without "." and "..".
+    virtual std::vector<DirEntry> findEntries(const std::string& pattern) = 0;
+    // The folder of the running program's executable, with a trailing backslash.
+    virtual std::string programFolder() = 0;
+};
+
+} // namespace platform

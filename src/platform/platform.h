@@ -1,0 +1,26 @@
+// All platform services, handed to the programs' logic as one bundle.
+#pragma once
+
+#include "platform/file_system.h"
+#include "platform/network.h"
+#include "platform/processes.h"
+#include "platform/profiles.h"
+#include "platform/registry.h"
+#include "platform/security.h"
+#include "platform/shell.h"
+#include "platform/system_info.h"
+
+namespace platform {
+
+struct Platform {
+    Registry& registry;
+    Profiles& profiles;
+    FileSystem& files;
+    Processes& processes;
+    Shell& shell;
+    Security& security;
+    Network& network;
+    SystemInfo& system;
+};
+
+} // namespace platform

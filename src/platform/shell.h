@@ -1,0 +1,32 @@
+// The Windows shell: open files, programs and addresses; special folders.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+namespace showcmd {
+constexpr int hide = 0;
+constexpr int normal = 1;
+} // namespace showcmd
+
+namespace csidl {
+constexpr int programs = 0x02;
+constexpr int windows = 0x24;
+} // namespace csidl
+
+class Shell {
+  public:
+    virtual ~Shell() = default;
+
+    // Runs the verb ("open", or "" for the default) on a file, program or address. Returns the
+    // system's instance code: above 32 on success, else an error such as 2 (file not found).
+    virtual int execute(const std::string& verb, const std::string& file,
+                        const std::string& parameters, const std::string& directory,
+                        int showCommand) = 0;
+    // The path of a special folder, as the system gives it; nothing for an unknown folder.
+    virtual std::optional<std::string> specialFolderPath(int csidl) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,25 @@
+// Facts about the running Windows system.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+struct MemoryStatus {
+    std::uint64_t totalPhysical = 0;
+    std::uint64_t availablePhysical = 0;
+    std::uint64_t totalPageFile = 0;
+    std::uint64_t availablePageFile = 0;
+};
+
+class SystemInfo {
+  public:
+    virtual ~SystemInfo() = default;
+
+    virtual MemoryStatus memoryStatus() = 0;
+    // The Windows folder, e.g. "C:\WINDOWS" (no trailing backslash unless it is a drive root).
+    virtual std::string windowsFolder() = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,130 @@
+#include "platform/win32/win32_registry.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+namespace platform {
+
+namespace {
+
+HKEY rootHandle(RootKey root) {
+    switch (root) {
+    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case RootKey::Users: return HKEY_USERS;
+    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+class Win32Key : public RegistryKey {
+  public:
+    explicit Win32Key(HKEY key) : key_(key) {}
+    ~Win32Key() override { RegCloseKey(key_); }
+
+    std::optional<RegistryValue> value(std::string_view name) const override {
+        std::string n(name);
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegQueryValueExA(key_, n.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        // The value may grow between the two calls; ask again until it fits.
+        for (;;) {
+            RegistryValue v;
+            v.data.resize(size + 1);
+            DWORD got = static_cast<DWORD>(v.data.size());
+            LONG rc = RegQueryValueExA(key_, n.c_str(), nullptr, &type, v.data.data(), &got);
+            if (rc == ERROR_MORE_DATA) {
+                size = got > size ? got : size * 2 + 16;
+                continue;
+            }
+            if (rc != ERROR_SUCCESS) return std::nullopt;
+            v.type = type;
+            v.data.resize(got);
+            return v;
+        }
+    }
+
+    bool setValue(std::string_view name, const RegistryValue& value) override {
+        std::string n(name);
+        return RegSetValueExA(key_, n.c_str(), 0, value.type,
+                              value.data.empty() ? nullptr : value.data.data(),
+                              static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+    }
+
+    bool deleteValue(std::string_view name) override {
+        std::string n(name);
+        return RegDeleteValueA(key_, n.c_str()) == ERROR_SUCCESS;
+    }
+
+    bool deleteSubKey(std::string_view path) override {
+        std::string p = normalizeKeyPath(path);
+        // An empty path would name this key itself.
+        if (p.empty()) return false;
+        return SHDeleteKeyA(key_, p.c_str()) == ERROR_SUCCESS;
+    }
+
+    std::vector<std::string> subKeyNames() const override {
+        return enumerate([this](DWORD i, char* buf, DWORD* len) {
+            return RegEnumKeyExA(key_, i, buf, len, nullptr, nullptr, nullptr, nullptr);
+        });
+    }
+
+    std::vector<std::string> valueNames() const override {
+        return enumerate([this](DWORD i, char* buf, DWORD* len) {
+            return RegEnumValueA(key_, i, buf, len, nullptr, nullptr, nullptr, nullptr);
+        });
+    }
+
+    std::optional<KeyInfo> info() const override {
+        DWORD subKeys = 0, maxSubKey = 0, values = 0, maxValueName = 0, maxData = 0;
+        if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subKeys, &maxSubKey, nullptr,
+                             &values, &maxValueName, &maxData, nullptr,
+                             nullptr) != ERROR_SUCCESS)
+            return std::nullopt;
+        return KeyInfo{subKeys, values, maxSubKey, maxValueName, maxData};
+    }
+
+  private:
+    template <typename EnumFn> std::vector<std::string> enumerate(EnumFn enumAt) const {
+        std::vector<std::string> names;
+        std::vector<char> buf(256);
+        for (DWORD i = 0;;) {
+            DWORD len = static_cast<DWORD>(buf.size());
+            LONG rc = enumAt(i, buf.data(), &len);
+            if (rc == ERROR_MORE_DATA) {
+                buf.resize(buf.size() * 2);
+                continue;
+            }
+            if (rc != ERROR_SUCCESS) break;
+            names.emplace_back(buf.data(), len);
+            ++i;
+        }
+        return names;
+    }
+
+    HKEY key_;
+};
+
+} // namespace
+
+std::unique_ptr<RegistryKey> Win32Registry::openKey(RootKey root, std::string_view path,
+                                                    KeyAccess access) {
+    std::string p = normalizeKeyPath(path);
+    HKEY key = nullptr;
+    REGSAM sam = access == KeyAccess::Read ? KEY_READ : KEY_ALL_ACCESS;
+    if (RegOpenKeyExA(rootHandle(root), p.c_str(), 0, sam, &key) != ERROR_SUCCESS) return nullptr;
+    return std::make_unique<Win32Key>(key);
+}
+
+std::unique_ptr<RegistryKey> Win32Registry::createKey(RootKey root, std::string_view path) {
+    std::string p = normalizeKeyPath(path);
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(rootHandle(root), p.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return std::make_unique<Win32Key>(key);
+}
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#include "platform/win32/win32_shell.h"
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shellapi.h>
+
+namespace platform {
+
+namespace {
+
+const char* orNull(const std::string& s) { return s.empty() ? nullptr : s.c_str(); }
+
+} // namespace
+
+int Win32Shell::execute(const std::string& verb, const std::string& file,
+                        const std::string& parameters, const std::string& directory,
+                        int showCommand) {
+    HINSTANCE result = ShellExecuteA(nullptr, orNull(verb), file.c_str(), orNull(parameters),
+                                     orNull(directory), showCommand);
+    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+std::optional<std::string> Win32Shell::specialFolderPath(int csidl) {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items) return std::nullopt;
+    char path[MAX_PATH] = {};
+    BOOL ok = SHGetPathFromIDListA(items, path);
+    CoTaskMemFree(items);
+    if (!ok || path[0] == '\0') return std::nullopt;
+    return std::string(path);
+}
+
+} // namespace platform

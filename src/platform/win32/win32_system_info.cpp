@@ -1,0 +1,23 @@
+#include "platform/win32/win32_system_info.h"
+
+#include <windows.h>
+
+namespace platform {
+
+MemoryStatus Win32SystemInfo::memoryStatus() {
+    // The extended status: the plain one stops at 2 GB for a 32-bit program.
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status)) return {};
+    return {status.ullTotalPhys, status.ullAvailPhys, status.ullTotalPageFile,
+            status.ullAvailPageFile};
+}
+
+std::string Win32SystemInfo::windowsFolder() {
+    char path[MAX_PATH] = {};
+    UINT n = GetWindowsDirectoryA(path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return {};
+    return std::string(path, n);
+}
+
+} // namespace platform

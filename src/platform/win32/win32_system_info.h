@@ -1,0 +1,14 @@
+// System facts through the memory-status and Windows-folder functions.
+#pragma once
+
+#include "platform/system_info.h"
+
+namespace platform {
+
+class Win32SystemInfo : public SystemInfo {
+  public:
+    MemoryStatus memoryStatus() override;
+    std::string windowsFolder() override;
+};
+
+} // namespace platform

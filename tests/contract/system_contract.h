@@ -1,0 +1,103 @@
+// Processes, shell, security, network and system facts, run against every environment in
+// ContractEnvs (see contract_support.h).
+#pragma once
+
+#include "contract_support.h"
+#include "online/host_reachable.h"
+#include "platform/platform.h"
+#include "platform/text_case.h"
+#include "shell/windows_helpers.h"
+
+#include <algorithm>
+
+namespace contract {
+
+template <typename Env> class SystemContract : public ::testing::Test {
+  protected:
+    platform::Platform& p() { return env.platform(); }
+
+    std::vector<std::uint32_t> pidsNamed(const std::string& name) {
+        std::vector<std::uint32_t> pids;
+        for (auto& e : p().processes.list().value_or(std::vector<platform::ProcessEntry>{}))
+            if (platform::equalsIgnoreCase(e.exeName, name)) pids.push_back(e.pid);
+        return pids;
+    }
+    bool running(std::uint32_t pid) {
+        auto all = p().processes.list().value_or(std::vector<platform::ProcessEntry>{});
+        return std::any_of(all.begin(), all.end(), [&](auto& e) { return e.pid == pid; });
+    }
+
+    Env env;
+};
+
+TYPED_TEST_SUITE(SystemContract, ContractEnvs);
+
+TYPED_TEST(SystemContract, KillProcessByNameEndsOnlyTheFirstOfTwo) {
+    auto& processes = this->p().processes;
+    const std::string program = "\"" + this->env.testProgramFolder() + "sleeper.exe\"";
+    auto one = processes.start(program);
+    auto two = processes.start(program);
+    ASSERT_TRUE(one && two);
+    ASSERT_TRUE(waitFor([&] { return this->running(*one) && this->running(*two); }));
+    EXPECT_TRUE(brelk::IsProcessRunning(processes, "Sleeper.EXE"));
+
+    auto listed = this->pidsNamed("sleeper.exe");
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_TRUE(brelk::KillProcessByName(processes, "SLEEPER.EXE"));
+    EXPECT_TRUE(waitFor([&] { return !this->running(listed[0]); }));
+    EXPECT_TRUE(this->running(listed[1]));
+
+    EXPECT_TRUE(processes.terminate(listed[1], 0));
+    EXPECT_TRUE(waitFor([&] { return !this->running(listed[1]); }));
+    EXPECT_FALSE(brelk::IsProcessRunning(processes, "sleeper.exe"));
+    EXPECT_FALSE(brelk::KillProcessByName(processes, "sleeper.exe"));
+    EXPECT_FALSE(processes.terminate(listed[1], 0));
+}
+
+TYPED_TEST(SystemContract, ProgramThatDoesNotExistDoesNotStart) {
+    EXPECT_FALSE(this->p().processes.start("\"" + this->env.scratchFolder() + "missing.exe\""));
+    EXPECT_EQ(this->p().shell.execute("open", this->env.scratchFolder() + "missing.exe", "", "",
+                                      platform::showcmd::normal),
+              2);
+}
+
+TYPED_TEST(SystemContract, SpecialFolders) {
+    auto& shell = this->p().shell;
+    auto windows = shell.specialFolderPath(platform::csidl::windows);
+    ASSERT_TRUE(windows);
+    EXPECT_TRUE(platform::equalsIgnoreCase(*windows, this->p().system.windowsFolder()));
+    EXPECT_TRUE(this->p().files.directoryExists(*windows));
+    auto programs = shell.specialFolderPath(platform::csidl::programs);
+    ASSERT_TRUE(programs);
+    EXPECT_FALSE(programs->empty());
+    EXPECT_FALSE(shell.specialFolderPath(0x7F));
+}
+
+TYPED_TEST(SystemContract, UserIsAdministratorAndMayShutDown) {
+    auto groups = this->p().security.tokenGroupSids();
+    ASSERT_TRUE(groups);
+    EXPECT_NE(std::find(groups->begin(), groups->end(), "S-1-5-32-544"), groups->end());
+    EXPECT_TRUE(brelk::IsUserAdmin(this->p().security));
+    EXPECT_TRUE(this->p().security.enableShutdownPrivilege());
+}
+
+TYPED_TEST(SystemContract, HostReachableOnlyWhileSomethingListens) {
+    auto& network = this->p().network;
+    EXPECT_EQ(network.resolveHost("127.0.0.1"), (platform::Ipv4Address{127, 0, 0, 1}));
+    EXPECT_EQ(network.resolveHost("localhost"), (platform::Ipv4Address{127, 0, 0, 1}));
+    int pumped = 0;
+    EXPECT_TRUE(brelk::IsHostReachable(network, "127.0.0.1", this->env.listeningPort(),
+                                       [&] { ++pumped; }));
+    EXPECT_GT(pumped, 0);
+    EXPECT_TRUE(brelk::IsHostReachable(network, "localhost", this->env.listeningPort()));
+    EXPECT_FALSE(brelk::IsHostReachable(network, "127.0.0.1", this->env.closedPort()));
+}
+
+TYPED_TEST(SystemContract, SystemFacts) {
+    auto memory = this->p().system.memoryStatus();
+    EXPECT_GT(memory.totalPhysical, 0u);
+    EXPECT_LE(memory.availablePhysical, memory.totalPhysical);
+    EXPECT_TRUE(this->p().files.directoryExists(this->p().system.windowsFolder()));
+}
+
+} // namespace contract
