@@ -2,6 +2,7 @@
 
 #include "ui/cool_form.h"
 #include "ui/form.h"
+#include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
 namespace ui {
@@ -17,6 +18,16 @@ const ClassRegistry& ClassRegistry::standard() {
         r.add<ScrollBox>("TScrollBox");
         r.add<Timer>("TTimer");
         r.add<CoolForm>("TCoolForm");
+        r.add<Edit>("TEdit");
+        r.add<Memo>("TMemo");
+        r.add<Button>("TButton");
+        r.add<CheckBox>("TCheckBox");
+        r.add<RadioButton>("TRadioButton");
+        r.add<ListBox>("TListBox");
+        r.add<TrackBar>("TTrackBar");
+        r.add<ProgressBar>("TProgressBar");
+        r.add<Gauge>("TGauge");
+        r.add<WebBrowser>("TWebBrowser");
         return r;
     }();
     return registry;

@@ -1,0 +1,200 @@
+// Native input and display controls: edits, memo, buttons, check boxes, radio buttons, list
+// box, track bar, progress bar, the gauge and the embedded web browser.
+#pragma once
+
+#include "ui/control.h"
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+// A one-line text field.
+class Edit : public Control {
+  public:
+    Edit() : Edit("TEdit") {}
+    const std::string& text() const { return text_; }
+    void setText(std::string t);
+    bool readOnly() const { return readOnly_; }
+    int maxLength() const { return maxLength_; }
+    bool passwordChar() const { return password_; }
+    // The user typed: the realisation reports the new text.
+    void userChangedText(std::string t);
+    Handler onChange;
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    explicit Edit(std::string className) : Control(std::move(className), true) {
+        setColor(colors::Window);
+    }
+
+  private:
+    std::string text_;
+    bool readOnly_ = false, password_ = false;
+    int maxLength_ = 0;
+};
+
+// A multi-line text field; its lines are its content.
+class Memo : public Edit {
+  public:
+    Memo() : Edit("TMemo") {}
+    const std::vector<std::string>& lines() const { return lines_; }
+    void clear();
+    void addLine(std::string line);
+    void setLines(std::vector<std::string> lines);
+    // The lines joined with CR LF, each line ended, as the class library saves a memo.
+    std::string joinedText() const;
+    bool scrollBars() const { return scrollBars_; }
+    bool wordWrap() const { return wordWrap_; }
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    std::vector<std::string> lines_;
+    bool scrollBars_ = false, wordWrap_ = true;
+};
+
+class Button : public Control {
+  public:
+    Button() : Control("TButton", true) {}
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string c);
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    std::string caption_;
+};
+
+// Base of check box and radio button: a caption and a checked state.
+class CheckControl : public Control {
+  public:
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string c);
+    bool checked() const { return checked_; }
+    virtual void setChecked(bool c);
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    explicit CheckControl(std::string className) : Control(std::move(className), true) {}
+    void storeChecked(bool c);
+
+  private:
+    std::string caption_;
+    bool checked_ = false;
+};
+
+// Clicking toggles the box, then runs the click handler.
+class CheckBox : public CheckControl {
+  public:
+    CheckBox() : CheckControl("TCheckBox") {}
+    // Setting the state from code runs the click handler too, as the class library does.
+    void setChecked(bool c) override;
+
+  protected:
+    bool clickBehaviour() override;
+};
+
+// Checking a radio button unchecks its siblings (same parent). A click checks the button and
+// runs its click handler only when it was unchecked.
+class RadioButton : public CheckControl {
+  public:
+    RadioButton() : CheckControl("TRadioButton") {}
+    void setChecked(bool c) override;
+
+  protected:
+    bool clickBehaviour() override;
+};
+
+class ListBox : public Control {
+  public:
+    ListBox() : Control("TListBox", true) { setColor(colors::Window); }
+    const std::vector<std::string>& items() const { return items_; }
+    void setItems(std::vector<std::string> items);
+    void addItem(std::string item);
+    void clear();
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int i);
+    // The user picked an entry in the realisation.
+    void userSelected(int i);
+    bool sorted() const { return sorted_; }
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    bool sorted_ = false;
+};
+
+// A position between a minimum and a maximum, set by dragging (track bar) or shown (progress).
+class RangeControl : public Control {
+  public:
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int position() const { return position_; }
+    // Clamped to the range.
+    void setPosition(int p);
+    void setRange(int min, int max);
+    Handler onChange;
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    RangeControl(std::string className, bool windowed, int max)
+        : Control(std::move(className), windowed), max_(max) {}
+
+  private:
+    int min_ = 0, max_;
+    int position_ = 0;
+};
+
+class TrackBar : public RangeControl {
+  public:
+    TrackBar() : RangeControl("TTrackBar", true, 10) {}
+    // The user moved the slider; runs the change handler.
+    void userMoved(int position);
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+};
+
+class ProgressBar : public RangeControl {
+  public:
+    ProgressBar() : RangeControl("TProgressBar", true, 100) {}
+};
+
+// A painted bar showing a progress between 0 and its maximum, with the percentage.
+class Gauge : public RangeControl {
+  public:
+    Gauge() : RangeControl("TGauge", false, 100) {}
+    Color foreColor() const { return foreColor_; }
+    void setForeColor(Color c);
+    Color backColor() const { return backColor_; }
+    bool showText() const { return showText_; }
+    // Progress in percent of the range, as the gauge shows it.
+    int percentDone() const;
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    Color foreColor_ = colors::Black, backColor_ = colors::White;
+    bool showText_ = true;
+};
+
+// The realisation of the web browser: it navigates and styles the loaded document. It
+// throws ui::Exception when the browser engine cannot do so.
+class BrowserPeer : public Peer {
+  public:
+    virtual void navigate(const std::string& url) = 0;
+    virtual void setBodyStyle(const std::string& property, const std::string& value) = 0;
+};
+
+// The system's web-browser control.
+class WebBrowser : public Control {
+  public:
+    WebBrowser() : Control("TWebBrowser", true) {}
+    // Opens a page. Without a browser engine (or when it fails) raises ui::Exception.
+    void navigate(const std::string& url);
+    void setBodyStyle(const std::string& property, const std::string& value);
+    const std::string& url() const { return url_; }
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    std::string url_;
+};
+
+} // namespace ui
