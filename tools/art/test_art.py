@@ -129,8 +129,8 @@ class WindowShapeTest(unittest.TestCase):
 class OutputTest(unittest.TestCase):
     def test_resource_script_names_every_file_but_itself(self):
         text = make_art.resource_script(["main_skin.rgn", "art.rc", "gear.bmp"]).decode()
-        self.assertEqual(text.splitlines()[1:], ['"GEAR.BMP" RCDATA "art/gear.bmp"',
-                                                 '"MAIN_SKIN.RGN" RCDATA "art/main_skin.rgn"'])
+        self.assertEqual(text.splitlines()[1:], ['GEAR_BMP RCDATA "art/gear.bmp"',
+                                                 'MAIN_SKIN_RGN RCDATA "art/main_skin.rgn"'])
 
     def test_check_reports_changed_missing_and_stray_files(self):
         with tempfile.TemporaryDirectory() as fresh, tempfile.TemporaryDirectory() as committed:

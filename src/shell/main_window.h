@@ -1,0 +1,31 @@
+// TForm2, the main window. Its handlers come from the subsystems of the program; each binds
+// its own by name and adds its part of the window's layout.
+#pragma once
+
+#include "shell/brelk_context.h"
+#include "shell/brelk_state.h"
+#include "ui/form.h"
+
+namespace brelk {
+
+class MainWindow : public ui::Form {
+  public:
+    explicit MainWindow(Context& ctx);
+
+    Context& ctx;
+    BrelkState state;
+
+    template <class T> T& c(const std::string& name) const { return get<T>(name); }
+};
+
+// One subsystem's contribution to the main window: its handlers and its layout parts, loaded
+// in the order of the subsystem table after the window's base layout.
+struct MainWindowPart {
+    void (*bind)(MainWindow&);
+    const char* layout; // a layout resource, or nullptr
+};
+
+// The classes the main window's layouts use beyond the class library's standard ones.
+const ui::ClassRegistry& brelkClasses();
+
+} // namespace brelk

@@ -1,0 +1,22 @@
+#include "shell/program.h"
+
+#include "shell/customise_window.h"
+#include "shell/main_window.h"
+#include "shell/splash_window.h"
+
+namespace brelk {
+
+int runProgram(Context& ctx) {
+    ctx.app.setTitle("Brelvanto Kit 2005");
+    // The splash is created first and so is the application's main window for the whole run.
+    auto& splash = ctx.app.createForm(std::make_unique<SplashWindow>(ctx));
+    auto& main = ctx.app.createForm(std::make_unique<MainWindow>(ctx));
+    auto& dialog = ctx.app.createForm(std::make_unique<CustomiseWindow>(ctx));
+    ctx.form7 = &dialog;
+    splash.next = &main;
+    splash.show();
+    ctx.app.run();
+    return 0;
+}
+
+} // namespace brelk
