@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 using ui::LayoutValue;
 
 namespace {
@@ -95,4 +98,16 @@ TEST(LayoutText, DeepNestingIsAnErrorNotAStackOverflow) {
     std::string text;
     for (int i = 0; i < 5000; ++i) text += "object A" + std::to_string(i) + ": TPanel\n";
     EXPECT_THROW(ui::parseLayout(text), ui::ELayoutError);
+}
+
+TEST(LayoutText, EveryShippedLayoutIsCanonical) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(BRELK_RES_DIR "/layouts")) {
+        if (entry.path().extension() != ".dfm") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(ui::writeLayout(ui::parseLayout(text)), text) << entry.path();
+        ++count;
+    }
+    EXPECT_GE(count, 4);
 }
