@@ -1,7 +1,8 @@
 #include "registry_sandbox.h"
 
-#include <shlwapi.h>
 #include <windows.h>
+
+#include <shlwapi.h>
 
 #include <stdexcept>
 

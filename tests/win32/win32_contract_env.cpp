@@ -1,7 +1,8 @@
 #include "win32_contract_env.h"
 
-#include <windows.h>
 #include <winsock2.h>
+
+#include <windows.h>
 
 #include <stdexcept>
 

@@ -1,7 +1,8 @@
 #include "platform/win32/win32_registry.h"
 
-#include <shlwapi.h>
 #include <windows.h>
+
+#include <shlwapi.h>
 
 namespace platform {
 

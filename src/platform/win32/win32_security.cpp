@@ -1,7 +1,8 @@
 #include "platform/win32/win32_security.h"
 
-#include <sddl.h>
 #include <windows.h>
+
+#include <sddl.h>
 
 namespace platform {
 
