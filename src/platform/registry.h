@@ -89,7 +89,7 @@ class RegistryKey {
     // False when the value is missing or the delete is refused.
     virtual bool deleteValue(std::string_view name) = 0;
     // Deletes the sub key at a path below this key with all of its sub keys; false when it is
-    // missing or the delete is refused.
+    // missing or the delete is refused. The sub key's own rights decide, not this key's access.
     virtual bool deleteSubKey(std::string_view path) = 0;
     // Names in the order in which the registry enumerates them.
     virtual std::vector<std::string> subKeyNames() const = 0;

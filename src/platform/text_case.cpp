@@ -12,8 +12,12 @@ namespace {
 constexpr unsigned char upperExtra[] = {0x8A, 0x8C, 0x8E, 0x9F};
 constexpr unsigned char lowerExtra[] = {0x9A, 0x9C, 0x9E, 0xFF};
 
-bool isLatin1Upper(unsigned char b) { return b >= 0xC0 && b <= 0xDE && b != 0xD7; }
-bool isLatin1Lower(unsigned char b) { return b >= 0xE0 && b <= 0xFE && b != 0xF7; }
+bool isLatin1Upper(unsigned char b) {
+    return b >= 0xC0 && b <= 0xDE && b != 0xD7;
+}
+bool isLatin1Lower(unsigned char b) {
+    return b >= 0xE0 && b <= 0xFE && b != 0xF7;
+}
 
 } // namespace
 
@@ -52,7 +56,9 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 }
 
 bool lessIgnoreCase(std::string_view a, std::string_view b) {
-    auto key = [](char c) { return ui::cp1252CodePoint(static_cast<unsigned char>(toLowerAnsi(c))); };
+    auto key = [](char c) {
+        return ui::cp1252CodePoint(static_cast<unsigned char>(toLowerAnsi(c)));
+    };
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [&](char x, char y) { return key(x) < key(y); });
 }

@@ -18,7 +18,8 @@ template <typename Env> class FileSystemContract : public ::testing::Test {
     platform::FileSystem& files() { return env.platform().files; }
     std::set<std::string> names(const std::string& pattern) {
         std::set<std::string> out;
-        for (auto& e : files().findEntries(pattern)) out.insert(e.name);
+        for (auto& e : files().findEntries(pattern))
+            out.insert(e.name);
         return out;
     }
 
@@ -158,7 +159,8 @@ template <typename Env> class FindFilesContract : public FileSystemContract<Env>
     FindFilesContract() {
         auto& fs = this->files();
         fs.createDirectory(root);
-        for (auto* d : {"\\sub1", "\\sub1\\deep", "\\sub2", "\\hid"}) fs.createDirectory(root + d);
+        for (auto* d : {"\\sub1", "\\sub1\\deep", "\\sub2", "\\hid"})
+            fs.createDirectory(root + d);
         for (auto* f : {"\\a.txt", "\\h.txt", "\\s.dat", "\\sub1\\x.txt", "\\sub1\\deep\\y.txt",
                         "\\sub2\\z.txt", "\\hid\\w.txt"})
             fs.writeFile(root + f, "x");
@@ -201,10 +203,10 @@ TYPED_TEST(FindFilesContract, TrailingBackslashMakesNoDifference) {
 TYPED_TEST(FindFilesContract, RecursionListsEachFolderBeforeItsSubFolders) {
     auto list = this->find(this->root, "*.*", true);
     const std::string r = this->root + "\\";
-    EXPECT_EQ(std::set<std::string>(list.begin(), list.end()),
-              (std::set<std::string>{r + "a.txt", r + "h.txt", r + "s.dat", r + "sub1\\x.txt",
-                                     r + "sub1\\deep\\y.txt", r + "sub2\\z.txt",
-                                     r + "hid\\w.txt"}));
+    EXPECT_EQ(
+        std::set<std::string>(list.begin(), list.end()),
+        (std::set<std::string>{r + "a.txt", r + "h.txt", r + "s.dat", r + "sub1\\x.txt",
+                               r + "sub1\\deep\\y.txt", r + "sub2\\z.txt", r + "hid\\w.txt"}));
     EXPECT_EQ(list.size(), 7u);
     expectTreeOrder(list);
 }

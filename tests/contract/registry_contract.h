@@ -46,7 +46,8 @@ TYPED_TEST(RegistryContract, ValuesKeepTheirTypeAndBytes) {
         EXPECT_TRUE(key->setValue("None", {regtype::none, {7, 7}}));
         EXPECT_TRUE(key->setValue("Unknown", {0x100, {1, 2, 3}}));
     }
-    auto key = this->registry().openKey(RootKey::CurrentUser, this->base + "Types", KeyAccess::Read);
+    auto key =
+        this->registry().openKey(RootKey::CurrentUser, this->base + "Types", KeyAccess::Read);
     ASSERT_TRUE(key);
     EXPECT_EQ(key->readString("Path").value, "C:\\Windows");
     EXPECT_EQ(key->value("Path"), RegistryValue::fromString("C:\\Windows"));
@@ -161,13 +162,15 @@ TYPED_TEST(RegistryContract, InfoCountsSubKeysAndValues) {
 
 TYPED_TEST(RegistryContract, KeyOpenedForReadingRefusesWrites) {
     this->create("ReadOnly\\Sub")->writeInteger("v", 1);
-    auto key = this->registry().openKey(RootKey::CurrentUser, this->base + "ReadOnly", KeyAccess::Read);
+    auto key =
+        this->registry().openKey(RootKey::CurrentUser, this->base + "ReadOnly", KeyAccess::Read);
     ASSERT_TRUE(key);
     EXPECT_FALSE(key->setValue("w", RegistryValue::fromInteger(1)));
     EXPECT_THROW(key->writeString("w", "x"), platform::RegistryError);
-    EXPECT_FALSE(key->deleteSubKey("Sub"));
     EXPECT_FALSE(key->valueExists("w"));
-    EXPECT_EQ(key->subKeyNames(), std::vector<std::string>{"Sub"});
+    // Deleting a sub key depends on the sub key's own rights, not on the parent's handle.
+    EXPECT_TRUE(key->deleteSubKey("Sub"));
+    EXPECT_TRUE(key->subKeyNames().empty());
 }
 
 TYPED_TEST(RegistryContract, KeyDeletedWhileOpenRefusesWrites) {

@@ -3,4 +3,6 @@
 #include <chrono>
 #include <thread>
 
-int main() { std::this_thread::sleep_for(std::chrono::minutes(5)); }
+int main() {
+    std::this_thread::sleep_for(std::chrono::minutes(5));
+}

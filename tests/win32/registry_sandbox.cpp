@@ -1,6 +1,7 @@
 #include "registry_sandbox.h"
 
 #include <windows.h>
+
 #include <shlwapi.h>
 
 #include <stdexcept>
@@ -24,8 +25,8 @@ RegistrySandbox::RegistrySandbox() {
     keyPath_ = std::string(parentPath) + "\\" + std::to_string(GetCurrentProcessId()) + "-" +
                std::to_string(GetTickCount()) + "-" + std::to_string(++counter);
     HKEY base = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &base, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &base, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the registry sandbox");
     for (const auto& m : mappings) {
         HKEY target = nullptr;
@@ -43,10 +44,13 @@ RegistrySandbox::RegistrySandbox() {
     RegCloseKey(base);
 }
 
-RegistrySandbox::~RegistrySandbox() { undo(); }
+RegistrySandbox::~RegistrySandbox() {
+    undo();
+}
 
 void RegistrySandbox::undo() {
-    for (void* predefined : overridden_) RegOverridePredefKey(static_cast<HKEY>(predefined), nullptr);
+    for (void* predefined : overridden_)
+        RegOverridePredefKey(static_cast<HKEY>(predefined), nullptr);
     overridden_.clear();
     SHDeleteKeyA(HKEY_CURRENT_USER, keyPath_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, parentPath); // only when no other sandbox is left

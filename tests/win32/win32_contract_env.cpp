@@ -1,6 +1,7 @@
 #include "win32_contract_env.h"
 
 #include <winsock2.h>
+
 #include <windows.h>
 
 #include <stdexcept>
@@ -57,8 +58,8 @@ std::string Win32Env::scratchFolder() {
     static int counter = 0;
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    scratch_ = std::string(temp) + "brelk-contract-" + std::to_string(GetCurrentProcessId()) +
-               "-" + std::to_string(++counter) + "\\";
+    scratch_ = std::string(temp) + "brelk-contract-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(++counter) + "\\";
     removeTree(scratch_);
     if (!CreateDirectoryA(scratch_.c_str(), nullptr))
         throw std::runtime_error("cannot create " + scratch_);

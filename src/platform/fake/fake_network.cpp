@@ -26,7 +26,9 @@ std::optional<Ipv4Address> parseDottedAddress(const std::string& text) {
     return address;
 }
 
-FakeNetwork::FakeNetwork() { addHost("localhost", {127, 0, 0, 1}); }
+FakeNetwork::FakeNetwork() {
+    addHost("localhost", {127, 0, 0, 1});
+}
 
 std::optional<Ipv4Address> FakeNetwork::resolveHost(const std::string& host) {
     if (!socketsAvailable) return std::nullopt;

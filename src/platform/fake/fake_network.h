@@ -20,7 +20,9 @@ class FakeNetwork : public Network {
 
     // Test setup.
     void addHost(const std::string& name, const Ipv4Address& address);
-    void listen(const Ipv4Address& address, std::uint16_t port) { listening.insert({address, port}); }
+    void listen(const Ipv4Address& address, std::uint16_t port) {
+        listening.insert({address, port});
+    }
 
     std::map<std::string, Ipv4Address> hosts;
     std::set<std::pair<Ipv4Address, std::uint16_t>> listening;

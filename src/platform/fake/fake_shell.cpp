@@ -10,7 +10,8 @@ constexpr int success = 42;
 constexpr int fileNotFound = 2;
 
 bool endsWithIgnoreCase(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && equalsIgnoreCase(text.substr(text.size() - end.size()), end);
+    return text.size() >= end.size() &&
+           equalsIgnoreCase(text.substr(text.size() - end.size()), end);
 }
 
 bool isAddress(std::string_view file) {

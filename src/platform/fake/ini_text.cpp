@@ -9,13 +9,14 @@ namespace platform::ini {
 namespace {
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\x1a';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -114,7 +115,8 @@ std::string setValue(std::string_view text, std::string_view section, std::strin
         out.push_back(keyValueLine(trim(key)));
     }
     std::string result;
-    for (auto& l : out) result.append(l).append("\r\n");
+    for (auto& l : out)
+        result.append(l).append("\r\n");
     return result;
 }
 
@@ -126,7 +128,8 @@ std::string unquote(std::string_view value) {
 }
 
 std::string prepareDefault(std::string_view defaultValue) {
-    while (defaultValue.size() > 1 && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+    while (defaultValue.size() > 1 && defaultValue.back() == ' ')
+        defaultValue.remove_suffix(1);
     return unquote(defaultValue);
 }
 

@@ -30,7 +30,7 @@ class Win32Platform {
     Win32Security security_;
     Win32Network network_;
     Win32SystemInfo system_;
-    Platform platform_{registry_, profiles_, files_,    processes_,
+    Platform platform_{registry_, profiles_, files_,   processes_,
                        shell_,    security_, network_, system_};
 };
 

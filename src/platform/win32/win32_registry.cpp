@@ -1,6 +1,7 @@
 #include "platform/win32/win32_registry.h"
 
 #include <windows.h>
+
 #include <shlwapi.h>
 
 namespace platform {
@@ -9,11 +10,16 @@ namespace {
 
 HKEY rootHandle(RootKey root) {
     switch (root) {
-    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RootKey::Users: return HKEY_USERS;
-    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
+    case RootKey::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case RootKey::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine:
+        return HKEY_LOCAL_MACHINE;
+    case RootKey::Users:
+        return HKEY_USERS;
+    case RootKey::CurrentConfig:
+        return HKEY_CURRENT_CONFIG;
     }
     return HKEY_CURRENT_USER;
 }
@@ -80,8 +86,7 @@ class Win32Key : public RegistryKey {
     std::optional<KeyInfo> info() const override {
         DWORD subKeys = 0, maxSubKey = 0, values = 0, maxValueName = 0, maxData = 0;
         if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subKeys, &maxSubKey, nullptr,
-                             &values, &maxValueName, &maxData, nullptr,
-                             nullptr) != ERROR_SUCCESS)
+                             &values, &maxValueName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
             return std::nullopt;
         return KeyInfo{subKeys, values, maxSubKey, maxValueName, maxData};
     }

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_security.h"
 
 #include <windows.h>
+
 #include <sddl.h>
 
 namespace platform {
@@ -26,8 +27,8 @@ std::optional<std::vector<std::string>> Win32Security::tokenGroupSids() {
     DWORD needed = 0;
     GetTokenInformation(token, TokenGroups, nullptr, 0, &needed);
     std::vector<unsigned char> buffer(needed);
-    bool read = needed > 0 &&
-                GetTokenInformation(token, TokenGroups, buffer.data(), needed, &needed) != 0;
+    bool read =
+        needed > 0 && GetTokenInformation(token, TokenGroups, buffer.data(), needed, &needed) != 0;
     CloseHandle(token);
     if (!read) return std::nullopt;
 
@@ -57,6 +58,8 @@ bool Win32Security::enableShutdownPrivilege() {
     return enabled;
 }
 
-bool Win32Security::restartWindows() { return ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0) != 0; }
+bool Win32Security::restartWindows() {
+    return ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0) != 0;
+}
 
 } // namespace platform

@@ -1,14 +1,17 @@
 #include "platform/win32/win32_shell.h"
 
 #include <windows.h>
-#include <shlobj.h>
+
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace platform {
 
 namespace {
 
-const char* orNull(const std::string& s) { return s.empty() ? nullptr : s.c_str(); }
+const char* orNull(const std::string& s) {
+    return s.empty() ? nullptr : s.c_str();
+}
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace platform {
 
 MemoryStatus Win32SystemInfo::memoryStatus() {
@@ -9,8 +11,10 @@ MemoryStatus Win32SystemInfo::memoryStatus() {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
     if (!GlobalMemoryStatusEx(&status)) return {};
-    return {status.ullTotalPhys, status.ullAvailPhys, status.ullTotalPageFile,
-            status.ullAvailPageFile};
+    // A 32-bit program may be told a total cut to what it can address while the free amount
+    // is the whole machine's (Wine does so); free memory never exceeds the total here.
+    return {status.ullTotalPhys, std::min(status.ullAvailPhys, status.ullTotalPhys),
+            status.ullTotalPageFile, std::min(status.ullAvailPageFile, status.ullTotalPageFile)};
 }
 
 std::string Win32SystemInfo::windowsFolder() {
