@@ -36,7 +36,11 @@ class EngineFixture : public ::testing::Test {
         w().c<ui::RadioButton>("RadioButton" + std::to_string(button)).setChecked(true);
     }
     // The run as the start link starts it: an escaping error is shown by the application.
-    void startRun() { w().c<ui::Label>("Label36").click(); }
+    void startRun() {
+        w().show();
+        w().c<ui::Panel>("Panel2").show();
+        w().c<ui::Label>("Label36").click();
+    }
 
     std::optional<std::string> text(platform::RootKey root, const std::string& key,
                                     const std::string& name) {

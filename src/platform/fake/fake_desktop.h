@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/fake/fake_file_system.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -22,7 +23,10 @@ class FakeDesktop : public Desktop {
     std::optional<DisplayMode> displayMode(std::uint32_t index) override;
     bool applyDisplayMode(std::uint32_t index) override;
     void announceDisplayChange(const DisplayMode& mode) override { announced.push_back(mode); }
-    void broadcastSettingsChange() override { ++settingsBroadcasts; }
+    void broadcastSettingsChange() override {
+        ++settingsBroadcasts;
+        if (onSettingsBroadcast) onSettingsBroadcast();
+    }
 
     // Test setup: without it the Active Desktop object cannot be created.
     bool activeDesktopAvailable = true;
@@ -44,6 +48,8 @@ class FakeDesktop : public Desktop {
     std::vector<std::uint32_t> appliedModes;
     std::vector<DisplayMode> announced;
     int settingsBroadcasts = 0;
+    // Test setup: runs at each settings broadcast.
+    std::function<void()> onSettingsBroadcast;
 
   private:
     FakeFileSystem& files_;
