@@ -8,7 +8,10 @@ namespace brelk {
 
 std::int32_t strToInt(std::string_view text) {
     auto invalid = [&] {
-        return ui::EConvertError("'" + std::string(text) + "' is not a valid integer value");
+        std::string message = "'";
+        message.append(text);
+        message.append("' is not a valid integer value");
+        return ui::EConvertError(message);
     };
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')

@@ -59,29 +59,13 @@ void officeversion(platform::Platform& p, std::string& text) {
         auto read = key->readString("");
         if (read.ok()) curVer = read.value;
     }
-    text = "kein Office";
-    auto dot = curVer.rfind('.');
-    if (dot == std::string::npos) return;
-    switch (strToInt(curVer.substr(dot + 1))) {
-    case 6:
-        text = "6";
-        break;
-    case 8:
-        text = "8";
-        break;
-    case 9:
-        text = "9";
-        break;
-    case 10:
-        text = "10";
-        break;
-    case 11:
-        text = "11";
-        break;
-    default:
-        text = "unbekanntes Office";
-        break;
+    std::string result = "kein Office";
+    if (auto dot = curVer.rfind('.'); dot != std::string::npos) {
+        std::int32_t major = strToInt(curVer.substr(dot + 1));
+        bool known = major == 6 || major == 8 || major == 9 || major == 10 || major == 11;
+        result = known ? std::to_string(major) : std::string("unbekanntes Office");
     }
+    text = std::move(result);
 }
 
 void broadcastsettings(platform::Platform& p) {

@@ -6,6 +6,7 @@
 #include "shell/main_window.h"
 #include "ui/class_registry.h"
 #include "ui/input_controls.h"
+#include "ui/standard_controls.h"
 
 #include <memory>
 #include <string>

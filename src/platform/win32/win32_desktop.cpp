@@ -1,9 +1,11 @@
 #include "platform/win32/win32_desktop.h"
 
 #include <windows.h>
+
 // The Active Desktop declarations of the shell header need the Internet header first.
-#include <shlobj.h>
 #include <wininet.h>
+
+#include <shlobj.h>
 
 #include <cstdio>
 
