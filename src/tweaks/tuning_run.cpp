@@ -89,13 +89,6 @@ void TuningRun::apply(const RegStep& step) {
     regop.applyregop(cut(step.key), cut(step.name), cut(*data), step.root, step.kind);
 }
 
-void TuningRun::apply(const RegStep& step, std::string data) {
-    RegStep formed = step;
-    formed.from = nullptr;
-    formed.text = data.c_str();
-    apply(formed);
-}
-
 void TuningRun::open(const OpenStep& step) {
     std::string file = step.inProgramFolder ? ctx.programFolder + step.file : step.file;
     ctx.platform.shell.execute("open", file, step.parameters, "", kShowMinimized);

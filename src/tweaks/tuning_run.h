@@ -9,10 +9,6 @@
 
 #include <string>
 
-namespace ui {
-class Edit;
-}
-
 namespace brelk {
 
 class MainWindow;
@@ -44,8 +40,6 @@ class TuningRun {
     // One registry operation: the data formed, replaced in restore mode as the step's restore
     // rule says, the texts cut to their first 150 characters.
     void apply(const RegStep& step);
-    // The same with a data text formed by the caller.
-    void apply(const RegStep& step, std::string data);
     void open(const OpenStep& step);
 };
 

@@ -271,6 +271,14 @@ TEST_F(Run, IoPageLockLimitFollowsTheMemoryTable) {
     }
 }
 
+TEST_F(Run, RestoredIoPageLockLimitIsWrittenWhateverTheMemory) {
+    check(19);
+    setEdit("Edit2", "31");
+    restoreWith({{5, "777"}});
+    startRun();
+    EXPECT_EQ(number(LM, kMemory, "IoPageLockLimit"), 777);
+}
+
 TEST_F(Run, NonNumberEndsTheRunAtThatArmAndTheProgressGoesOn) {
     fake.files.addFile(kBrelkIni);
     setAll(Column::act);
