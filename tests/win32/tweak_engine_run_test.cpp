@@ -117,17 +117,4 @@ TEST_F(Win32Run, PerformanceRowsAtActivateThenDeactivate) {
     EXPECT_EQ(log()[12], "CDFS: ");
 }
 
-TEST_F(Win32Run, AllUsersSwitchWritesCurrentUserArmsUnderTheMachine) {
-    e.window->c<ui::RadioButton>("RadioButton4").setChecked(true);
-    e.window->c<ui::RadioButton>("RadioButton49").setChecked(true);
-    start();
-    EXPECT_TRUE(e.h.dialogs.messages.empty());
-    EXPECT_EQ(text(RootKey::LocalMachine, "Control Panel\\Desktop\\WindowMetrics", "MinAnimate"),
-              "1");
-    EXPECT_FALSE(reg.keyExists(RootKey::CurrentUser, "Control Panel\\Desktop\\WindowMetrics"));
-    EXPECT_EQ(text(RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
-                   "brelkuninstall"),
-              e.scratch + "uninstall.exe /afterrestart");
-}
-
 } // namespace
