@@ -1,6 +1,7 @@
 // All platform services, handed to the programs' logic as one bundle.
 #pragma once
 
+#include "platform/desktop.h"
 #include "platform/file_system.h"
 #include "platform/network.h"
 #include "platform/processes.h"
@@ -21,6 +22,7 @@ struct Platform {
     Security& security;
     Network& network;
     SystemInfo& system;
+    Desktop& desktop;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // to the code under test.
 #pragma once
 
+#include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_network.h"
 #include "platform/fake/fake_processes.h"
@@ -35,9 +36,11 @@ class FakePlatform {
     FakeSecurity security;
     FakeNetwork network;
     FakeSystemInfo system;
+    FakeDesktop desktop{files};
 
   private:
-    Platform platform_{registry, profiles, files, processes, shell, security, network, system};
+    Platform platform_{registry, profiles, files,  processes, shell,
+                       security, network,  system, desktop};
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_network.h"
 #include "platform/win32/win32_processes.h"
@@ -30,8 +31,9 @@ class Win32Platform {
     Win32Security security_;
     Win32Network network_;
     Win32SystemInfo system_;
-    Platform platform_{registry_, profiles_, files_,   processes_,
-                       shell_,    security_, network_, system_};
+    Win32Desktop desktop_;
+    Platform platform_{registry_, profiles_, files_,  processes_, shell_,
+                       security_, network_,  system_, desktop_};
 };
 
 } // namespace platform

@@ -1,0 +1,48 @@
+// The arms of every category, found by id.
+#include "tweaks/tuning_arms.h"
+#include "tweaks/tuning_run.h"
+
+#include <array>
+
+namespace brelk {
+
+namespace {
+
+constexpr const char* kCurrentVersion = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+std::optional<std::string> mainEditText(TuningRun& run, std::string_view edit) {
+    return run.editText(std::string(edit));
+}
+
+// Windows' registered owner and organisation from the tuning page, written on every run.
+const ArmEntry kFrameArms[] = {
+    {ArmId::ownerAndOrganisation,
+     {RegStep{"lm", "str", kCurrentVersion, "RegisteredOwner", "Edit3", always(19), mainEditText},
+      RegStep{"lm", "str", kCurrentVersion, "RegisteredOrganization", "Edit4", always(20),
+              mainEditText}}},
+};
+
+using ArmIndex = std::array<const Arm*, static_cast<std::size_t>(ArmId::count)>;
+
+ArmIndex buildIndex() {
+    ArmIndex index{};
+    for (auto table : {frameArms(), performanceArms()})
+        for (const ArmEntry& entry : table)
+            index[static_cast<std::size_t>(entry.id)] = &entry.arm;
+    return index;
+}
+
+} // namespace
+
+std::span<const ArmEntry> frameArms() {
+    return kFrameArms;
+}
+
+const Arm& armFor(ArmId id) {
+    static const Arm empty;
+    static const ArmIndex index = buildIndex();
+    const Arm* arm = index[static_cast<std::size_t>(id)];
+    return arm ? *arm : empty;
+}
+
+} // namespace brelk

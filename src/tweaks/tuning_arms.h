@@ -1,0 +1,145 @@
+// The arms of the tuning run: what one outer button of a tweak row does when it is checked.
+// An arm is a list of steps, each a registry operation, a program started through the shell
+// or an action of its own; the walk order (walk_order.h) names arms by their id.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace brelk {
+
+class TuningRun;
+
+enum class ArmId : std::uint16_t {
+    none, // no work (yet) for that button
+    ownerAndOrganisation,
+    // Performance
+    diskCacheDeact,
+    diskCacheAct,
+    menuDelayDeact,
+    menuDelayAct,
+    cdAutorunDeact,
+    cdAutorunAct,
+    kernelPagingDeact,
+    kernelPagingAct,
+    ioPageLockDeact,
+    ioPageLockAct,
+    folderWarningsAct,
+    pageFileAct,
+    unloadDllsDeact,
+    unloadDllsAct,
+    shutdownDeact,
+    shutdownAct,
+    efsCacheDeact,
+    efsCacheAct,
+    mftZoneDeact,
+    mftZoneAct,
+    tempFilesAct,
+    prefetchFilesAct,
+    cdfsDeact,
+    cdfsAct,
+    minAnimateDeact,
+    minAnimateAct,
+    idleTasksAct,
+    visualEffectsDeact,
+    visualEffectsAct,
+    systemRestoreDeact,
+    systemRestoreAct,
+    serialPortsDeact,
+    serialPortsAct,
+    iconCacheSizeDeact,
+    iconCacheSizeAct,
+    iconCacheRefreshAct,
+    separateVdmDeact,
+    separateVdmAct,
+    cpuPriorityDeact,
+    cpuPriorityAct,
+    networkSearchDeact,
+    networkSearchAct,
+    colourDepthAct,
+    unreadMailDeact,
+    unreadMailAct,
+    messengerDeact,
+    messengerAct,
+    lowDiskCheckDeact,
+    lowDiskCheckAct,
+    aviPreviewDeact,
+    aviPreviewAct,
+    activeDesktopDeact,
+    activeDesktopAct,
+    copyToDeact,
+    copyToAct,
+    commandPromptDeact,
+    commandPromptAct,
+    moveToDeact,
+    moveToAct,
+    cdBurningDeact,
+    cdBurningAct,
+    resumePasswordDeact,
+    resumePasswordAct,
+    searchAssistantDeact,
+    searchAssistantAct,
+    thumbnailsDeact,
+    thumbnailsAct,
+    count
+};
+
+// Whether a restore replaces a step's data text with restoretable[entry]: only when that
+// entry is not empty, or always (an empty entry then writes an empty text).
+enum class RestoreRule : std::uint8_t { none, ifFilled, always };
+struct Restore {
+    int entry = 0;
+    RestoreRule rule = RestoreRule::none;
+};
+constexpr Restore ifFilled(int entry) {
+    return {entry, RestoreRule::ifFilled};
+}
+constexpr Restore always(int entry) {
+    return {entry, RestoreRule::always};
+}
+
+// Forms a data text at run time from the step's text; nothing when the step has nothing to
+// write.
+using DataFn = std::optional<std::string> (*)(TuningRun& run, std::string_view text);
+
+// One registry operation through the primitive (root code, kind, key, value name, data).
+struct RegStep {
+    const char* root;
+    const char* kind;
+    const char* key;
+    const char* name;
+    const char* text; // the data, or what `from` forms it from
+    Restore restore{};
+    DataFn from = nullptr;
+};
+
+// A program opened through the shell, shown minimised, without waiting for it.
+struct OpenStep {
+    const char* file;
+    const char* parameters;
+    bool inProgramFolder; // file is relative to the program folder
+};
+
+using ActionStep = void (*)(TuningRun& run);
+
+using ArmStep = std::variant<RegStep, OpenStep, ActionStep>;
+using Arm = std::vector<ArmStep>;
+
+struct ArmEntry {
+    ArmId id;
+    Arm arm;
+};
+
+// The arms of each category.
+std::span<const ArmEntry> frameArms();
+std::span<const ArmEntry> performanceArms();
+
+// The arm with that id; the empty arm for ArmId::none and for ids without an arm.
+const Arm& armFor(ArmId id);
+
+} // namespace brelk

@@ -1,0 +1,119 @@
+#include "tweaks/tuning_run.h"
+
+#include "shell/main_window.h"
+#include "tweaks/walk_order.h"
+#include "ui/input_controls.h"
+#include "ui/standard_controls.h"
+
+namespace brelk {
+
+namespace {
+
+// Texts of a registry operation formed at run time are cut to this length.
+constexpr std::size_t kOperationTextLength = 150;
+constexpr int kShowMinimized = 2;
+
+constexpr const char* kUninstallKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr const char* kRunOnceKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+
+std::string cut(std::string text) {
+    if (text.size() > kOperationTextLength) text.resize(kOperationTextLength);
+    return text;
+}
+
+std::string radioButtonName(int number) {
+    return "RadioButton" + std::to_string(number);
+}
+
+void startProgressDisplay(MainWindow& w) {
+    for (const char* name : {"Gauge1", "Gauge2", "Gauge3"}) {
+        auto& gauge = w.c<ui::Gauge>(name);
+        gauge.setVisible(true);
+        gauge.setPosition(0);
+    }
+    w.c<ui::Timer>("Timer1").setEnabled(true);
+}
+
+// The options that the companion program dorvask reads, written only into an existing file.
+void writeCompanionOptions(MainWindow& w) {
+    platform::Platform& p = w.ctx.platform;
+    const std::string ini = w.ctx.modulesFile("brelk.ini");
+    if (!p.files.fileExists(ini)) return;
+    p.files.setAttributes(ini, 0);
+    auto flag = [&w](const char* box) { return w.c<ui::CheckBox>(box).checked() ? "1" : "0"; };
+    p.profiles.writeString(ini, "Dorvask", "freemem", flag("CheckBox2"));
+    p.profiles.writeString(ini, "Dorvask", "mervane", flag("CheckBox3"));
+}
+
+} // namespace
+
+TuningRun::TuningRun(MainWindow& w) : window(w), ctx(w.ctx), regop(registryPrimitiveOf(w)) {}
+
+bool TuningRun::restoring() const {
+    return window.state.restoremode == 1;
+}
+
+const std::string& TuningRun::restoreEntry(int entry) const {
+    return window.state.restoretable.at(static_cast<std::size_t>(entry));
+}
+
+const std::string& TuningRun::editText(const std::string& name) const {
+    return window.c<ui::Edit>(name).text();
+}
+
+const std::string& TuningRun::form7Text(const std::string& name) const {
+    if (!ctx.form7) throw ui::EComponentError("Component 'Form7' not found");
+    return ctx.form7->get<ui::Edit>(name).text();
+}
+
+void TuningRun::perform(const Arm& arm) {
+    for (const ArmStep& step : arm) {
+        if (auto* reg = std::get_if<RegStep>(&step)) {
+            apply(*reg);
+        } else if (auto* program = std::get_if<OpenStep>(&step)) {
+            open(*program);
+        } else {
+            std::get<ActionStep>(step)(*this);
+        }
+    }
+}
+
+void TuningRun::apply(const RegStep& step) {
+    std::optional<std::string> data = step.from ? step.from(*this, step.text) : step.text;
+    bool replaced =
+        restoring() &&
+        (step.restore.rule == RestoreRule::always ||
+         (step.restore.rule == RestoreRule::ifFilled && !restoreEntry(step.restore.entry).empty()));
+    if (replaced) data = restoreEntry(step.restore.entry);
+    if (!data) return;
+    regop.applyregop(cut(step.key), cut(step.name), cut(*data), step.root, step.kind);
+}
+
+void TuningRun::open(const OpenStep& step) {
+    std::string file = step.inProgramFolder ? ctx.programFolder + step.file : step.file;
+    ctx.platform.shell.execute("open", file, step.parameters, "", kShowMinimized);
+}
+
+void tuning(MainWindow& w) {
+    w.c<ui::Memo>("Memo3").clear();
+    startProgressDisplay(w);
+
+    TuningRun run(w);
+    run.regop.applyregop(kUninstallKey, "Brelk", "", "cu", "delkey");
+    if (w.ctx.params.empty() || w.ctx.params.front() != "/afterrestart")
+        run.regop.applyregop(kRunOnceKey, "brelkuninstall",
+                             cut(w.ctx.programFolder + "uninstall.exe /afterrestart"), "cu", "str");
+
+    for (const WalkEntry& entry : walkOrder()) {
+        const Arm& arm = armFor(entry.arm);
+        // A button without work is not looked at, so rows still to come need no controls.
+        if (arm.empty()) continue;
+        if (entry.button != 0 && !w.c<ui::RadioButton>(radioButtonName(entry.button)).checked())
+            continue;
+        run.perform(arm);
+    }
+
+    writeCompanionOptions(w);
+}
+
+} // namespace brelk

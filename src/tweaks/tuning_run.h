@@ -1,0 +1,46 @@
+// The tuning run: clears the run log, starts the progress display, removes the program's
+// uninstall entry, registers the uninstall program for the next start, walks every tweak row
+// in the fixed order doing the work of its checked outer button, and records the companion
+// program's options. In restore mode the arms write the values of the loaded backup slot.
+#pragma once
+
+#include "tweaks/registry_primitive.h"
+#include "tweaks/tuning_arms.h"
+
+#include <string>
+
+namespace brelk {
+
+class MainWindow;
+struct Context;
+
+// Runs the whole tuning. An error of an arm (a text that is not a number where one is
+// needed, a refused registry write) ends the run there and escapes to the caller; the
+// progress display has been started by then.
+void tuning(MainWindow& w);
+
+// What the arms of one run work with.
+class TuningRun {
+  public:
+    explicit TuningRun(MainWindow& w);
+
+    MainWindow& window;
+    Context& ctx;
+    RegistryPrimitive regop;
+
+    bool restoring() const;
+    // restoretable[entry].
+    const std::string& restoreEntry(int entry) const;
+    // The text of an edit field of the main window.
+    const std::string& editText(const std::string& name) const;
+    // The text of an edit field of the customisation dialog (Form7).
+    const std::string& form7Text(const std::string& name) const;
+
+    void perform(const Arm& arm);
+    // One registry operation: the data formed, replaced in restore mode as the step's restore
+    // rule says, the texts cut to their first 150 characters.
+    void apply(const RegStep& step);
+    void open(const OpenStep& step);
+};
+
+} // namespace brelk
