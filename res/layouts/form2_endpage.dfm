@@ -5,7 +5,7 @@ inherited Form2: TForm2
       object EndTitleBack: TImage
         Left = 0
         Top = 4
-        Width = 352
+        Width = 354
         Height = 21
         Picture.Resource = 'category_title.bmp'
       end
@@ -28,7 +28,7 @@ inherited Form2: TForm2
         Left = 8
         Top = 56
         Width = 340
-        Height = 44
+        Height = 56
         AutoSize = False
         WordWrap = True
         Caption = 'Beachten Sie, dass die modifizierten Systemeinstellungen erst nach einem Neustart des Betriebssystems aktiv werden. Starten Sie das Betriebssytem neu, sobald alle Aktionen abgeschlossen sind '
@@ -36,7 +36,7 @@ inherited Form2: TForm2
       end
       object Image8: TImage
         Left = 8
-        Top = 108
+        Top = 116
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow.bmp'
@@ -45,7 +45,7 @@ inherited Form2: TForm2
       end
       object Image5: TImage
         Left = 8
-        Top = 108
+        Top = 116
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow_over.bmp'
@@ -56,7 +56,7 @@ inherited Form2: TForm2
       end
       object Label105: TLabel
         Left = 28
-        Top = 109
+        Top = 117
         Caption = 'System jetzt neustarten >'
         Transparent = True
         Cursor = crHandPoint

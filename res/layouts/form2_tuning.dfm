@@ -6,7 +6,7 @@ inherited Form2: TForm2
       object GroupBox1: TGroupBox
         Left = 2
         Top = 4
-        Width = 350
+        Width = 352
         Height = 90
         Caption = ' Systemangaben  '
         Color = clWhite
@@ -85,7 +85,7 @@ inherited Form2: TForm2
         OnClick = scansettings
       end
       object Label123: TLabel
-        Left = 24
+        Left = 22
         Top = 101
         Caption = 'Einstellungen scannen >>'
         Transparent = True
@@ -102,7 +102,7 @@ inherited Form2: TForm2
       object PerfTitleBack: TImage
         Left = 0
         Top = 122
-        Width = 352
+        Width = 354
         Height = 21
         Picture.Resource = 'category_title.bmp'
       end
@@ -115,7 +115,7 @@ inherited Form2: TForm2
         Font.Style = [fsBold]
       end
       object PerfHeader: TImage
-        Left = 294
+        Left = 296
         Top = 122
         Width = 58
         Height = 21
@@ -124,7 +124,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Label162: TLabel
-        Left = 296
+        Left = 298
         Top = 124
         Width = 17
         Height = 17
@@ -136,7 +136,7 @@ inherited Form2: TForm2
         OnClick = Perfdeact
       end
       object Label163: TLabel
-        Left = 315
+        Left = 317
         Top = 124
         Width = 17
         Height = 17
@@ -148,7 +148,7 @@ inherited Form2: TForm2
         OnClick = Perfnochange
       end
       object Label164: TLabel
-        Left = 334
+        Left = 336
         Top = 124
         Width = 17
         Height = 17
@@ -160,7 +160,7 @@ inherited Form2: TForm2
         OnClick = Pervact
       end
       object TweakIcon5: TImage
-        Left = 2
+        Left = 0
         Top = 149
         Width = 20
         Height = 15
@@ -169,7 +169,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object Label27: TLabel
-        Left = 24
+        Left = 22
         Top = 150
         Caption = 'erweiterten Festplattencache nutzen'
         Transparent = True
@@ -178,7 +178,7 @@ inherited Form2: TForm2
         OnMouseMove = ShowhintLabel27
       end
       object Panel13: TPanel
-        Left = 294
+        Left = 296
         Top = 148
         Width = 58
         Height = 17
@@ -216,7 +216,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon8: TImage
-        Left = 2
+        Left = 0
         Top = 168
         Width = 20
         Height = 15
@@ -225,7 +225,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object Label29: TLabel
-        Left = 24
+        Left = 22
         Top = 169
         Caption = 'Startmenü-Verzögerung'
         Transparent = True
@@ -234,7 +234,7 @@ inherited Form2: TForm2
         OnMouseMove = ShowhintLabel29
       end
       object Panel14: TPanel
-        Left = 294
+        Left = 296
         Top = 167
         Width = 58
         Height = 17
@@ -292,7 +292,7 @@ inherited Form2: TForm2
         OnMouseMove = Showhintlabel2
       end
       object TweakIcon11: TImage
-        Left = 2
+        Left = 0
         Top = 192
         Width = 20
         Height = 15
@@ -301,7 +301,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel11: TLabel
-        Left = 24
+        Left = 22
         Top = 193
         Caption = 'Autorun von CD-Rom Laufwerken deaktivieren'
         Transparent = True
@@ -309,7 +309,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel15: TPanel
-        Left = 294
+        Left = 296
         Top = 191
         Width = 58
         Height = 17
@@ -347,7 +347,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon14: TImage
-        Left = 2
+        Left = 0
         Top = 211
         Width = 20
         Height = 15
@@ -356,7 +356,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel14: TLabel
-        Left = 24
+        Left = 22
         Top = 212
         Caption = 'Teile des Kernels nicht ausgelagern'
         Transparent = True
@@ -364,7 +364,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel16: TPanel
-        Left = 294
+        Left = 296
         Top = 210
         Width = 58
         Height = 17
@@ -402,7 +402,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon17: TImage
-        Left = 2
+        Left = 0
         Top = 230
         Width = 20
         Height = 15
@@ -411,7 +411,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel17: TLabel
-        Left = 24
+        Left = 22
         Top = 231
         Caption = 'Steigerung der gesamten Systemperformance'
         Transparent = True
@@ -419,7 +419,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel17: TPanel
-        Left = 294
+        Left = 296
         Top = 229
         Width = 58
         Height = 17
@@ -457,7 +457,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon20: TImage
-        Left = 2
+        Left = 0
         Top = 249
         Width = 20
         Height = 15
@@ -466,7 +466,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel20: TLabel
-        Left = 24
+        Left = 22
         Top = 250
         Caption = 'Warnhinweise von Systemordnern entfernen'
         Transparent = True
@@ -474,7 +474,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel18: TPanel
-        Left = 294
+        Left = 296
         Top = 248
         Width = 58
         Height = 17
@@ -512,7 +512,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon23: TImage
-        Left = 2
+        Left = 0
         Top = 268
         Width = 20
         Height = 15
@@ -521,7 +521,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel23: TLabel
-        Left = 24
+        Left = 22
         Top = 269
         Caption = 'Größe der Auslagerungsdatei optimieren'
         Transparent = True
@@ -529,7 +529,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Image64: TImage
-        Left = 274
+        Left = 276
         Top = 267
         Width = 16
         Height = 16
@@ -538,7 +538,7 @@ inherited Form2: TForm2
         OnMouseMove = pagefilerollover
       end
       object Image70: TImage
-        Left = 274
+        Left = 276
         Top = 267
         Width = 16
         Height = 16
@@ -549,7 +549,7 @@ inherited Form2: TForm2
         OnClick = Pagefileerweitert
       end
       object Panel19: TPanel
-        Left = 294
+        Left = 296
         Top = 267
         Width = 58
         Height = 17
@@ -587,7 +587,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon26: TImage
-        Left = 2
+        Left = 0
         Top = 287
         Width = 20
         Height = 15
@@ -596,7 +596,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel26: TLabel
-        Left = 24
+        Left = 22
         Top = 288
         Caption = 'ungenutzte DLLs automatisch entladen'
         Transparent = True
@@ -604,7 +604,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel20: TPanel
-        Left = 294
+        Left = 296
         Top = 286
         Width = 58
         Height = 17
@@ -642,7 +642,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon29: TImage
-        Left = 2
+        Left = 0
         Top = 306
         Width = 20
         Height = 15
@@ -651,7 +651,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel29: TLabel
-        Left = 24
+        Left = 22
         Top = 307
         Caption = 'System-Shutdown beschleunigen'
         Transparent = True
@@ -659,7 +659,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel21: TPanel
-        Left = 294
+        Left = 296
         Top = 305
         Width = 58
         Height = 17
@@ -697,7 +697,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon32: TImage
-        Left = 2
+        Left = 0
         Top = 325
         Width = 20
         Height = 15
@@ -706,7 +706,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel32: TLabel
-        Left = 24
+        Left = 22
         Top = 326
         Caption = 'Systemcache für verschlüsselte Dateien optimieren'
         Transparent = True
@@ -714,7 +714,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel22: TPanel
-        Left = 294
+        Left = 296
         Top = 324
         Width = 58
         Height = 17
@@ -752,7 +752,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon35: TImage
-        Left = 2
+        Left = 0
         Top = 344
         Width = 20
         Height = 15
@@ -761,7 +761,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel35: TLabel
-        Left = 24
+        Left = 22
         Top = 345
         Caption = 'MFT bei NTFS Laufwerken optimal vergrößern'
         Transparent = True
@@ -769,7 +769,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel23: TPanel
-        Left = 294
+        Left = 296
         Top = 343
         Width = 58
         Height = 17
@@ -807,7 +807,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon38: TImage
-        Left = 2
+        Left = 0
         Top = 363
         Width = 20
         Height = 15
@@ -816,7 +816,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel38: TLabel
-        Left = 24
+        Left = 22
         Top = 364
         Caption = 'temporäre Dateien jetzt löschen'
         Transparent = True
@@ -824,7 +824,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel24: TPanel
-        Left = 294
+        Left = 296
         Top = 362
         Width = 58
         Height = 17
@@ -863,7 +863,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon41: TImage
-        Left = 2
+        Left = 0
         Top = 382
         Width = 20
         Height = 15
@@ -872,7 +872,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel41: TLabel
-        Left = 24
+        Left = 22
         Top = 383
         Caption = 'Prefetching Dateien jetzt löschen'
         Transparent = True
@@ -880,7 +880,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel25: TPanel
-        Left = 294
+        Left = 296
         Top = 381
         Width = 58
         Height = 17
@@ -919,7 +919,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon44: TImage
-        Left = 2
+        Left = 0
         Top = 401
         Width = 20
         Height = 15
@@ -928,7 +928,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel44: TLabel
-        Left = 24
+        Left = 22
         Top = 402
         Caption = 'CDRom/DVD Laufwerke beschleunigen'
         Transparent = True
@@ -936,7 +936,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel26: TPanel
-        Left = 294
+        Left = 296
         Top = 400
         Width = 58
         Height = 17
@@ -974,7 +974,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon47: TImage
-        Left = 2
+        Left = 0
         Top = 420
         Width = 20
         Height = 15
@@ -983,7 +983,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel47: TLabel
-        Left = 24
+        Left = 22
         Top = 421
         Caption = 'Animation bei Fensterminimierung deaktivieren'
         Transparent = True
@@ -991,7 +991,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel27: TPanel
-        Left = 294
+        Left = 296
         Top = 419
         Width = 58
         Height = 17
@@ -1029,7 +1029,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon50: TImage
-        Left = 2
+        Left = 0
         Top = 439
         Width = 20
         Height = 15
@@ -1038,7 +1038,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel50: TLabel
-        Left = 24
+        Left = 22
         Top = 440
         Caption = 'wartende Systemprozesse jetzt ausführen'
         Transparent = True
@@ -1046,7 +1046,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel28: TPanel
-        Left = 294
+        Left = 296
         Top = 438
         Width = 58
         Height = 17
@@ -1085,7 +1085,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon53: TImage
-        Left = 2
+        Left = 0
         Top = 458
         Width = 20
         Height = 15
@@ -1094,7 +1094,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel53: TLabel
-        Left = 24
+        Left = 22
         Top = 459
         Caption = 'grafische Effekte deaktivieren '
         Transparent = True
@@ -1102,7 +1102,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel29: TPanel
-        Left = 294
+        Left = 296
         Top = 457
         Width = 58
         Height = 17
@@ -1140,7 +1140,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon56: TImage
-        Left = 2
+        Left = 0
         Top = 477
         Width = 20
         Height = 15
@@ -1149,7 +1149,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel56: TLabel
-        Left = 24
+        Left = 22
         Top = 478
         Caption = 'automatische Systemwiederherstellung deaktivieren '
         Transparent = True
@@ -1157,7 +1157,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel30: TPanel
-        Left = 294
+        Left = 296
         Top = 476
         Width = 58
         Height = 17
@@ -1195,7 +1195,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon59: TImage
-        Left = 2
+        Left = 0
         Top = 496
         Width = 20
         Height = 15
@@ -1204,7 +1204,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel59: TLabel
-        Left = 24
+        Left = 22
         Top = 497
         Caption = 'serielle Schnittstellen optimieren'
         Transparent = True
@@ -1212,7 +1212,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel31: TPanel
-        Left = 294
+        Left = 296
         Top = 495
         Width = 58
         Height = 17
@@ -1250,7 +1250,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon62: TImage
-        Left = 2
+        Left = 0
         Top = 515
         Width = 20
         Height = 15
@@ -1259,7 +1259,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel62: TLabel
-        Left = 24
+        Left = 22
         Top = 516
         Caption = 'Laden der Icons beschleunigen'
         Transparent = True
@@ -1267,7 +1267,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel32: TPanel
-        Left = 294
+        Left = 296
         Top = 514
         Width = 58
         Height = 17
@@ -1305,7 +1305,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon65: TImage
-        Left = 2
+        Left = 0
         Top = 534
         Width = 20
         Height = 15
@@ -1314,7 +1314,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel65: TLabel
-        Left = 24
+        Left = 22
         Top = 535
         Caption = 'Icon Cache jetzt aktualisieren'
         Transparent = True
@@ -1322,7 +1322,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel33: TPanel
-        Left = 294
+        Left = 296
         Top = 533
         Width = 58
         Height = 17
@@ -1361,7 +1361,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon68: TImage
-        Left = 2
+        Left = 0
         Top = 553
         Width = 20
         Height = 15
@@ -1370,7 +1370,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel68: TLabel
-        Left = 24
+        Left = 22
         Top = 554
         Caption = '16 Bit Anwendungen als separaten Prozess starten'
         Transparent = True
@@ -1378,7 +1378,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel34: TPanel
-        Left = 294
+        Left = 296
         Top = 552
         Width = 58
         Height = 17
@@ -1416,7 +1416,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon71: TImage
-        Left = 2
+        Left = 0
         Top = 572
         Width = 20
         Height = 15
@@ -1425,7 +1425,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel71: TLabel
-        Left = 24
+        Left = 22
         Top = 573
         Caption = 'CPU Prioritäten optimieren'
         Transparent = True
@@ -1433,7 +1433,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel35: TPanel
-        Left = 294
+        Left = 296
         Top = 571
         Width = 58
         Height = 17
@@ -1471,7 +1471,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon74: TImage
-        Left = 2
+        Left = 0
         Top = 591
         Width = 20
         Height = 15
@@ -1480,7 +1480,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel74: TLabel
-        Left = 24
+        Left = 22
         Top = 592
         Caption = 'Dateisuche im Netzwerk beschleunigen'
         Transparent = True
@@ -1488,7 +1488,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel36: TPanel
-        Left = 294
+        Left = 296
         Top = 590
         Width = 58
         Height = 17
@@ -1526,7 +1526,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon77: TImage
-        Left = 2
+        Left = 0
         Top = 610
         Width = 20
         Height = 15
@@ -1535,7 +1535,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel77: TLabel
-        Left = 24
+        Left = 22
         Top = 611
         Caption = 'Farbtiefe auf 16 Bit reduzieren'
         Transparent = True
@@ -1543,7 +1543,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel37: TPanel
-        Left = 294
+        Left = 296
         Top = 609
         Width = 58
         Height = 17
@@ -1581,7 +1581,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon80: TImage
-        Left = 2
+        Left = 0
         Top = 629
         Width = 20
         Height = 15
@@ -1590,7 +1590,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel80: TLabel
-        Left = 24
+        Left = 22
         Top = 630
         Caption = 'Anzeige neuer eMails beim Hochfahren unterbinden'
         Transparent = True
@@ -1598,7 +1598,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel38: TPanel
-        Left = 294
+        Left = 296
         Top = 628
         Width = 58
         Height = 17
@@ -1636,7 +1636,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon83: TImage
-        Left = 2
+        Left = 0
         Top = 648
         Width = 20
         Height = 15
@@ -1645,7 +1645,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel83: TLabel
-        Left = 24
+        Left = 22
         Top = 649
         Caption = 'Messenger nicht mit Outlook Express starten'
         Transparent = True
@@ -1653,7 +1653,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel39: TPanel
-        Left = 294
+        Left = 296
         Top = 647
         Width = 58
         Height = 17
@@ -1691,7 +1691,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon86: TImage
-        Left = 2
+        Left = 0
         Top = 667
         Width = 20
         Height = 15
@@ -1700,7 +1700,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel86: TLabel
-        Left = 24
+        Left = 22
         Top = 668
         Caption = 'Hinweis auf HDD-Speichermangel abschalten'
         Transparent = True
@@ -1708,7 +1708,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel40: TPanel
-        Left = 294
+        Left = 296
         Top = 666
         Width = 58
         Height = 17
@@ -1746,7 +1746,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon185: TImage
-        Left = 2
+        Left = 0
         Top = 686
         Width = 20
         Height = 15
@@ -1755,7 +1755,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel185: TLabel
-        Left = 24
+        Left = 22
         Top = 687
         Caption = 'Vorschau von AVI-Dateien im Explorer deaktivieren'
         Transparent = True
@@ -1763,7 +1763,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel75: TPanel
-        Left = 294
+        Left = 296
         Top = 685
         Width = 58
         Height = 17
@@ -1801,7 +1801,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon188: TImage
-        Left = 2
+        Left = 0
         Top = 705
         Width = 20
         Height = 15
@@ -1810,7 +1810,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel188: TLabel
-        Left = 24
+        Left = 22
         Top = 706
         Caption = 'Active Desktop deaktivieren'
         Transparent = True
@@ -1818,7 +1818,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel76: TPanel
-        Left = 294
+        Left = 296
         Top = 704
         Width = 58
         Height = 17
@@ -1856,7 +1856,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon212: TImage
-        Left = 2
+        Left = 0
         Top = 724
         Width = 20
         Height = 15
@@ -1865,7 +1865,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel212: TLabel
-        Left = 24
+        Left = 22
         Top = 725
         Caption = 'Kontextmenü um "in Ordner X kopieren" erweitern'
         Transparent = True
@@ -1873,7 +1873,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel98: TPanel
-        Left = 294
+        Left = 296
         Top = 723
         Width = 58
         Height = 17
@@ -1911,7 +1911,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon215: TImage
-        Left = 2
+        Left = 0
         Top = 743
         Width = 20
         Height = 15
@@ -1920,7 +1920,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel215: TLabel
-        Left = 24
+        Left = 22
         Top = 744
         Caption = 'Kontextmenü um "in Ordner X verschieben" erweitern'
         Transparent = True
@@ -1928,7 +1928,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel99: TPanel
-        Left = 294
+        Left = 296
         Top = 742
         Width = 58
         Height = 17
@@ -1966,7 +1966,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon233: TImage
-        Left = 2
+        Left = 0
         Top = 762
         Width = 20
         Height = 15
@@ -1975,7 +1975,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel233: TLabel
-        Left = 24
+        Left = 22
         Top = 763
         Caption = 'Kontextmenü um "Eingabeaufforderung" erweitern'
         Transparent = True
@@ -1983,7 +1983,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel105: TPanel
-        Left = 294
+        Left = 296
         Top = 761
         Width = 58
         Height = 17
@@ -2021,7 +2021,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon218: TImage
-        Left = 2
+        Left = 0
         Top = 781
         Width = 20
         Height = 15
@@ -2030,7 +2030,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel218: TLabel
-        Left = 24
+        Left = 22
         Top = 782
         Caption = 'Brennfunktion für limitierte User aktivieren'
         Transparent = True
@@ -2038,7 +2038,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel100: TPanel
-        Left = 294
+        Left = 296
         Top = 780
         Width = 58
         Height = 17
@@ -2076,7 +2076,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon221: TImage
-        Left = 2
+        Left = 0
         Top = 800
         Width = 20
         Height = 15
@@ -2085,7 +2085,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel221: TLabel
-        Left = 24
+        Left = 22
         Top = 801
         Caption = 'Kennwortabfrage nach Ruhezustand abschalten'
         Transparent = True
@@ -2093,7 +2093,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel101: TPanel
-        Left = 294
+        Left = 296
         Top = 799
         Width = 58
         Height = 17
@@ -2131,7 +2131,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon224: TImage
-        Left = 2
+        Left = 0
         Top = 819
         Width = 20
         Height = 15
@@ -2140,7 +2140,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel224: TLabel
-        Left = 24
+        Left = 22
         Top = 820
         Caption = 'Suchfunktion beschleunigen'
         Transparent = True
@@ -2148,7 +2148,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel102: TPanel
-        Left = 294
+        Left = 296
         Top = 818
         Width = 58
         Height = 17
@@ -2186,7 +2186,7 @@ inherited Form2: TForm2
         end
       end
       object TweakIcon227: TImage
-        Left = 2
+        Left = 0
         Top = 838
         Width = 20
         Height = 15
@@ -2195,7 +2195,7 @@ inherited Form2: TForm2
         Transparent = True
       end
       object TweakLabel227: TLabel
-        Left = 24
+        Left = 22
         Top = 839
         Caption = 'Bildvorschau/Miniaturansicht deaktivieren'
         Transparent = True
@@ -2203,7 +2203,7 @@ inherited Form2: TForm2
         ShowHint = True
       end
       object Panel103: TPanel
-        Left = 294
+        Left = 296
         Top = 837
         Width = 58
         Height = 17
@@ -2251,7 +2251,7 @@ inherited Form2: TForm2
         object OptTitleBack: TImage
           Left = 0
           Top = 0
-          Width = 352
+          Width = 354
           Height = 21
           Picture.Resource = 'category_title.bmp'
         end
@@ -2264,14 +2264,14 @@ inherited Form2: TForm2
           Font.Style = [fsBold]
         end
         object OptHeader: TImage
-          Left = 294
+          Left = 296
           Top = 0
           Width = 58
           Height = 21
           Picture.Resource = 'category_header.bmp'
         end
         object Label167: TLabel
-          Left = 296
+          Left = 298
           Top = 2
           Width = 17
           Height = 17
@@ -2283,7 +2283,7 @@ inherited Form2: TForm2
           OnClick = Optdeact
         end
         object Label166: TLabel
-          Left = 315
+          Left = 317
           Top = 2
           Width = 17
           Height = 17
@@ -2295,7 +2295,7 @@ inherited Form2: TForm2
           OnClick = Optnochange
         end
         object Label165: TLabel
-          Left = 334
+          Left = 336
           Top = 2
           Width = 17
           Height = 17
@@ -2307,7 +2307,7 @@ inherited Form2: TForm2
           OnClick = Optact
         end
         object TweakIcon89: TImage
-          Left = 2
+          Left = 0
           Top = 27
           Width = 20
           Height = 15
@@ -2316,7 +2316,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel89: TLabel
-          Left = 24
+          Left = 22
           Top = 28
           Caption = 'Logo in Systeminformationen einbinden'
           Transparent = True
@@ -2324,7 +2324,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Image45: TImage
-          Left = 274
+          Left = 276
           Top = 26
           Width = 16
           Height = 16
@@ -2333,7 +2333,7 @@ inherited Form2: TForm2
           OnMouseMove = Logorollover
         end
         object Image46: TImage
-          Left = 274
+          Left = 276
           Top = 26
           Width = 16
           Height = 16
@@ -2344,7 +2344,7 @@ inherited Form2: TForm2
           OnClick = Logoerweitert
         end
         object Panel41: TPanel
-          Left = 294
+          Left = 296
           Top = 26
           Width = 58
           Height = 17
@@ -2382,7 +2382,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon92: TImage
-          Left = 2
+          Left = 0
           Top = 46
           Width = 20
           Height = 15
@@ -2391,7 +2391,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel92: TLabel
-          Left = 24
+          Left = 22
           Top = 47
           Caption = 'Hintergrund für Internet Explorer® '
           Transparent = True
@@ -2399,7 +2399,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Image47: TImage
-          Left = 274
+          Left = 276
           Top = 45
           Width = 16
           Height = 16
@@ -2408,7 +2408,7 @@ inherited Form2: TForm2
           OnMouseMove = IEBitmaprollover
         end
         object Image54: TImage
-          Left = 274
+          Left = 276
           Top = 45
           Width = 16
           Height = 16
@@ -2419,7 +2419,7 @@ inherited Form2: TForm2
           OnClick = iEBitmaperweitert
         end
         object Panel42: TPanel
-          Left = 294
+          Left = 296
           Top = 45
           Width = 58
           Height = 17
@@ -2457,7 +2457,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon95: TImage
-          Left = 2
+          Left = 0
           Top = 65
           Width = 20
           Height = 15
@@ -2466,7 +2466,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel95: TLabel
-          Left = 24
+          Left = 22
           Top = 66
           Caption = 'Inhalt einer Bitmap als Icon im Explorer darstellen'
           Transparent = True
@@ -2474,7 +2474,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel43: TPanel
-          Left = 294
+          Left = 296
           Top = 64
           Width = 58
           Height = 17
@@ -2512,7 +2512,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon98: TImage
-          Left = 2
+          Left = 0
           Top = 84
           Width = 20
           Height = 15
@@ -2521,7 +2521,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel98: TLabel
-          Left = 24
+          Left = 22
           Top = 85
           Caption = 'Verküpfungspfeil deaktivieren'
           Transparent = True
@@ -2529,7 +2529,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel44: TPanel
-          Left = 294
+          Left = 296
           Top = 83
           Width = 58
           Height = 17
@@ -2567,7 +2567,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon101: TImage
-          Left = 2
+          Left = 0
           Top = 103
           Width = 20
           Height = 15
@@ -2576,7 +2576,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel101: TLabel
-          Left = 24
+          Left = 22
           Top = 104
           Caption = 'Build Nummer auf dem Desktop anzeigen'
           Transparent = True
@@ -2584,7 +2584,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel45: TPanel
-          Left = 294
+          Left = 296
           Top = 102
           Width = 58
           Height = 17
@@ -2622,7 +2622,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon104: TImage
-          Left = 2
+          Left = 0
           Top = 122
           Width = 20
           Height = 15
@@ -2631,7 +2631,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel104: TLabel
-          Left = 24
+          Left = 22
           Top = 123
           Caption = 'Internet Explorer® Titelleiste modifizieren'
           Transparent = True
@@ -2639,7 +2639,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Image83: TImage
-          Left = 274
+          Left = 276
           Top = 121
           Width = 16
           Height = 16
@@ -2648,7 +2648,7 @@ inherited Form2: TForm2
           OnMouseMove = IETitelrollover
         end
         object Image84: TImage
-          Left = 274
+          Left = 276
           Top = 121
           Width = 16
           Height = 16
@@ -2659,7 +2659,7 @@ inherited Form2: TForm2
           OnClick = iETitelerweitert
         end
         object Panel46: TPanel
-          Left = 294
+          Left = 296
           Top = 121
           Width = 58
           Height = 17
@@ -2697,7 +2697,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon107: TImage
-          Left = 2
+          Left = 0
           Top = 141
           Width = 20
           Height = 15
@@ -2706,7 +2706,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel107: TLabel
-          Left = 24
+          Left = 22
           Top = 142
           Caption = 'Arbeitsplatz-Bezeichnung modifizieren'
           Transparent = True
@@ -2714,7 +2714,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Image188: TImage
-          Left = 274
+          Left = 276
           Top = 140
           Width = 16
           Height = 16
@@ -2723,7 +2723,7 @@ inherited Form2: TForm2
           OnMouseMove = Image188MouseMove
         end
         object Image187: TImage
-          Left = 274
+          Left = 276
           Top = 140
           Width = 16
           Height = 16
@@ -2734,7 +2734,7 @@ inherited Form2: TForm2
           OnClick = Image187Click
         end
         object Panel47: TPanel
-          Left = 294
+          Left = 296
           Top = 140
           Width = 58
           Height = 17
@@ -2775,7 +2775,7 @@ inherited Form2: TForm2
       object Lizenzinformationen: TGroupBox
         Left = 2
         Top = 1029
-        Width = 350
+        Width = 352
         Height = 46
         Caption = ' Registrierungsdaten '
         Color = clWhite
@@ -2814,7 +2814,7 @@ inherited Form2: TForm2
         object IntTitleBack: TImage
           Left = 0
           Top = 0
-          Width = 352
+          Width = 354
           Height = 21
           Picture.Resource = 'category_title.bmp'
         end
@@ -2827,14 +2827,14 @@ inherited Form2: TForm2
           Font.Style = [fsBold]
         end
         object IntHeader: TImage
-          Left = 294
+          Left = 296
           Top = 0
           Width = 58
           Height = 21
           Picture.Resource = 'category_header.bmp'
         end
         object Label168: TLabel
-          Left = 296
+          Left = 298
           Top = 2
           Width = 17
           Height = 17
@@ -2846,7 +2846,7 @@ inherited Form2: TForm2
           OnClick = intdeact
         end
         object Label169: TLabel
-          Left = 315
+          Left = 317
           Top = 2
           Width = 17
           Height = 17
@@ -2858,7 +2858,7 @@ inherited Form2: TForm2
           OnClick = intnochange
         end
         object Label170: TLabel
-          Left = 334
+          Left = 336
           Top = 2
           Width = 17
           Height = 17
@@ -2870,7 +2870,7 @@ inherited Form2: TForm2
           OnClick = intact
         end
         object TweakIcon110: TImage
-          Left = 2
+          Left = 0
           Top = 27
           Width = 20
           Height = 15
@@ -2879,7 +2879,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel110: TLabel
-          Left = 24
+          Left = 22
           Top = 28
           Caption = 'DNS Cache jetzt entleeren'
           Transparent = True
@@ -2887,7 +2887,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel50: TPanel
-          Left = 294
+          Left = 296
           Top = 26
           Width = 58
           Height = 17
@@ -2926,7 +2926,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon113: TImage
-          Left = 2
+          Left = 0
           Top = 46
           Width = 20
           Height = 15
@@ -2935,7 +2935,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel113: TLabel
-          Left = 24
+          Left = 22
           Top = 47
           Caption = 'inaktive Router erkennen'
           Transparent = True
@@ -2943,7 +2943,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel51: TPanel
-          Left = 294
+          Left = 296
           Top = 45
           Width = 58
           Height = 17
@@ -2981,7 +2981,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon116: TImage
-          Left = 2
+          Left = 0
           Top = 65
           Width = 20
           Height = 15
@@ -2990,7 +2990,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel116: TLabel
-          Left = 24
+          Left = 22
           Top = 66
           Caption = 'Black Hole Router erkennen'
           Transparent = True
@@ -2998,7 +2998,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel52: TPanel
-          Left = 294
+          Left = 296
           Top = 64
           Width = 58
           Height = 17
@@ -3036,7 +3036,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon119: TImage
-          Left = 2
+          Left = 0
           Top = 84
           Width = 20
           Height = 15
@@ -3045,7 +3045,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel119: TLabel
-          Left = 24
+          Left = 22
           Top = 85
           Caption = 'DNS-Cache optimieren'
           Transparent = True
@@ -3053,7 +3053,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel53: TPanel
-          Left = 294
+          Left = 296
           Top = 83
           Width = 58
           Height = 17
@@ -3091,7 +3091,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon122: TImage
-          Left = 2
+          Left = 0
           Top = 103
           Width = 20
           Height = 15
@@ -3100,7 +3100,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel122: TLabel
-          Left = 24
+          Left = 22
           Top = 104
           Caption = 'Startseite auf www.kestovar.de setzen'
           Transparent = True
@@ -3108,7 +3108,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel54: TPanel
-          Left = 294
+          Left = 296
           Top = 102
           Width = 58
           Height = 17
@@ -3157,7 +3157,7 @@ inherited Form2: TForm2
         object SecTitleBack: TImage
           Left = 0
           Top = 0
-          Width = 352
+          Width = 354
           Height = 21
           Picture.Resource = 'category_title.bmp'
         end
@@ -3170,14 +3170,14 @@ inherited Form2: TForm2
           Font.Style = [fsBold]
         end
         object SecHeader: TImage
-          Left = 294
+          Left = 296
           Top = 0
           Width = 58
           Height = 21
           Picture.Resource = 'category_header.bmp'
         end
         object Label171: TLabel
-          Left = 296
+          Left = 298
           Top = 2
           Width = 17
           Height = 17
@@ -3189,7 +3189,7 @@ inherited Form2: TForm2
           OnClick = Secdeact
         end
         object Label172: TLabel
-          Left = 315
+          Left = 317
           Top = 2
           Width = 17
           Height = 17
@@ -3201,7 +3201,7 @@ inherited Form2: TForm2
           OnClick = Secnochange
         end
         object Label173: TLabel
-          Left = 334
+          Left = 336
           Top = 2
           Width = 17
           Height = 17
@@ -3213,7 +3213,7 @@ inherited Form2: TForm2
           OnClick = Secact
         end
         object TweakIcon125: TImage
-          Left = 2
+          Left = 0
           Top = 27
           Width = 20
           Height = 15
@@ -3222,7 +3222,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel125: TLabel
-          Left = 24
+          Left = 22
           Top = 28
           Caption = 'Auslagerungsdatei nach Herunterfahren leeren'
           Transparent = True
@@ -3230,7 +3230,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel55: TPanel
-          Left = 294
+          Left = 296
           Top = 26
           Width = 58
           Height = 17
@@ -3268,7 +3268,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon128: TImage
-          Left = 2
+          Left = 0
           Top = 46
           Width = 20
           Height = 15
@@ -3277,7 +3277,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel128: TLabel
-          Left = 24
+          Left = 22
           Top = 47
           Caption = 'zuletzt angemeldeten User beim Logon ausblenden'
           Transparent = True
@@ -3285,7 +3285,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel56: TPanel
-          Left = 294
+          Left = 296
           Top = 45
           Width = 58
           Height = 17
@@ -3323,7 +3323,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon131: TImage
-          Left = 2
+          Left = 0
           Top = 65
           Width = 20
           Height = 15
@@ -3332,7 +3332,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel131: TLabel
-          Left = 24
+          Left = 22
           Top = 66
           Caption = 'anonymen Zugriff auf Informationen beschränken'
           Transparent = True
@@ -3340,7 +3340,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel57: TPanel
-          Left = 294
+          Left = 296
           Top = 64
           Width = 58
           Height = 17
@@ -3378,7 +3378,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon134: TImage
-          Left = 2
+          Left = 0
           Top = 84
           Width = 20
           Height = 15
@@ -3387,7 +3387,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel134: TLabel
-          Left = 24
+          Left = 22
           Top = 85
           Caption = 'Scan der Registrierdatenbank verhindern'
           Transparent = True
@@ -3395,7 +3395,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel58: TPanel
-          Left = 294
+          Left = 296
           Top = 83
           Width = 58
           Height = 17
@@ -3433,7 +3433,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon137: TImage
-          Left = 2
+          Left = 0
           Top = 103
           Width = 20
           Height = 15
@@ -3442,7 +3442,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel137: TLabel
-          Left = 24
+          Left = 22
           Top = 104
           Caption = 'Passwort-Caching deaktivieren'
           Transparent = True
@@ -3450,7 +3450,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel59: TPanel
-          Left = 294
+          Left = 296
           Top = 102
           Width = 58
           Height = 17
@@ -3488,7 +3488,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon140: TImage
-          Left = 2
+          Left = 0
           Top = 122
           Width = 20
           Height = 15
@@ -3497,7 +3497,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel140: TLabel
-          Left = 24
+          Left = 22
           Top = 123
           Caption = 'Systemdateien beim nächsten Neustart überprüfen'
           Transparent = True
@@ -3505,7 +3505,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel60: TPanel
-          Left = 294
+          Left = 296
           Top = 121
           Width = 58
           Height = 17
@@ -3544,7 +3544,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon143: TImage
-          Left = 2
+          Left = 0
           Top = 141
           Width = 20
           Height = 15
@@ -3553,7 +3553,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel143: TLabel
-          Left = 24
+          Left = 22
           Top = 142
           Caption = 'Ausführen von Programmen aus der Hilfe unterbinden '
           Transparent = True
@@ -3561,7 +3561,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel61: TPanel
-          Left = 294
+          Left = 296
           Top = 140
           Width = 58
           Height = 17
@@ -3599,7 +3599,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon146: TImage
-          Left = 2
+          Left = 0
           Top = 160
           Width = 20
           Height = 15
@@ -3608,7 +3608,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel146: TLabel
-          Left = 24
+          Left = 22
           Top = 161
           Caption = 'Standard Administrator-Freigaben entfernen'
           Transparent = True
@@ -3616,7 +3616,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel62: TPanel
-          Left = 294
+          Left = 296
           Top = 159
           Width = 58
           Height = 17
@@ -3654,7 +3654,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon149: TImage
-          Left = 2
+          Left = 0
           Top = 179
           Width = 20
           Height = 15
@@ -3663,7 +3663,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel149: TLabel
-          Left = 24
+          Left = 22
           Top = 180
           Caption = 'Document Tracking in Microsoft® Office® blockieren'
           Transparent = True
@@ -3671,7 +3671,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel63: TPanel
-          Left = 294
+          Left = 296
           Top = 178
           Width = 58
           Height = 17
@@ -3709,7 +3709,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon152: TImage
-          Left = 2
+          Left = 0
           Top = 198
           Width = 20
           Height = 15
@@ -3718,7 +3718,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel152: TLabel
-          Left = 24
+          Left = 22
           Top = 199
           Caption = 'Zwischenablage in Microsoft® Office® stummschalten'
           Transparent = True
@@ -3726,7 +3726,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel64: TPanel
-          Left = 294
+          Left = 296
           Top = 197
           Width = 58
           Height = 17
@@ -3764,7 +3764,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon194: TImage
-          Left = 2
+          Left = 0
           Top = 217
           Width = 20
           Height = 15
@@ -3773,7 +3773,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel194: TLabel
-          Left = 24
+          Left = 22
           Top = 218
           Caption = 'Menüpunkt "Ausführen" aus Startmenü entfernen'
           Transparent = True
@@ -3781,7 +3781,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel92: TPanel
-          Left = 294
+          Left = 296
           Top = 216
           Width = 58
           Height = 17
@@ -3819,7 +3819,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon197: TImage
-          Left = 2
+          Left = 0
           Top = 236
           Width = 20
           Height = 15
@@ -3828,7 +3828,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel197: TLabel
-          Left = 24
+          Left = 22
           Top = 237
           Caption = 'Zugriffskontrolle für Diskettenlaufwerk begrenzen'
           Transparent = True
@@ -3836,7 +3836,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel93: TPanel
-          Left = 294
+          Left = 296
           Top = 235
           Width = 58
           Height = 17
@@ -3874,7 +3874,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon200: TImage
-          Left = 2
+          Left = 0
           Top = 255
           Width = 20
           Height = 15
@@ -3883,7 +3883,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel200: TLabel
-          Left = 24
+          Left = 22
           Top = 256
           Caption = 'Zugriffskontrolle für das CD-Rom-Laufwerk'
           Transparent = True
@@ -3891,7 +3891,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel94: TPanel
-          Left = 294
+          Left = 296
           Top = 254
           Width = 58
           Height = 17
@@ -3929,7 +3929,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon203: TImage
-          Left = 2
+          Left = 0
           Top = 274
           Width = 20
           Height = 15
@@ -3938,7 +3938,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel203: TLabel
-          Left = 24
+          Left = 22
           Top = 275
           Caption = 'Dateien/Ordner über Kontextmenü verschlüsseln'
           Transparent = True
@@ -3946,7 +3946,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel95: TPanel
-          Left = 294
+          Left = 296
           Top = 273
           Width = 58
           Height = 17
@@ -3984,7 +3984,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon206: TImage
-          Left = 2
+          Left = 0
           Top = 293
           Width = 20
           Height = 15
@@ -3993,7 +3993,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel206: TLabel
-          Left = 24
+          Left = 22
           Top = 294
           Caption = 'Computer vor PIF-Datei - Missbrauch schützen'
           Transparent = True
@@ -4001,7 +4001,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel96: TPanel
-          Left = 294
+          Left = 296
           Top = 292
           Width = 58
           Height = 17
@@ -4039,7 +4039,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon209: TImage
-          Left = 2
+          Left = 0
           Top = 312
           Width = 20
           Height = 15
@@ -4048,7 +4048,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel209: TLabel
-          Left = 24
+          Left = 22
           Top = 313
           Caption = 'Datei-Assoziationen schützen'
           Transparent = True
@@ -4056,7 +4056,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel97: TPanel
-          Left = 294
+          Left = 296
           Top = 311
           Width = 58
           Height = 17
@@ -4105,7 +4105,7 @@ inherited Form2: TForm2
         object SpyTitleBack: TImage
           Left = 0
           Top = 0
-          Width = 352
+          Width = 354
           Height = 21
           Picture.Resource = 'category_title.bmp'
         end
@@ -4118,14 +4118,14 @@ inherited Form2: TForm2
           Font.Style = [fsBold]
         end
         object SpyHeader: TImage
-          Left = 294
+          Left = 296
           Top = 0
           Width = 58
           Height = 21
           Picture.Resource = 'category_header.bmp'
         end
         object Label174: TLabel
-          Left = 296
+          Left = 298
           Top = 2
           Width = 17
           Height = 17
@@ -4137,7 +4137,7 @@ inherited Form2: TForm2
           OnClick = Spydeact
         end
         object Label175: TLabel
-          Left = 315
+          Left = 317
           Top = 2
           Width = 17
           Height = 17
@@ -4149,7 +4149,7 @@ inherited Form2: TForm2
           OnClick = Spynochange
         end
         object Label176: TLabel
-          Left = 334
+          Left = 336
           Top = 2
           Width = 17
           Height = 17
@@ -4161,7 +4161,7 @@ inherited Form2: TForm2
           OnClick = Spyact
         end
         object RadioButton1: TRadioButton
-          Left = 24
+          Left = 22
           Top = 25
           Width = 90
           Height = 17
@@ -4170,7 +4170,7 @@ inherited Form2: TForm2
           OnClick = RadioButton1Click
         end
         object RadioButton2: TRadioButton
-          Left = 124
+          Left = 122
           Top = 25
           Width = 90
           Height = 17
@@ -4180,7 +4180,7 @@ inherited Form2: TForm2
           OnClick = RadioButton2Click
         end
         object TweakIcon155: TImage
-          Left = 2
+          Left = 0
           Top = 49
           Width = 20
           Height = 15
@@ -4189,7 +4189,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel155: TLabel
-          Left = 24
+          Left = 22
           Top = 50
           Caption = 'Website-Verlauf in der Registry löschen'
           Transparent = True
@@ -4197,7 +4197,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel65: TPanel
-          Left = 294
+          Left = 296
           Top = 48
           Width = 58
           Height = 17
@@ -4235,7 +4235,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon158: TImage
-          Left = 2
+          Left = 0
           Top = 68
           Width = 20
           Height = 15
@@ -4244,7 +4244,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel158: TLabel
-          Left = 24
+          Left = 22
           Top = 69
           Caption = 'automatische Internet Explorer®-Updates deaktivieren'
           Transparent = True
@@ -4252,7 +4252,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel66: TPanel
-          Left = 294
+          Left = 296
           Top = 67
           Width = 58
           Height = 17
@@ -4290,7 +4290,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon164: TImage
-          Left = 2
+          Left = 0
           Top = 87
           Width = 20
           Height = 15
@@ -4299,7 +4299,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel164: TLabel
-          Left = 24
+          Left = 22
           Top = 88
           Caption = 'Einträge der zuletzt geöffnete Dokumente löschen'
           Transparent = True
@@ -4307,7 +4307,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel68: TPanel
-          Left = 294
+          Left = 296
           Top = 86
           Width = 58
           Height = 17
@@ -4345,7 +4345,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon167: TImage
-          Left = 2
+          Left = 0
           Top = 106
           Width = 20
           Height = 15
@@ -4354,7 +4354,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel167: TLabel
-          Left = 24
+          Left = 22
           Top = 107
           Caption = 'Verlauf des Mediaplayer® löschen'
           Transparent = True
@@ -4362,7 +4362,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel69: TPanel
-          Left = 294
+          Left = 296
           Top = 105
           Width = 58
           Height = 17
@@ -4400,7 +4400,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon170: TImage
-          Left = 2
+          Left = 0
           Top = 125
           Width = 20
           Height = 15
@@ -4409,7 +4409,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel170: TLabel
-          Left = 24
+          Left = 22
           Top = 126
           Caption = 'Verlauf des "Ausführen" - Dialoges  löschen'
           Transparent = True
@@ -4417,7 +4417,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel70: TPanel
-          Left = 294
+          Left = 296
           Top = 124
           Width = 58
           Height = 17
@@ -4455,7 +4455,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon173: TImage
-          Left = 2
+          Left = 0
           Top = 144
           Width = 20
           Height = 15
@@ -4464,7 +4464,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel173: TLabel
-          Left = 24
+          Left = 22
           Top = 145
           Caption = 'Funktion "Verwandte Links" deaktivieren'
           Transparent = True
@@ -4472,7 +4472,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel71: TPanel
-          Left = 294
+          Left = 296
           Top = 143
           Width = 58
           Height = 17
@@ -4521,7 +4521,7 @@ inherited Form2: TForm2
         object BrelkTitleBack: TImage
           Left = 0
           Top = 0
-          Width = 352
+          Width = 354
           Height = 21
           Picture.Resource = 'category_title.bmp'
         end
@@ -4534,14 +4534,14 @@ inherited Form2: TForm2
           Font.Style = [fsBold]
         end
         object BrelkHeader: TImage
-          Left = 294
+          Left = 296
           Top = 0
           Width = 58
           Height = 21
           Picture.Resource = 'category_header.bmp'
         end
         object Label177: TLabel
-          Left = 296
+          Left = 298
           Top = 2
           Width = 17
           Height = 17
@@ -4553,7 +4553,7 @@ inherited Form2: TForm2
           OnClick = brelkdeact
         end
         object Label178: TLabel
-          Left = 315
+          Left = 317
           Top = 2
           Width = 17
           Height = 17
@@ -4565,7 +4565,7 @@ inherited Form2: TForm2
           OnClick = brelknochange
         end
         object Label179: TLabel
-          Left = 334
+          Left = 336
           Top = 2
           Width = 17
           Height = 17
@@ -4577,7 +4577,7 @@ inherited Form2: TForm2
           OnClick = brelkact
         end
         object TweakIcon179: TImage
-          Left = 2
+          Left = 0
           Top = 27
           Width = 20
           Height = 15
@@ -4586,7 +4586,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel179: TLabel
-          Left = 24
+          Left = 22
           Top = 28
           Caption = 'Verknüpfung im Startmenü anlegen'
           Transparent = True
@@ -4594,7 +4594,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel73: TPanel
-          Left = 294
+          Left = 296
           Top = 26
           Width = 58
           Height = 17
@@ -4632,7 +4632,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon176: TImage
-          Left = 2
+          Left = 0
           Top = 46
           Width = 20
           Height = 15
@@ -4641,7 +4641,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel176: TLabel
-          Left = 24
+          Left = 22
           Top = 47
           Caption = 'Dorvask beim Systemstart ausführen'
           Transparent = True
@@ -4649,7 +4649,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Panel72: TPanel
-          Left = 294
+          Left = 296
           Top = 45
           Width = 58
           Height = 17
@@ -4687,7 +4687,7 @@ inherited Form2: TForm2
           end
         end
         object CheckBox2: TCheckBox
-          Left = 24
+          Left = 22
           Top = 63
           Width = 220
           Height = 17
@@ -4696,7 +4696,7 @@ inherited Form2: TForm2
           Checked = True
         end
         object CheckBox3: TCheckBox
-          Left = 24
+          Left = 22
           Top = 83
           Width = 220
           Height = 17
@@ -4705,7 +4705,7 @@ inherited Form2: TForm2
           Checked = True
         end
         object TweakIcon191: TImage
-          Left = 2
+          Left = 0
           Top = 105
           Width = 20
           Height = 15
@@ -4714,7 +4714,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel191: TLabel
-          Left = 24
+          Left = 22
           Top = 106
           Caption = 'Windows® StartButton manipulieren'
           Transparent = True
@@ -4722,7 +4722,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Image264: TImage
-          Left = 274
+          Left = 276
           Top = 104
           Width = 16
           Height = 16
@@ -4731,7 +4731,7 @@ inherited Form2: TForm2
           OnMouseMove = Image264MouseMove
         end
         object Image263: TImage
-          Left = 274
+          Left = 276
           Top = 104
           Width = 16
           Height = 16
@@ -4742,7 +4742,7 @@ inherited Form2: TForm2
           OnClick = Image263Click
         end
         object Panel87: TPanel
-          Left = 294
+          Left = 296
           Top = 104
           Width = 58
           Height = 17
@@ -4780,7 +4780,7 @@ inherited Form2: TForm2
           end
         end
         object TweakIcon232: TImage
-          Left = 2
+          Left = 0
           Top = 124
           Width = 20
           Height = 15
@@ -4789,7 +4789,7 @@ inherited Form2: TForm2
           Transparent = True
         end
         object TweakLabel232: TLabel
-          Left = 24
+          Left = 22
           Top = 125
           Caption = 'Ordner als Laufwerk mounten'
           Transparent = True
@@ -4797,7 +4797,7 @@ inherited Form2: TForm2
           ShowHint = True
         end
         object Image305: TImage
-          Left = 274
+          Left = 276
           Top = 123
           Width = 16
           Height = 16
@@ -4806,7 +4806,7 @@ inherited Form2: TForm2
           OnMouseMove = Image305MouseMove
         end
         object Image306: TImage
-          Left = 274
+          Left = 276
           Top = 123
           Width = 16
           Height = 16
@@ -4817,7 +4817,7 @@ inherited Form2: TForm2
           OnClick = Image306Click
         end
         object Panel106: TPanel
-          Left = 294
+          Left = 296
           Top = 123
           Width = 58
           Height = 17
@@ -4858,7 +4858,7 @@ inherited Form2: TForm2
       object GroupBox2: TGroupBox
         Left = 2
         Top = 1872
-        Width = 350
+        Width = 352
         Height = 44
         Caption = ' Tuningoptionen übernehmen für ...  '
         Color = clWhite

@@ -14,10 +14,10 @@ namespace {
 // row ends before that, so the list never scrolls sideways.
 constexpr int kListWidth = 375, kListHeight = 137;
 constexpr int kContentWidth = 356;
-constexpr int kStripWidth = 352; // title strips and group boxes end here
-constexpr int kColumn = 294;     // left edge of the button panels and the header images
-constexpr int kGearLeft = 274;   // settings gears stand just left of the buttons
-constexpr int kCaptionLeft = 24;
+constexpr int kStripWidth = 354; // title strips and group boxes end here
+constexpr int kColumn = 296;     // left edge of the button panels and the header images
+constexpr int kGearLeft = 276;   // settings gears stand just left of the buttons
+constexpr int kCaptionLeft = 22;
 constexpr int kRowHeight = 19, kDelayRowHeight = 24;
 constexpr int kTitleHeight = 21, kTitleGap = 4;
 constexpr int kGap = 6; // between the blocks of the list
@@ -153,7 +153,7 @@ void addRowExtra(LayoutNode& parent, const TweakRow& row, int top) {
 // One row at top: icon, caption, settings gear, buttons and what stands beside them.
 void addRow(LayoutNode& parent, const TweakRow& row, int top) {
     const Category& c = category(row.category);
-    parent.add(picture(iconName(row), c.icon, 2, top + 2, 20, 15)
+    parent.add(picture(iconName(row), c.icon, 0, top + 2, 20, 15)
                    .flag("Center", true)
                    .flag("Transparent", true));
     LayoutNode caption = label(captionLabelName(row), kCaptionLeft, top + 3, row.caption);

@@ -7,7 +7,7 @@ from PIL import Image
 import paint
 from palette import BRIGHT_BLUE, DEEP_BLUE, ROYAL_BLUE, SILVER, SILVER_LIGHT, WHITE
 
-TITLE_SIZE = (352, 21)   # the strip spans the list; the header covers its right end
+TITLE_SIZE = (354, 21)   # the strip spans the list; the header covers its right end
 HEADER_SIZE = (58, 21)
 ROW_BACK_SIZE = (58, 17)
 HEADER_CELLS = (2, 21, 40)  # left edges of the 17-pixel header buttons, as in the layout
