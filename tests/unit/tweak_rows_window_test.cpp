@@ -1,6 +1,7 @@
 // The tuning page of the real main window: rows, category header buttons, the anti-spying
 // mode switch, the start-menu delay, hover hints, the start link and the settings gears.
 #include "support/tuning_window.h"
+#include "tweaks/hover_reset.h"
 #include "tweaks/tweak_rows.h"
 #include "ui/class_registry.h"
 #include "ui/cp1252.h"
@@ -145,6 +146,9 @@ TEST_F(TuningPage, CaptionsKeepTheirExactTextAndTrailingBlanks) {
     EXPECT_EQ(t.w().c<ui::GroupBox>("Lizenzinformationen").caption(), " Registrierungsdaten ");
     EXPECT_EQ(t.w().c<ui::Label>("Label36").caption(),
               ui::ansiText("Tuningprozedur starten\u00a0>"));
+    EXPECT_EQ(
+        t.w().c<ui::Image>("PerfHeader").hint(),
+        ui::ansiText("Hier können Sie Tuningoptionen aktivieren (+) oder auch deaktivieren (-)"));
     EXPECT_EQ(t.w().c<ui::Label>("Label174").hint(),
               ui::ansiText("Sämtliche Tuningoptionen dieser Kategorie deaktivieren (es werden "
                            "die Standardwerte geladen)"));
@@ -309,5 +313,26 @@ TEST_F(TuningPage, GearsOpenTheCustomisationDialogOnTheirPanel) {
     t.w().c<ui::Image>("Image263").click();
     for (int i = 1; i <= 7; ++i) {
         EXPECT_EQ(dialog.get<ui::Panel>("Panel" + std::to_string(i)).visible(), i == 6) << i;
+    }
+}
+
+TEST_F(TuningPage, HoverResetRestoresTheLinksAndGears) {
+    for (const char* name : {"Image72", "Image142", "Image45", "Image264", "Image305"}) {
+        t.w().c<ui::Image>(name).mouseMove({}, 1, 1);
+    }
+    t.showPage("Panel10");
+    t.w().c<ui::Label>("Label105").mouseMove({}, 1, 1);
+    t.w().c<ui::Image>("Image16").mouseMove({}, 1, 1);
+
+    tw::resetTuningHovers(t.w());
+    for (const char* hidden :
+         {"Image73", "Image147", "Image46", "Image263", "Image306", "Image5", "Image18"}) {
+        EXPECT_FALSE(t.w().c<ui::Image>(hidden).visible()) << hidden;
+    }
+    for (const char* shown : {"Image72", "Image45", "Image264", "Image305"}) {
+        EXPECT_TRUE(t.w().c<ui::Image>(shown).visible()) << shown;
+    }
+    for (const char* link : {"Label36", "Label105", "Label92"}) {
+        EXPECT_EQ(t.w().c<ui::Label>(link).font().color, ui::colors::Black) << link;
     }
 }
