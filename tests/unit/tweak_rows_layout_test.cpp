@@ -2,6 +2,7 @@
 // what the generator writes today, and the table must keep the rows' fixed numbers.
 #include "tweaks/tuning_layout.h"
 #include "tweaks/tweak_rows.h"
+#include "ui/cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -94,4 +95,10 @@ TEST(TweakRowsTable, RowsNamedElsewhereKeepTheirPanels) {
         }
         EXPECT_TRUE(found) << panel;
     }
+}
+
+TEST(AnsiText, NativeLiteralsBecomeWindows1252) {
+    EXPECT_EQ(ui::ansiText("Größe für Explorer®\u00a0>"), "Gr\xF6\xDF"
+                                                          "e f\xFCr Explorer\xAE\xA0>");
+    EXPECT_EQ(ui::ansiText("plain"), "plain");
 }
