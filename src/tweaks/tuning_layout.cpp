@@ -5,7 +5,6 @@
 #include "ui/layout_text.h"
 
 #include <string>
-#include <vector>
 
 namespace brelk::tweaks {
 namespace {
