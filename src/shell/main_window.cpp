@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include "shell/shell_handlers.h"
+#include "tweaks/progress_handlers.h"
+#include "tweaks/row_handlers.h"
 #include "tweaks/tweak_engine_handlers.h"
 #include "ui/class_registry.h"
 
@@ -10,6 +12,8 @@ namespace {
 // Every subsystem adds one line here.
 const MainWindowPart kParts[] = {
     {bindShellHandlers, "form2.dfm"},
+    {tweaks::bindTweakRowHandlers, "form2_tuning.dfm"},
+    {tweaks::bindProgressHandlers, "form2_endpage.dfm"},
     {bindTweakEngineHandlers, nullptr},
 };
 
@@ -17,8 +21,10 @@ const MainWindowPart kParts[] = {
 
 const ui::ClassRegistry& brelkClasses() { return ui::ClassRegistry::standard(); }
 
-MainWindow::MainWindow(Context& context) : ui::Form(context.app, "TForm2"), ctx(context) {
+MainWindow::MainWindow(Context& context, const std::function<void(MainWindow&)>& bindMore)
+    : ui::Form(context.app, "TForm2"), ctx(context) {
     for (const auto& part : kParts) part.bind(*this);
+    if (bindMore) bindMore(*this);
     for (const auto& part : kParts) {
         if (part.layout) loadLayoutResource(part.layout, brelkClasses(), ctx.resources);
     }

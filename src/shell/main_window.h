@@ -6,11 +6,15 @@
 #include "shell/brelk_state.h"
 #include "ui/form.h"
 
+#include <functional>
+
 namespace brelk {
 
 class MainWindow : public ui::Form {
   public:
-    explicit MainWindow(Context& ctx);
+    // bindMore runs after the subsystems have bound their handlers and before the layouts
+    // load: tests bind stand-ins there for handlers of subsystems they leave out.
+    explicit MainWindow(Context& ctx, const std::function<void(MainWindow&)>& bindMore = {});
 
     Context& ctx;
     BrelkState state;

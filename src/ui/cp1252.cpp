@@ -84,4 +84,13 @@ std::string cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+std::string ansiText(std::string_view literal) {
+    // An a-umlaut takes two bytes where literals are UTF-8.
+    constexpr bool kUtf8Literals = sizeof("\u00e4") == 3;
+    if (!kUtf8Literals) return std::string(literal);
+    std::string out;
+    if (!utf8ToCp1252(literal, out)) return std::string(literal);
+    return out;
+}
+
 } // namespace ui

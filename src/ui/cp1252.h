@@ -16,4 +16,9 @@ std::string cp1252ToUtf8(std::string_view text);
 // The Unicode code point of a Windows-1252 byte.
 char32_t cp1252CodePoint(unsigned char byte);
 
+// The program's text (Windows-1252) of a string literal. The Win32 build compiles literals to
+// Windows-1252 already; the native build keeps them UTF-8 and converts them here, so portable
+// code and its tests hold the same text in both builds.
+std::string ansiText(std::string_view literal);
+
 } // namespace ui

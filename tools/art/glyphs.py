@@ -5,6 +5,7 @@ empty RGBA image and paints on it; what it leaves transparent becomes magenta 0x
 colour the bottom-left pixel gives as the picture's transparent colour. Partly covered edge
 pixels are blended onto white, the background of the pages."""
 
+import math
 import re
 
 from PIL import Image
@@ -114,6 +115,75 @@ def gear_over(img):
     _cog(img, (170, 214, 255), DEEP_BLUE)
 
 
+# Row icons of the tuning list, one per category: a ball in the category's colour with a sign.
+ORANGE_BALL = ((120, 50, 0), (240, 130, 20), (255, 214, 140))
+VIOLET_BALL = ((60, 20, 100), (140, 70, 200), (220, 190, 250))
+TEAL_BALL = ((0, 70, 80), (20, 150, 160), (160, 235, 235))
+
+
+def _figure(img, draw):
+    """Paints in white what draw(ImageDraw, unit) draws, unit being 1/16 of the picture."""
+    s = img.size[0] / 16.0
+    paint.layer(img, WHITE, paint.aa_mask(img.size, lambda d, k: draw(d, s * k)))
+
+
+def bolt(img):
+    _figure(img, lambda d, u: d.polygon([(x * u, y * u) for x, y in (
+        (9.2, 2.6), (4.6, 8.8), (7.6, 8.8), (6.4, 13.4), (11.4, 6.8), (8.4, 6.8))], fill=255))
+
+
+def star(img):
+    pts = []
+    for i in range(10):
+        r = 5.6 if i % 2 == 0 else 2.4
+        a = math.pi / 2 + i * math.pi / 5
+        pts.append((8 + r * math.cos(a), 8.4 - r * math.sin(a)))
+    _figure(img, lambda d, u: d.polygon([(x * u, y * u) for x, y in pts], fill=255))
+
+
+def globe(img):
+    def draw(d, u):
+        w = max(1, int(1.1 * u))
+        d.ellipse((3.2 * u, 3.2 * u, 12.8 * u, 12.8 * u), outline=255, width=w)
+        d.ellipse((5.9 * u, 3.2 * u, 10.1 * u, 12.8 * u), outline=255, width=w)
+        d.line((3.2 * u, 8 * u, 12.8 * u, 8 * u), fill=255, width=w)
+    _figure(img, draw)
+
+
+def keyhole(img):
+    def draw(d, u):
+        d.ellipse((5.6 * u, 3.4 * u, 10.4 * u, 8.2 * u), fill=255)
+        d.polygon([(6.9 * u, 7 * u), (9.1 * u, 7 * u), (10 * u, 12.6 * u), (6 * u, 12.6 * u)],
+                  fill=255)
+    _figure(img, draw)
+
+
+def eye(img):
+    def draw(d, u):
+        d.chord((2.6 * u, 4.2 * u, 13.4 * u, 14.6 * u), 200, 340, fill=255)
+        d.chord((2.6 * u, 1.4 * u, 13.4 * u, 11.8 * u), 20, 160, fill=255)
+    _figure(img, draw)
+    pupil = paint.ellipse_mask(img.size, tuple(v * img.size[0] / 16.0 for v in (6.3, 6.3, 9.7, 9.7)))
+    paint.layer(img, (40, 20, 20), pupil)
+
+
+def tick(img):
+    s = img.size[0] / 16.0
+    pts = [(4.2 * s, 8.2 * s), (7.0 * s, 11.0 * s), (11.8 * s, 5.0 * s)]
+    mask = paint.aa_mask(img.size, lambda d, k: d.line([(x * k, y * k) for x, y in pts], fill=255,
+                                                       width=int(2.2 * s * k), joint="curve"))
+    paint.layer(img, WHITE, mask)
+
+
+def row_icon(colours, sign):
+    def draw(img):
+        ball(img, colours)
+        sign(img)
+    return draw
+
+
+ROW_ICON_SIZE = (15, 15)  # centred in the rows' 20 x 15 icon places
+
 GLYPHS = {
     "link_arrow": ((16, 16), link_arrow),
     "link_arrow_over": ((16, 16), link_arrow_over),
@@ -123,6 +193,12 @@ GLYPHS = {
     "uninstall_over": ((16, 16), uninstall_over),
     "gear": ((16, 16), gear_normal),
     "gear_over": ((16, 16), gear_over),
+    "row_performance": (ROW_ICON_SIZE, row_icon(ORANGE_BALL, bolt)),
+    "row_appearance": (ROW_ICON_SIZE, row_icon(VIOLET_BALL, star)),
+    "row_internet": (ROW_ICON_SIZE, row_icon(BLUE_BALL, globe)),
+    "row_security": (ROW_ICON_SIZE, row_icon(GREEN_BALL, keyhole)),
+    "row_antispy": (ROW_ICON_SIZE, row_icon(RED_BALL, eye)),
+    "row_options": (ROW_ICON_SIZE, row_icon(TEAL_BALL, tick)),
 }
 
 

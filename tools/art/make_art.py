@@ -22,6 +22,7 @@ import dialogs  # noqa: E402
 import glyphs  # noqa: E402
 import main_window  # noqa: E402
 import splash  # noqa: E402
+import tuning_list  # noqa: E402
 
 ART_DIR = os.path.normpath(os.path.join(HERE, "..", "..", "res", "art"))
 RC_NAME = "art.rc"
@@ -62,6 +63,8 @@ def build():
     for name in glyphs.GLYPHS:
         files[name + ".bmp"] = bmp.encode(glyphs.render(name))
     for name, picture in glyphs.menu_hovers(main_bitmap).items():
+        files[name + ".bmp"] = bmp.encode(picture)
+    for name, picture in tuning_list.pictures().items():
         files[name + ".bmp"] = bmp.encode(picture)
     files[RC_NAME] = resource_script(files)
     return files
