@@ -22,7 +22,8 @@ if [ "${BRELK_WINE_SESSION:-}" = 1 ]; then
     # files, and the caller gets their contents, streamed, from tail, which ends with it.
     out=$(mktemp)
     err=$(mktemp)
-    exec 3<&0 # a background command would otherwise read from /dev/null
+    # A background command would otherwise read from /dev/null; keep the caller's input.
+    exec 3<&0 2>/dev/null || exec 3</dev/null
     LC_ALL=$BRELK_WINE_LOCALE wine "$@" <&3 >"$out" 2>"$err" &
     program=$!
     trap 'kill "$program" 2>/dev/null' INT TERM
