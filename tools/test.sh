@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both presets and runs every test suite:
 #   native  ctest of the native preset (unit tests under AddressSanitizer and UBSan)
-#   win32   ctest of the win32 preset; the .exe tests run under Wine through tools/wine-run.sh
+#   win32   ctest of the win32 preset (and of every other test preset, such as win64); the
+#           .exe tests run under Wine through tools/wine-run.sh
 #   e2e     every script tests/e2e/*.sh, with the Wine session's environment (see below)
 #   fuzz    each libFuzzer target of the fuzz preset for a bounded time (when tests/fuzz exists)
 # One Xvfb (unless DISPLAY is set) and one persistent wineserver serve the win32 and e2e suites;
@@ -162,18 +163,26 @@ if [ ! -f "$WINEPREFIX/.brelk-ready" ]; then
     prefix_job=$!
 fi
 
-ctest_suite native
+# Every test preset: "native" runs on the host, the others are Windows builds run under Wine.
+mapfile -t presets < <(ctest --list-presets 2>/dev/null | sed -n 's/^  "\([^"]*\)".*/\1/p')
+for preset in "${presets[@]}"; do
+    [ "$preset" = native ] && ctest_suite native
+done
 
 if [ -n "$prefix_job" ]; then
     wait "$prefix_job"
     prefix_job=
 fi
 if brelk_session_start; then
-    ctest_suite win32
+    for preset in "${presets[@]}"; do
+        [ "$preset" = native ] || ctest_suite "$preset"
+    done
     e2e_suite
 else
     cat "$logs/wineprefix.log" 2>/dev/null
-    result win32 FAIL "the Wine session did not start"
+    for preset in "${presets[@]}"; do
+        [ "$preset" = native ] || result "$preset" FAIL "the Wine session did not start"
+    done
     result e2e FAIL "the Wine session did not start"
 fi
 brelk_session_stop

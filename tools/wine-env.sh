@@ -31,8 +31,22 @@ export QEMU_RESERVED_VA=0x81000000
 # The 64-bit loader runs the prefix's own services natively; used for prefix set-up.
 BRELK_WINE64=/usr/lib/wine/wine64
 
+# The loader for a program: a 64-bit program goes straight to the 64-bit loader (the 32-bit one
+# would hand it over, after its own, possibly emulated, start); anything else to `wine`.
+brelk_wine_loader() {
+    local pe machine
+    if [ -f "$1" ] &&
+        pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null) &&
+        machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null) &&
+        [ "${machine// /}" = 8664 ]; then
+        echo "$BRELK_WINE64"
+    else
+        echo wine
+    fi
+}
+
 brelk_wine() {
-    LC_ALL=$BRELK_WINE_LOCALE wine "$@"
+    LC_ALL=$BRELK_WINE_LOCALE "$(brelk_wine_loader "$1")" "$@"
 }
 
 # Creates the prefix on first use. A lock makes parallel callers (ctest -j) wait for one

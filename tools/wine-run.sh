@@ -24,7 +24,7 @@ if [ "${BRELK_WINE_SESSION:-}" = 1 ]; then
     err=$(mktemp)
     # A background command would otherwise read from /dev/null; keep the caller's input.
     exec 3<&0 2>/dev/null || exec 3</dev/null
-    LC_ALL=$BRELK_WINE_LOCALE wine "$@" <&3 >"$out" 2>"$err" &
+    LC_ALL=$BRELK_WINE_LOCALE "$(brelk_wine_loader "$1")" "$@" <&3 >"$out" 2>"$err" &
     program=$!
     trap 'kill "$program" 2>/dev/null' INT TERM
     tail -s 0.2 --pid="$program" -n +1 -f "$out" &

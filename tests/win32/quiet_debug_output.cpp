@@ -6,7 +6,12 @@
 // on standard output, so the test program sends nothing to the debugger.
 #include <windows.h>
 
-extern "C" void* importedOutputDebugStringA __asm__("__imp__OutputDebugStringA@4");
+#ifdef __i386__
+#define IMPORT_SLOT "__imp__OutputDebugStringA@4"
+#else
+#define IMPORT_SLOT "__imp_OutputDebugStringA"
+#endif
+extern "C" void* importedOutputDebugStringA __asm__(IMPORT_SLOT);
 
 namespace {
 
