@@ -1,7 +1,7 @@
 # Environment for running the Win32 programs under Wine; source it (bash).
 #
 # Sets the variables every Wine call of this repository uses and defines
-#   brelk_wine ARGS...          run wine (the 32-bit loader picks itself) with the right locale
+#   brelk_wine PROGRAM [ARGS]   run a program with the loader for its kind and the right locale
 #   brelk_wine_prefix_ensure    create the private prefix once (cached under build/)
 #
 # Variables a developer may set beforehand:
