@@ -67,6 +67,10 @@ brelk_wine_prefix_ensure() {
             export WINEPREFIX=$fresh
             unset DISPLAY # no dialogs on the developer's screen while the prefix is made
             LC_ALL=$BRELK_WINE_LOCALE "$BRELK_WINE64" wineboot --init >/dev/null 2>&1 &&
+                # Windows not managed by a window manager: under a bare Xvfb Wine would
+                # otherwise wait two seconds for every window it hides or destroys.
+                "$BRELK_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+                    >/dev/null 2>&1 &&
                 timeout 120 wineserver -w
         ); then
             echo "wine: creating the prefix failed" >&2
