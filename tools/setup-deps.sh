@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
 # Installs everything a fresh Debian 12 machine lacks to build and test both programs:
-# Wine (32-bit), the MinGW-w64 cross compiler, Xvfb, GoogleTest sources, libjpeg, and
-# libjpeg-turbo cross-built for Win32 from Debian's source package. Idempotent: each
-# step checks first and does nothing when its result is already there.
+# Wine (32-bit), the MinGW-w64 cross compiler, Xvfb and screenshot tools, GoogleTest sources,
+# libjpeg, the artwork generator's Python imaging and fonts, the German locale Wine runs in,
+# and libjpeg-turbo cross-built for Win32 from Debian's source package. Where the kernel
+# cannot execute 32-bit x86 programs, it lets qemu's user-mode emulator run them. Idempotent:
+# each step checks first and does nothing when its result is already there.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build"
 mkdir -p "$build"
 
 need_pkgs=()
+# Quiet unless it fails; then the whole output is shown.
+apt_install() {
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" \
+    >"$build/apt-install.log" 2>&1 || { cat "$build/apt-install.log" >&2; exit 1; }
+}
 want() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed' || need_pkgs+=("$1"); }
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   apt_update_needed=1
 fi
-for p in wine wine32:i386 wine64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix xvfb xauth x11-apps imagemagick cmake \
-         ninja-build googletest libjpeg62-turbo-dev python3 clang libclang-rt-14-dev dpkg-dev \
-         xdotool netpbm; do
+for p in wine wine32:i386 wine64 fonts-wine g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix xvfb xauth x11-apps \
+         x11-utils imagemagick xdotool netpbm cmake ninja-build googletest libjpeg62-turbo-dev \
+         python3 python3-pil fonts-dejavu-core locales clang libclang-rt-14-dev dpkg-dev; do
   want "$p"
 done
 
@@ -35,7 +42,36 @@ if [ ${#need_pkgs[@]} -gt 0 ] || [ -n "${apt_update_needed:-}" ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   if [ ${#need_pkgs[@]} -gt 0 ]; then
-    apt-get install -y -qq --no-install-recommends "${need_pkgs[@]}" >/dev/null
+    apt_install "${need_pkgs[@]}"
+  fi
+fi
+
+# Wine derives the Windows locale from the Unix one: German, ANSI code page 1252.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+
+# Some kernels cannot execute 32-bit x86 programs (for example virtual machines whose host runs
+# 64-bit user code only): "Exec format error" from Wine's 32-bit loader. The kernel then hands
+# such programs to qemu's user-mode emulator through binfmt_misc. The registration lasts until
+# the next boot, so this step runs again on a fresh machine.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if ! [ -x /usr/bin/qemu-i386-static ]; then
+    apt-get update -qq
+    apt_install qemu-user-static
+  fi
+  binfmt=/proc/sys/fs/binfmt_misc
+  [ -e "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt"
+  if [ -e "$binfmt/qemu-i386" ]; then
+    echo 1 >"$binfmt/qemu-i386"
+  else
+    # 32-bit little-endian x86 ELF executables and shared objects; F: the emulator is opened now.
+    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
+      >"$binfmt/register"
+  fi
+  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "setup-deps: this machine cannot run 32-bit x86 programs, not even through qemu" >&2
+    exit 1
   fi
 fi
 
