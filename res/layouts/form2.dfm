@@ -148,6 +148,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnClick = classicstart
         OnMouseMove = Classicrollover
       end
@@ -158,6 +159,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = classicstart
       end
@@ -191,6 +193,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = Wizardrollover
       end
       object Image22: TImage
@@ -199,6 +202,7 @@ object Form2: TForm2
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
       end
       object Label11: TLabel
@@ -230,6 +234,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = Dokurollover
       end
       object Image41: TImage
@@ -239,6 +244,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = Dokustart
       end
@@ -261,6 +267,7 @@ object Form2: TForm2
         Hint = 'Programminformationen und Hilfe anzeigen'
         ShowHint = True
         Picture.Resource = 'info_icon.bmp'
+        Transparent = True
         OnClick = informationstart
         OnMouseMove = Image253MouseMove
       end
@@ -273,6 +280,7 @@ object Form2: TForm2
         Hint = 'Programminformationen und Hilfe anzeigen'
         ShowHint = True
         Picture.Resource = 'info_icon_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = informationstart
       end
@@ -328,6 +336,7 @@ object Form2: TForm2
       Height = 16
       Cursor = crHandPoint
       Picture.Resource = 'link_arrow.bmp'
+      Transparent = True
       OnMouseMove = Backrolloverp4
     end
     object Image43: TImage
@@ -337,6 +346,7 @@ object Form2: TForm2
       Height = 16
       Cursor = crHandPoint
       Picture.Resource = 'link_arrow_over.bmp'
+      Transparent = True
       Visible = False
       OnClick = backstartp4
     end
@@ -471,6 +481,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = emailrolloverp6
       end
       object Image53: TImage
@@ -480,6 +491,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = emailstart
       end
@@ -500,6 +512,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = forumrollover
       end
       object Image56: TImage
@@ -509,6 +522,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = forumstart
       end
@@ -529,6 +543,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = Bugmailrolloverp6
       end
       object Image51: TImage
@@ -538,6 +553,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = Bugmailtstart
       end
@@ -558,6 +574,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = Dokurolloverp6
       end
       object Image58: TImage
@@ -567,6 +584,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = Dokustart
         OnMouseMove = Dokurolloverp6
@@ -617,6 +635,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = updaterolloverp7
       end
       object Image61: TImage
@@ -626,6 +645,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnMouseMove = updaterolloverp7
       end
@@ -646,6 +666,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = Newsrolloverp7
       end
       object Image63: TImage
@@ -655,6 +676,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnMouseMove = Newsrolloverp7
       end
@@ -673,8 +695,8 @@ object Form2: TForm2
         Top = 78
         Width = 16
         Height = 16
-        Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = rollover
       end
       object Image13: TImage
@@ -683,6 +705,7 @@ object Form2: TForm2
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
       end
       object Label20: TLabel
@@ -700,6 +723,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = prDokurollverp7
       end
       object Image68: TImage
@@ -708,6 +732,7 @@ object Form2: TForm2
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
       end
       object Label40: TLabel
@@ -727,6 +752,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
         OnMouseMove = prforumrolloverp7
       end
       object Image66: TImage
@@ -736,6 +762,7 @@ object Form2: TForm2
         Height = 16
         Cursor = crHandPoint
         Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
         Visible = False
         OnClick = Prforumstart
         OnMouseMove = prforumrolloverp7
@@ -813,6 +840,7 @@ object Form2: TForm2
       Width = 16
       Height = 16
       Picture.Resource = 'link_arrow.bmp'
+      Transparent = True
     end
     object Label92: TLabel
       Left = 28
@@ -1020,16 +1048,16 @@ object Form2: TForm2
         Left = 8
         Top = 24
         Width = 350
-        Height = 106
+        Height = 92
         AutoSize = False
-        Caption = 'Das Brelvanto Kit verändert Einstellungen der Registrierdatenbank und Dateien von Windows. Sichern Sie vor der ersten Tuningprozedur Ihre Daten sowie die wichtigen Zweige der Registrierdatenbank und setzen Sie einen Systemwiederherstellungspunkt. Die Nutzung des Programms erfolgt auf eigene Gefahr: Kestovar haftet nicht für Schäden oder Datenverluste, die aus seiner Anwendung entstehen. Das Programm darf auf einem Rechner eingesetzt, aber weder verändert noch weitergegeben werden.'
+        Caption = 'Das Brelvanto Kit verändert Einstellungen der Registrierdatenbank und Dateien von Windows. Sichern Sie vor der ersten Tuningprozedur Ihre Daten. Die Nutzung erfolgt auf eigene Gefahr: Kestovar haftet nicht für Schäden oder Datenverluste, die aus der Anwendung des Programms entstehen.'
         Transparent = True
         WordWrap = True
         OnMouseMove = rollover
       end
       object CheckBox41: TCheckBox
         Left = 8
-        Top = 136
+        Top = 120
         Width = 300
         Height = 17
         Caption = 'Ich akzeptiere die Nutzungsbedingngen'
@@ -1044,6 +1072,7 @@ object Form2: TForm2
       Height = 16
       Cursor = crHandPoint
       Picture.Resource = 'link_arrow.bmp'
+      Transparent = True
       OnClick = fortfahrenstart
       OnMouseMove = fortfahrenrollover
     end
@@ -1054,6 +1083,7 @@ object Form2: TForm2
       Height = 16
       Cursor = crHandPoint
       Picture.Resource = 'link_arrow_over.bmp'
+      Transparent = True
       Visible = False
       OnClick = fortfahrenstart
     end
