@@ -33,9 +33,11 @@ void SplashWindow::blend() {
 }
 
 void SplashWindow::timer2Timer() {
+    // The timer stops first: the main window's start-up lets pending messages run (while it
+    // tests the servers), and a second tick must not start it again.
+    get<ui::Timer>("Timer2").setEnabled(false);
     if (next) next->show();
     hide();
-    get<ui::Timer>("Timer2").setEnabled(false);
 }
 
 } // namespace brelk

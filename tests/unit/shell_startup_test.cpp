@@ -366,6 +366,42 @@ TEST_F(Splash, FadesInWithinOneTickAndHandsOverToTheMainWindow) {
     EXPECT_EQ(h.app.mainForm(), splash);
 }
 
+// A window system whose pending messages include another tick of the splash's second timer.
+struct TickingBackend : ui::HeadlessBackend {
+    ui::Timer* timer = nullptr;
+    void processMessages() override {
+        HeadlessBackend::processMessages();
+        if (timer) timer->tick();
+    }
+};
+
+TEST(SplashHandOver, AStartUpThatLetsMessagesRunIsNotStartedAgain) {
+    TickingBackend backend;
+    ui::ScriptedDialogs dialogs;
+    ui::Application app(backend, dialogs);
+    platform::FakePlatform fake;
+    ui::DirectoryResourceStore resources(BRELK_RES_DIR);
+    brelk::Context ctx{app, fake.platform(), resources, fake.files.programFolder(), {}};
+    fake.registry
+        .createKey(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion")
+        ->writeString("ProductName", "Microsoft Windows XP");
+    fake.files.addFile(ctx.modulesFile("oservices.ini"),
+                       "[Onlineservices]\r\nServer1=10.0.0.1\r\nping=yes\r\n");
+    fake.network.listen({10, 0, 0, 1}, 80);
+    auto& splash = app.createForm(std::make_unique<brelk::SplashWindow>(ctx));
+    auto main = std::make_unique<brelk::MainWindow>(ctx);
+    main->loadLayout(testing_support::kShellNeighbours, brelk::brelkClasses(), resources);
+    splash.next = &app.createForm(std::move(main));
+    ctx.form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
+    splash.show();
+    backend.timer = &splash.get<ui::Timer>("Timer2");
+    splash.get<ui::Timer>("Timer1").tick();
+    backend.timer->tick();
+    EXPECT_EQ(fake.network.connections.size(), 1u) << "the start-up ran once";
+    EXPECT_TRUE(splash.next->visible());
+    EXPECT_FALSE(splash.visible());
+}
+
 TEST_F(Splash, ShowsWhenBrelkIniIsMissing) {
     fake.files.deleteFile(brelkIni());
     createSplash();
