@@ -10,6 +10,7 @@ object Form2: TForm2
   Font.Height = -11
   Position = poScreenCenter
   OnCreate = FormCreate
+  OnMouseWheel = FormMouseWheel
   OnShow = iniread
   object CoolForm1: TCoolForm
     left = 0
@@ -122,6 +123,167 @@ object Form2: TForm2
       BorderStyle = bsNone
       Color = clWhite
       OnMouseMove = rollover
+      object StartTitle: TLabel
+        Left = 8
+        Top = 6
+        Caption = 'Willkommen beim Brelvanto Kit 2005'
+        Font.Color = 8405022
+        Font.Height = -13
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object StartText: TLabel
+        Left = 8
+        Top = 28
+        Caption = 'Wählen Sie, wie Sie Ihr System optimieren möchten:'
+        Font.Color = 5263440
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object Image21: TImage
+        Left = 8
+        Top = 50
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnClick = classicstart
+        OnMouseMove = Classicrollover
+      end
+      object Image23: TImage
+        Left = 8
+        Top = 50
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = classicstart
+      end
+      object Label12: TLabel
+        Left = 28
+        Top = 51
+        Cursor = crHandPoint
+        Caption = 'Brelvanto Kit - Power Modus starten >'
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        Transparent = True
+        OnClick = classicstart
+        OnMouseMove = Classicrollover
+      end
+      object StartPowerText: TLabel
+        Left = 28
+        Top = 67
+        Width = 330
+        Height = 26
+        AutoSize = False
+        Caption = 'Alle Tuningoptionen in einer Liste: Sie entscheiden bei jeder Einstellung selbst.'
+        Font.Color = 5263440
+        Transparent = True
+        WordWrap = True
+        OnMouseMove = rollover
+      end
+      object Image20: TImage
+        Left = 8
+        Top = 96
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = Wizardrollover
+      end
+      object Image22: TImage
+        Left = 8
+        Top = 96
+        Width = 16
+        Height = 16
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+      end
+      object Label11: TLabel
+        Left = 28
+        Top = 97
+        Cursor = crHandPoint
+        Caption = 'Brelvanto Kit - Tuning Assistenten starten >'
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = Wizardrollover
+      end
+      object StartWizardText: TLabel
+        Left = 28
+        Top = 113
+        Width = 290
+        Height = 26
+        AutoSize = False
+        Caption = 'Der Assistent stellt die Tuningoptionen anhand weniger Fragen für Sie ein.'
+        Font.Color = 5263440
+        Transparent = True
+        WordWrap = True
+        OnMouseMove = rollover
+      end
+      object Image40: TImage
+        Left = 8
+        Top = 144
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = Dokurollover
+      end
+      object Image41: TImage
+        Left = 8
+        Top = 144
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = Dokustart
+      end
+      object Label18: TLabel
+        Left = 28
+        Top = 145
+        Cursor = crHandPoint
+        Caption = 'Programmdokumentation lesen >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = Dokustart
+        OnMouseMove = Dokurollover
+      end
+      object Image253: TImage
+        Left = 326
+        Top = 130
+        Width = 32
+        Height = 32
+        Cursor = crHandPoint
+        Hint = 'Programminformationen und Hilfe anzeigen'
+        ShowHint = True
+        Picture.Resource = 'info_icon.bmp'
+        Transparent = True
+        OnClick = informationstart
+        OnMouseMove = Image253MouseMove
+      end
+      object Image261: TImage
+        Left = 326
+        Top = 130
+        Width = 32
+        Height = 32
+        Cursor = crHandPoint
+        Hint = 'Programminformationen und Hilfe anzeigen'
+        ShowHint = True
+        Picture.Resource = 'info_icon_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = informationstart
+      end
     end
   end
   object Panel2: TPanel
@@ -134,25 +296,6 @@ object Form2: TForm2
     Visible = False
     OnMouseMove = rollover
     object ScrollBox1: TScrollBox
-      Left = 0
-      Top = 0
-      Width = 380
-      Height = 190
-      BorderStyle = bsNone
-      Color = clWhite
-      OnMouseMove = rollover
-    end
-  end
-  object Panel3: TPanel
-    Left = 120
-    Top = 104
-    Width = 380
-    Height = 190
-    BevelOuter = bvNone
-    Color = clWhite
-    Visible = False
-    OnMouseMove = rollover
-    object ScrollBox3: TScrollBox
       Left = 0
       Top = 0
       Width = 380
@@ -175,10 +318,48 @@ object Form2: TForm2
       Left = 0
       Top = 0
       Width = 380
-      Height = 190
+      Height = 166
       BorderStyle = bsNone
       Color = clWhite
       OnMouseMove = rollover
+      object WebBrowser1: TWebBrowser
+        Left = 0
+        Top = 0
+        Width = 380
+        Height = 166
+      end
+    end
+    object Image42: TImage
+      Left = 8
+      Top = 171
+      Width = 16
+      Height = 16
+      Cursor = crHandPoint
+      Picture.Resource = 'link_arrow.bmp'
+      Transparent = True
+      OnMouseMove = Backrolloverp4
+    end
+    object Image43: TImage
+      Left = 8
+      Top = 171
+      Width = 16
+      Height = 16
+      Cursor = crHandPoint
+      Picture.Resource = 'link_arrow_over.bmp'
+      Transparent = True
+      Visible = False
+      OnClick = backstartp4
+    end
+    object Label19: TLabel
+      Left = 28
+      Top = 172
+      Cursor = crHandPoint
+      Caption = 'zurück <'
+      Font.Color = clBlack
+      Font.Style = [fsBold]
+      Transparent = True
+      OnClick = backstartp4
+      OnMouseMove = Backrolloverp4
     end
   end
   object Panel5: TPanel
@@ -198,6 +379,60 @@ object Form2: TForm2
       BorderStyle = bsNone
       Color = clWhite
       OnMouseMove = rollover
+      object InfoTitle: TLabel
+        Left = 8
+        Top = 4
+        Caption = 'Programminformationen'
+        Font.Color = 8405022
+        Font.Height = -13
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object InfoProduct: TLabel
+        Left = 8
+        Top = 26
+        Caption = 'Brelvanto Kit 2005'
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object InfoVersionCaption: TLabel
+        Left = 8
+        Top = 44
+        Caption = 'Version:'
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object Label5: TLabel
+        Left = 60
+        Top = 44
+        Width = 200
+        Height = 13
+        AutoSize = False
+        Caption = 'ini_read'
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object InfoText: TLabel
+        Left = 8
+        Top = 66
+        Width = 350
+        Height = 54
+        AutoSize = False
+        Caption = 'Das Brelvanto Kit optimiert Windows 2000 und Windows XP: Leistung, Darstellung, Internet, Sicherheit und Datenschutz. Vor jeder Änderung sichert es Ihre Einstellungen, damit Sie den vorherigen Zustand jederzeit wiederherstellen können.'
+        Transparent = True
+        WordWrap = True
+        OnMouseMove = rollover
+      end
+      object InfoCopyright: TLabel
+        Left = 8
+        Top = 130
+        Caption = '© 2005 Kestovar. Alle Rechte vorbehalten.'
+        Font.Color = 5263440
+        Transparent = True
+        OnMouseMove = rollover
+      end
     end
   end
   object Panel6: TPanel
@@ -217,6 +452,153 @@ object Form2: TForm2
       BorderStyle = bsNone
       Color = clWhite
       OnMouseMove = rollover
+      object SupportTitle: TLabel
+        Left = 8
+        Top = 4
+        Caption = 'Premium-Support'
+        Font.Color = 8405022
+        Font.Height = -13
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object SupportText: TLabel
+        Left = 8
+        Top = 26
+        Width = 350
+        Height = 28
+        AutoSize = False
+        Caption = 'Fragen zum Brelvanto Kit? Schreiben Sie uns, besuchen Sie das Forum oder melden Sie einen Fehler.'
+        Font.Color = 5263440
+        Transparent = True
+        WordWrap = True
+        OnMouseMove = rollover
+      end
+      object Image52: TImage
+        Left = 8
+        Top = 60
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = emailrolloverp6
+      end
+      object Image53: TImage
+        Left = 8
+        Top = 60
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = emailstart
+      end
+      object Label22: TLabel
+        Left = 28
+        Top = 61
+        Cursor = crHandPoint
+        Caption = 'E-Mailsupport >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = emailstart
+        OnMouseMove = emailrolloverp6
+      end
+      object Image55: TImage
+        Left = 8
+        Top = 84
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = forumrollover
+      end
+      object Image56: TImage
+        Left = 8
+        Top = 84
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = forumstart
+      end
+      object Label24: TLabel
+        Left = 28
+        Top = 85
+        Cursor = crHandPoint
+        Caption = 'Support Forum >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = forumstart
+        OnMouseMove = forumrollover
+      end
+      object Image50: TImage
+        Left = 8
+        Top = 108
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = Bugmailrolloverp6
+      end
+      object Image51: TImage
+        Left = 8
+        Top = 108
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = Bugmailtstart
+      end
+      object Label23: TLabel
+        Left = 28
+        Top = 109
+        Cursor = crHandPoint
+        Caption = 'Bugmailer >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = Bugmailtstart
+        OnMouseMove = Bugmailrolloverp6
+      end
+      object Image57: TImage
+        Left = 8
+        Top = 132
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = Dokurolloverp6
+      end
+      object Image58: TImage
+        Left = 8
+        Top = 132
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = Dokustart
+        OnMouseMove = Dokurolloverp6
+      end
+      object Label25: TLabel
+        Left = 28
+        Top = 133
+        Cursor = crHandPoint
+        Caption = 'Dokumentation >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = Dokustart
+        OnMouseMove = Dokurolloverp6
+      end
     end
   end
   object Panel7: TPanel
@@ -236,6 +618,164 @@ object Form2: TForm2
       BorderStyle = bsNone
       Color = clWhite
       OnMouseMove = rollover
+      object OnlineTitle: TLabel
+        Left = 8
+        Top = 4
+        Caption = 'Premium Online-Services'
+        Font.Color = 8405022
+        Font.Height = -13
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object Image34: TImage
+        Left = 8
+        Top = 30
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = updaterolloverp7
+      end
+      object Image61: TImage
+        Left = 8
+        Top = 30
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnMouseMove = updaterolloverp7
+      end
+      object Label38: TLabel
+        Left = 28
+        Top = 31
+        Cursor = crHandPoint
+        Caption = 'Premium Update >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = Updatestart
+        OnMouseMove = updaterolloverp7
+      end
+      object Image62: TImage
+        Left = 8
+        Top = 54
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = Newsrolloverp7
+      end
+      object Image63: TImage
+        Left = 8
+        Top = 54
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnMouseMove = Newsrolloverp7
+      end
+      object Label37: TLabel
+        Left = 28
+        Top = 55
+        Cursor = crHandPoint
+        Caption = 'News >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = newsstart
+        OnMouseMove = Newsrolloverp7
+      end
+      object Image17: TImage
+        Left = 8
+        Top = 78
+        Width = 16
+        Height = 16
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object Image13: TImage
+        Left = 8
+        Top = 78
+        Width = 16
+        Height = 16
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+      end
+      object Label20: TLabel
+        Left = 28
+        Top = 79
+        Cursor = crHandPoint
+        Caption = 'Optimierungs - Anleitungen >'
+        Font.Color = clBlack
+        Transparent = True
+      end
+      object Image67: TImage
+        Left = 8
+        Top = 102
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = prDokurollverp7
+      end
+      object Image68: TImage
+        Left = 8
+        Top = 102
+        Width = 16
+        Height = 16
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+      end
+      object Label40: TLabel
+        Left = 28
+        Top = 103
+        Cursor = crHandPoint
+        Caption = 'Premium - Dokumentation >'
+        Font.Color = clBlack
+        Transparent = True
+        OnClick = PrDokustart
+        OnMouseMove = prDokurollverp7
+      end
+      object Image65: TImage
+        Left = 8
+        Top = 126
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow.bmp'
+        Transparent = True
+        OnMouseMove = prforumrolloverp7
+      end
+      object Image66: TImage
+        Left = 8
+        Top = 126
+        Width = 16
+        Height = 16
+        Cursor = crHandPoint
+        Picture.Resource = 'link_arrow_over.bmp'
+        Transparent = True
+        Visible = False
+        OnClick = Prforumstart
+        OnMouseMove = prforumrolloverp7
+      end
+      object Label39: TLabel
+        Left = 28
+        Top = 127
+        Cursor = crHandPoint
+        Caption = 'Einstellungen >'
+        Font.Color = clBlack
+        Transparent = True
+        OnMouseMove = prforumrolloverp7
+      end
     end
   end
   object Panel8: TPanel
@@ -289,10 +829,27 @@ object Form2: TForm2
       Left = 0
       Top = 0
       Width = 380
-      Height = 190
+      Height = 166
       BorderStyle = bsNone
       Color = clWhite
       OnMouseMove = rollover
+    end
+    object Image16: TImage
+      Left = 8
+      Top = 171
+      Width = 16
+      Height = 16
+      Picture.Resource = 'link_arrow.bmp'
+      Transparent = True
+    end
+    object Label92: TLabel
+      Left = 28
+      Top = 172
+      Cursor = crHandPoint
+      Caption = 'Tuningprozedur starten >'
+      Font.Color = clBlack
+      Font.Style = [fsBold]
+      Transparent = True
     end
   end
   object Panel11: TPanel
@@ -342,6 +899,34 @@ object Form2: TForm2
     Color = clWhite
     Visible = False
     OnMouseMove = rollover
+    object Edit8: TEdit
+      Left = 100
+      Top = 30
+      Width = 250
+      Height = 19
+      BorderStyle = bsNone
+      Color = 13296895
+      Font.Color = 4028894
+      Text = 'http://'
+    end
+    object Edit9: TEdit
+      Left = 100
+      Top = 58
+      Width = 250
+      Height = 19
+      BorderStyle = bsNone
+      Color = 13296895
+      Font.Color = 4028894
+      Text = 'http://'
+    end
+    object CheckBox1: TCheckBox
+      Left = 8
+      Top = 90
+      Width = 360
+      Height = 17
+      Caption = 'Beim Starten des Brelvanto Kits Server auf Verfügbarkeit testen '
+      Color = clWhite
+    end
   end
   object Panel49: TPanel
     Left = 120
@@ -432,6 +1017,88 @@ object Form2: TForm2
     Visible = False
     OnMouseMove = rollover
   end
+  object Panel3: TPanel
+    Left = 120
+    Top = 104
+    Width = 380
+    Height = 190
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    OnMouseMove = rollover
+    object ScrollBox3: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 380
+      Height = 166
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover
+      object TermsTitle: TLabel
+        Left = 8
+        Top = 4
+        Caption = 'Nutzungsbedingungen'
+        Font.Color = 8405022
+        Font.Height = -13
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseMove = rollover
+      end
+      object TermsText: TLabel
+        Left = 8
+        Top = 24
+        Width = 350
+        Height = 92
+        AutoSize = False
+        Caption = 'Das Brelvanto Kit verändert Einstellungen der Registrierdatenbank und Dateien von Windows. Sichern Sie vor der ersten Tuningprozedur Ihre Daten. Die Nutzung erfolgt auf eigene Gefahr: Kestovar haftet nicht für Schäden oder Datenverluste, die aus der Anwendung des Programms entstehen.'
+        Transparent = True
+        WordWrap = True
+        OnMouseMove = rollover
+      end
+      object CheckBox41: TCheckBox
+        Left = 8
+        Top = 120
+        Width = 300
+        Height = 17
+        Caption = 'Ich akzeptiere die Nutzungsbedingngen'
+        Color = clWhite
+        Cursor = crHandPoint
+      end
+    end
+    object Image36: TImage
+      Left = 8
+      Top = 171
+      Width = 16
+      Height = 16
+      Cursor = crHandPoint
+      Picture.Resource = 'link_arrow.bmp'
+      Transparent = True
+      OnClick = fortfahrenstart
+      OnMouseMove = fortfahrenrollover
+    end
+    object Image37: TImage
+      Left = 8
+      Top = 171
+      Width = 16
+      Height = 16
+      Cursor = crHandPoint
+      Picture.Resource = 'link_arrow_over.bmp'
+      Transparent = True
+      Visible = False
+      OnClick = fortfahrenstart
+    end
+    object Label16: TLabel
+      Left = 28
+      Top = 172
+      Cursor = crHandPoint
+      Caption = 'fortfahren >'
+      Font.Color = clBlack
+      Font.Style = [fsBold]
+      Transparent = True
+      OnClick = fortfahrenstart
+      OnMouseMove = fortfahrenrollover
+    end
+  end
   object Memo3: TMemo
     Left = 8
     Top = 8
@@ -439,5 +1106,231 @@ object Form2: TForm2
     Height = 10
     Visible = False
     ScrollBars = ssVertical
+  end
+  object Image291: TImage
+    Left = 16
+    Top = 437
+    Width = 41
+    Height = 28
+    Picture.Resource = 'menu_hover_index.bmp'
+    Visible = False
+  end
+  object Image292: TImage
+    Left = 59
+    Top = 437
+    Width = 59
+    Height = 28
+    Picture.Resource = 'menu_hover_backups.bmp'
+    Visible = False
+  end
+  object Image293: TImage
+    Left = 120
+    Top = 437
+    Width = 56
+    Height = 28
+    Picture.Resource = 'menu_hover_support.bmp'
+    Visible = False
+  end
+  object Image294: TImage
+    Left = 178
+    Top = 437
+    Width = 51
+    Height = 28
+    Picture.Resource = 'menu_hover_update.bmp'
+    Visible = False
+  end
+  object Image297: TImage
+    Left = 231
+    Top = 437
+    Width = 58
+    Height = 28
+    Picture.Resource = 'menu_hover_online_services.bmp'
+    Visible = False
+  end
+  object Image295: TImage
+    Left = 291
+    Top = 437
+    Width = 81
+    Height = 28
+    Picture.Resource = 'menu_hover_system_info.bmp'
+    Visible = False
+  end
+  object Image296: TImage
+    Left = 474
+    Top = 437
+    Width = 17
+    Height = 28
+    Picture.Resource = 'menu_hover_index.bmp'
+    Stretch = True
+    Visible = False
+  end
+  object Label9: TLabel
+    Left = 16
+    Top = 445
+    Width = 41
+    Height = 13
+    Cursor = crHandPoint
+    Hint = 'zurück Index'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Index'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+    OnClick = indexstart
+    OnMouseMove = Label9MouseMove
+  end
+  object Label6: TLabel
+    Left = 59
+    Top = 445
+    Width = 59
+    Height = 13
+    Cursor = crHandPoint
+    Hint = 'Backupverwaltung'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Backups'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+    OnClick = showbackup
+    OnMouseMove = Label6MouseMove
+  end
+  object Label8: TLabel
+    Left = 120
+    Top = 445
+    Width = 56
+    Height = 13
+    Cursor = crHandPoint
+    Hint = 'Premium-Support und Kontaktmöglichen'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Support'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+    OnClick = supportstart
+    OnMouseMove = Label8MouseMove
+  end
+  object Label26: TLabel
+    Left = 178
+    Top = 445
+    Width = 51
+    Height = 13
+    Cursor = crHandPoint
+    Hint = 'Premium-Update - immeer die aktuellste Version'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Update'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+    OnClick = Updatestart
+    OnMouseMove = Label26MouseMove
+  end
+  object Label35: TLabel
+    Left = 231
+    Top = 438
+    Width = 58
+    Height = 26
+    Cursor = crHandPoint
+    Hint = 'Premium-Online-Services - Skins, Updates, News, Tipps'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Online- services'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    WordWrap = True
+    Enabled = False
+    OnClick = Onlinestart
+    OnMouseMove = Label35MouseMove
+  end
+  object Label207: TLabel
+    Left = 291
+    Top = 445
+    Width = 81
+    Height = 13
+    Cursor = crHandPoint
+    Hint = 'Systeminformationen - Dienste, Prozese, Treiber'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'System-Info'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+  end
+  object Label106: TLabel
+    Left = 374
+    Top = 445
+    Width = 49
+    Height = 13
+    Cursor = crHandPoint
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Import'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+  end
+  object Label107: TLabel
+    Left = 425
+    Top = 445
+    Width = 47
+    Height = 13
+    Cursor = crHandPoint
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Export'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+  end
+  object Label7: TLabel
+    Left = 474
+    Top = 445
+    Width = 17
+    Height = 13
+    Cursor = crHandPoint
+    Hint = 'Informationen zum Programm'
+    ShowHint = True
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Information'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    Enabled = False
+    Visible = False
+    OnClick = informationstart
+    OnMouseMove = Label7MouseMove
+  end
+  object Label4: TLabel
+    Left = 493
+    Top = 443
+    Width = 16
+    Height = 15
+    Cursor = crHandPoint
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'x'
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    OnClick = beenden
+    OnMouseMove = Label4MouseMove
   end
 end

@@ -67,4 +67,74 @@ object Form7: TForm7
       410100000C000000410100000601000042010000100000004201000002010000
       43010000}
   end
+  object Panel6: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 220
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object ScrollBox6: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 220
+      BorderStyle = bsNone
+      Color = clWhite
+      object Edit6: TEdit
+        Left = 8
+        Top = 24
+        Width = 200
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Menü'
+      end
+      object Edit7: TEdit
+        Left = 8
+        Top = 60
+        Width = 140
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Edit8: TEdit
+        Left = 8
+        Top = 96
+        Width = 140
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Edit10: TEdit
+        Left = 8
+        Top = 132
+        Width = 140
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Edit9: TEdit
+        Left = 8
+        Top = 168
+        Width = 140
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+    end
+  end
+  object OpenPictureDialog1: TOpenPictureDialog
+  end
+  object OpenPictureDialog2: TOpenPictureDialog
+  end
+  object OpenPictureDialog3: TOpenPictureDialog
+  end
+  object OpenDialog3: TOpenDialog
+  end
 end

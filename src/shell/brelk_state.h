@@ -22,6 +22,8 @@ struct BrelkState {
     std::array<std::string, 66> scantable{};
     // Windows' program-files folder, at most 100 characters.
     std::string programFilesDir;
+    // Size of the page files in whole MB, as the memory status gave it at start.
+    std::uint64_t pagefileMb = 0;
 };
 
 } // namespace brelk

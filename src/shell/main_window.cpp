@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -19,7 +20,16 @@ const MainWindowPart kParts[] = {
 
 } // namespace
 
-const ui::ClassRegistry& brelkClasses() { return ui::ClassRegistry::standard(); }
+const ui::ClassRegistry& brelkClasses() {
+    static const ui::ClassRegistry classes = [] {
+        ui::ClassRegistry r = ui::ClassRegistry::standard();
+        for (const char* name : {"TOpenDialog", "TOpenPictureDialog"}) {
+            r.add(name, [name] { return std::make_unique<FileDialogComponent>(name); });
+        }
+        return r;
+    }();
+    return classes;
+}
 
 MainWindow::MainWindow(Context& context, const std::function<void(MainWindow&)>& bindMore)
     : ui::Form(context.app, "TForm2"), ctx(context) {

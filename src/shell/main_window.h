@@ -29,7 +29,8 @@ struct MainWindowPart {
     const char* layout; // a layout resource, or nullptr
 };
 
-// The classes the main window's layouts use beyond the class library's standard ones.
+// The classes the program's layouts use: the class library's standard ones and the file
+// dialogs placed on a window (TOpenDialog, TOpenPictureDialog).
 const ui::ClassRegistry& brelkClasses();
 
 } // namespace brelk

@@ -1,14 +1,22 @@
 #include "shell/shell_handlers.h"
 
+#include "shell/hover_reset.h"
+#include "shell/hovers.h"
+#include "shell/links.h"
 #include "shell/main_window.h"
+#include "shell/page_navigation.h"
+#include "shell/pages.h"
+#include "shell/startup.h"
 
 namespace brelk {
 
 void bindShellHandlers(MainWindow& w) {
-    w.bind("beenden", [&w](ui::Event&) { w.app().terminate(); });
-    w.bind("rollover", [](ui::Event&) {});
-    w.bind("FormCreate", [](ui::Event&) {});
-    w.bind("iniread", [](ui::Event&) {});
+    bindStartupHandlers(w);
+    bindPageHandlers(w);
+    bindNavigationHandlers(w);
+    bindHoverHandlers(w);
+    bindHoverReset(w);
+    bindLinkHandlers(w);
 }
 
 } // namespace brelk
