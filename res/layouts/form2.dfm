@@ -834,23 +834,6 @@ object Form2: TForm2
       Color = clWhite
       OnMouseMove = rollover
     end
-    object Image16: TImage
-      Left = 8
-      Top = 171
-      Width = 16
-      Height = 16
-      Picture.Resource = 'link_arrow.bmp'
-      Transparent = True
-    end
-    object Label92: TLabel
-      Left = 28
-      Top = 172
-      Cursor = crHandPoint
-      Caption = 'Tuningprozedur starten >'
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      Transparent = True
-    end
   end
   object Panel11: TPanel
     Left = 120

@@ -90,8 +90,6 @@ inherited Form2: TForm2
       Caption = 'Tuningprozedur starten >'
       Transparent = True
       Cursor = crHandPoint
-      OnClick = wizardstart
-      OnMouseMove = Wizardrolloverp9
     end
   end
   inherited Panel9: TPanel

@@ -5,6 +5,7 @@
 
 #include "platform/fake/fake_platform.h"
 #include "shell/brelk_context.h"
+#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
 #include "ui/resources.h"
@@ -19,7 +20,10 @@ namespace testing_support {
 // Records the order of the security calls; the restart is only recorded.
 class RecordingSecurity : public platform::Security {
   public:
-    std::optional<std::vector<std::string>> tokenGroupSids() override { return std::nullopt; }
+    // An administrator, so that start-up opens the window normally.
+    std::optional<std::vector<std::string>> tokenGroupSids() override {
+        return std::vector<std::string>{"S-1-5-32-544"};
+    }
     bool enableShutdownPrivilege() override {
         calls.push_back("enableShutdownPrivilege");
         return privilegeGranted;
@@ -40,6 +44,13 @@ struct TuningWindow {
 
     TuningWindow() {
         fake.files.addDirectory(kProgramFolder);
+        // A Windows whose product name start-up accepts.
+        fake.registry
+            .createKey(platform::RootKey::LocalMachine,
+                       "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion")
+            ->writeString("ProductName", "Microsoft Windows XP");
+        form7 = std::make_unique<brelk::CustomiseWindow>(ctx);
+        ctx.form7 = form7.get();
         window = std::make_unique<brelk::MainWindow>(ctx, [this](brelk::MainWindow& m) {
             for (const char* name : kForeignHandlers) {
                 if (!m.handler(name)) m.bind(name, [this, name](ui::Event&) { ++calls[name]; });
@@ -65,6 +76,7 @@ struct TuningWindow {
     ui::DirectoryResourceStore resources{BRELK_RES_DIR};
     brelk::Context ctx{h.app, services, resources, kProgramFolder, {}};
     std::map<std::string, int> calls;
+    std::unique_ptr<brelk::CustomiseWindow> form7;
     std::unique_ptr<brelk::MainWindow> window;
 };
 

@@ -1,8 +1,9 @@
-// A stand-in for the tuning page's controls that other parts of the program own (rows, edit
-// fields, switches, gauges, progress timer), loaded into the main window after its own layout,
-// and a stand-in customisation dialog with its page-file fields.
+// The tuning page as the engine's tests start from it, on the main window's own layouts, and
+// the customisation dialog's page-file fields.
 #pragma once
 
+#include "platform/registry.h"
+#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "ui/class_registry.h"
 #include "ui/input_controls.h"
@@ -50,58 +51,44 @@ inline std::string radioButton(int n, bool checked) {
            (checked ? "        Checked = True\n" : "") + "      end\n";
 }
 
-inline std::string rowPanel(const Row& row) {
-    return "    object RowPanel" + std::to_string(row.deact) + ": TPanel\n" +
-           radioButton(row.deact, false) + radioButton(row.none, true) +
-           radioButton(row.act, false) + "    end\n";
-}
-
 inline std::string edit(const std::string& name, const std::string& text) {
     return "    object " + name + ": TEdit\n      Text = '" + text + "'\n    end\n";
 }
 
-inline std::string tuningPageFragment() {
-    std::string text = "inherited Form2: TForm2\n  inherited ScrollBox1: TScrollBox\n";
-    text += edit("Edit1", "C:\\WINDOWS") + edit("Edit2", "512") + edit("Edit3", "Lizenznehmer") +
-            edit("Edit4", "Organisation");
-    text += "    object TrackBar1: TTrackBar\n      Max = 600\n    end\n"
-            "    object Label36: TLabel\n      Caption = 'Tuningprozedur starten >'\n"
-            "      OnClick = tuning\n    end\n"
-            "    object Gauge1: TGauge\n      Visible = False\n    end\n"
-            "    object GroupBox2: TGroupBox\n"
-            "      object RadioButton3: TRadioButton\n        Checked = True\n      end\n"
-            "      object RadioButton4: TRadioButton\n      end\n    end\n"
-            "    object SpyModePanel: TPanel\n"
-            "      object RadioButton1: TRadioButton\n      end\n"
-            "      object RadioButton2: TRadioButton\n        Checked = True\n      end\n"
-            "    end\n"
-            "    object CheckBox2: TCheckBox\n      Checked = True\n    end\n"
-            "    object CheckBox3: TCheckBox\n      Checked = True\n    end\n";
-    for (const Row& row : performanceRows())
-        text += rowPanel(row);
-    for (const Row& row : otherRows())
-        text += rowPanel(row);
-    text += "  end\n"
-            "  inherited ScrollBox9: TScrollBox\n"
-            "    object Gauge2: TGauge\n      Visible = False\n    end\n  end\n"
-            "  inherited ScrollBox8: TScrollBox\n"
-            "    object Gauge3: TGauge\n      Visible = False\n    end\n  end\n"
-            "  object Timer1: TTimer\n    Enabled = False\n  end\n"
-            "end\n";
-    return text;
+// Start-up as the engine's tests need it: a Windows it accepts, with its owner, organisation
+// and folder, so that showing the main window fills the tuning page with known values.
+inline void registerWindows(platform::Registry& registry, const std::string& windowsFolder) {
+    auto key = registry.createKey(platform::RootKey::LocalMachine,
+                                  "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    key->writeString("ProductName", "Microsoft Windows XP");
+    key->writeString("RegisteredOwner", "Lizenznehmer");
+    key->writeString("RegisteredOrganization", "Organisation");
+    key->writeString("PathName", windowsFolder);
 }
 
-inline void loadTuningPage(brelk::MainWindow& w) {
-    w.loadLayout(tuningPageFragment(), brelk::brelkClasses(), w.ctx.resources);
+// Shows the main window (start-up runs once) and puts the tuning page into the state the
+// engine's tests start from: every row at no change, the memory field at 512 MB.
+inline void presetTuningPage(brelk::MainWindow& w) {
+    w.show();
+    w.c<ui::Edit>("Edit2").setText("512");
+    w.c<ui::RadioButton>("RadioButton3").setChecked(true);
+    w.c<ui::RadioButton>("RadioButton2").setChecked(true);
+    w.c<ui::CheckBox>("CheckBox2").setChecked(true);
+    w.c<ui::CheckBox>("CheckBox3").setChecked(true);
+    for (const auto* rows : {&performanceRows(), &otherRows()}) {
+        for (const Row& row : *rows) {
+            w.c<ui::RadioButton>("RadioButton" + std::to_string(row.none)).setChecked(true);
+        }
+    }
 }
 
-// The customisation dialog's page-file fields: drive letter, minimum and maximum MB.
-inline std::unique_ptr<ui::Form> pageFileDialog(ui::Application& app,
-                                                const ui::ResourceStore& resources) {
-    auto form = std::make_unique<ui::Form>(app, "TForm7");
-    form->loadLayout("object Form7: TForm7\n" + edit("Edit1", "384") + edit("Edit2", "768") +
+// The customisation dialog with its page-file fields (drive letter, minimum and maximum MB),
+// which belong to the dialog's own part of the program.
+inline std::unique_ptr<brelk::CustomiseWindow> pageFileDialog(brelk::Context& ctx) {
+    auto form = std::make_unique<brelk::CustomiseWindow>(ctx);
+    form->loadLayout("inherited Form7: TForm7\n" + edit("Edit1", "384") + edit("Edit2", "768") +
                          edit("Edit3", "C") + "end\n",
-                     ui::ClassRegistry::standard(), resources);
+                     brelk::brelkClasses(), ctx.resources);
     return form;
 }
 

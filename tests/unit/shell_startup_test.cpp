@@ -100,8 +100,10 @@ TEST_F(Startup, ValuesOfAnotherTypeLeaveTheFieldsAsLaidOut) {
         ->writeInteger("RegisteredOwner", 7);
     fake.registry.openKey(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion")
         ->deleteValue("RegisteredOrganization");
-    start();
-    EXPECT_EQ(c<ui::Edit>("Edit3").text(), "layout");
+    create();
+    const std::string laidOut = c<ui::Edit>("Edit3").text();
+    w->show();
+    EXPECT_EQ(c<ui::Edit>("Edit3").text(), laidOut);
     EXPECT_EQ(c<ui::Edit>("Edit4").text(), "") << "a missing value reads as empty";
 }
 
@@ -114,7 +116,11 @@ TEST_F(Startup, TheProgramFilesFolderIsCutToAHundredCharacters) {
 
 TEST_F(Startup, WindowsTwoThousandDisablesItsMissingSettings) {
     setWindowsValue("ProductName", "Microsoft Windows 2000");
-    start();
+    create();
+    for (const char* name : {"RadioButton43", "RadioButton80", "RadioButton220"}) {
+        c<ui::RadioButton>(name).setChecked(true);
+    }
+    w->show();
     for (const char* name :
          {"RadioButton41",  "RadioButton42",  "RadioButton4",   "RadioButton80",  "RadioButton81",
           "RadioButton82",  "RadioButton86",  "RadioButton87",  "RadioButton88",  "RadioButton119",
@@ -135,7 +141,9 @@ TEST_F(Startup, WindowsTwoThousandDisablesItsMissingSettings) {
 
 TEST_F(Startup, ALongerProductNameIsNotWindowsTwoThousand) {
     setWindowsValue("ProductName", "Microsoft Windows 2000 Professional");
-    start();
+    create();
+    c<ui::RadioButton>("RadioButton43").setChecked(true);
+    w->show();
     EXPECT_TRUE(c<ui::Control>("RadioButton41").enabled());
     EXPECT_TRUE(c<ui::Control>("Label204").enabled());
     EXPECT_TRUE(c<ui::RadioButton>("RadioButton43").checked());

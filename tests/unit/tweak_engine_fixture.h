@@ -21,10 +21,11 @@ namespace tweak_test {
 class EngineFixture : public ::testing::Test {
   protected:
     EngineFixture() {
-        window = std::make_unique<brelk::MainWindow>(ctx);
-        loadTuningPage(*window);
-        form7 = pageFileDialog(h.app, resources);
+        registerWindows(fake.registry, "C:\\WINDOWS");
+        form7 = pageFileDialog(ctx);
         ctx.form7 = form7.get();
+        window = std::make_unique<brelk::MainWindow>(ctx);
+        presetTuningPage(*window);
     }
 
     brelk::MainWindow& w() { return *window; }
@@ -37,7 +38,6 @@ class EngineFixture : public ::testing::Test {
     }
     // The run as the start link starts it: an escaping error is shown by the application.
     void startRun() {
-        w().show();
         w().c<ui::Panel>("Panel2").show();
         w().c<ui::Label>("Label36").click();
     }
@@ -71,7 +71,7 @@ class EngineFixture : public ::testing::Test {
     ui::DirectoryResourceStore resources{BRELK_RES_DIR};
     brelk::Context ctx{h.app, fake.platform(), resources, "C:\\Program Files\\Brelvanto\\",
                        {},    nullptr};
-    std::unique_ptr<ui::Form> form7;
+    std::unique_ptr<brelk::CustomiseWindow> form7;
     std::unique_ptr<brelk::MainWindow> window;
 };
 

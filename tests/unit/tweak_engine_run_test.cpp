@@ -283,6 +283,7 @@ TEST_F(Run, NonNumberEndsTheRunAtThatArmAndTheProgressGoesOn) {
     fake.files.addFile(kBrelkIni);
     setAll(Column::act);
     setEdit("Edit2", "abc");
+    setEdit("Edit3", "Neuer Besitzer");
     startRun();
 
     ASSERT_EQ(h.dialogs.messages.size(), 1u);
@@ -291,7 +292,7 @@ TEST_F(Run, NonNumberEndsTheRunAtThatArmAndTheProgressGoesOn) {
                              {"LargeSystemCache: 1", "MenuShowDelay: 0", "Autorun: 0",
                               "DisablePagingExecutive: 1"}}));
     EXPECT_EQ(number(LM, kMemory, "DisablePagingExecutive"), 1);
-    EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOwner"), std::nullopt);
+    EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOwner"), "Lizenznehmer") << "not reached";
     EXPECT_EQ(fake.profiles.readString(kBrelkIni, "Dorvask", "freemem", "none"), "none");
     EXPECT_TRUE(w().c<ui::Timer>("Timer1").enabled());
     EXPECT_TRUE(w().c<ui::Gauge>("Gauge3").visible());

@@ -53,11 +53,11 @@ class Win32Engine {
         real.files.createDirectory(scratch + "WINDOWS\\system32");
         ctx = std::make_unique<brelk::Context>(
             brelk::Context{h.app, *platform, resources, scratch, {}, nullptr});
-        window = std::make_unique<brelk::MainWindow>(*ctx);
-        loadTuningPage(*window);
-        window->c<ui::Edit>("Edit1").setText(scratch + "WINDOWS");
-        form7 = pageFileDialog(h.app, resources);
+        registerWindows(real.registry, scratch + "WINDOWS");
+        form7 = pageFileDialog(*ctx);
         ctx->form7 = form7.get();
+        window = std::make_unique<brelk::MainWindow>(*ctx);
+        presetTuningPage(*window);
     }
 
     // The scratch folder with its trailing backslash.
@@ -70,7 +70,7 @@ class Win32Engine {
     testing_support::HeadlessApp h;
     ui::DirectoryResourceStore resources{"res"};
     std::unique_ptr<brelk::Context> ctx;
-    std::unique_ptr<ui::Form> form7;
+    std::unique_ptr<brelk::CustomiseWindow> form7;
     std::unique_ptr<brelk::MainWindow> window;
 };
 

@@ -182,12 +182,11 @@ int main(int argc, char** argv) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     brelk::Context ctx{app, p, resources, temp, {}, nullptr};
-    auto form7 = tweak_test::pageFileDialog(app, resources);
+    tweak_test::registerWindows(registry, std::string(temp) + "bench-windows");
+    auto form7 = tweak_test::pageFileDialog(ctx);
     ctx.form7 = form7.get();
-    auto window = std::make_unique<brelk::MainWindow>(ctx);
-    tweak_test::loadTuningPage(*window);
-    brelk::MainWindow& w = app.createForm(std::move(window));
-    w.c<ui::Edit>("Edit1").setText(std::string(temp) + "bench-windows");
+    brelk::MainWindow& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx));
+    tweak_test::presetTuningPage(w);
     registry.createKey(platform::RootKey::CurrentUser, "Control Panel\\Desktop\\WindowMetrics")
         ->writeString("Shell Icon Size", "32");
     tweak_test::setRows(w, tweak_test::performanceRows(), tweak_test::Column::act);
