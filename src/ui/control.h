@@ -76,6 +76,8 @@ class Control : public Component {
     virtual void mouseDownBehaviour(MouseButton, ShiftState, int, int) {}
     void perform(Command c);
     void setAlign(Align a) { align_ = a; }
+    // For classes that show their parent's colour until a colour of their own is set.
+    void useParentColor() { parentColor_ = true; }
 
   private:
     bool acceptsInput() const { return enabled_ && showing(); }

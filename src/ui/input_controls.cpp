@@ -14,6 +14,17 @@ bool is(const LayoutProperty& p, const char* name) {
     return strcasecmp(p.name.c_str(), name) == 0;
 }
 
+bool identIs(const LayoutProperty& p, const char* value) {
+    return strcasecmp(propIdent(p).c_str(), value) == 0;
+}
+
+// BorderStyle of a control: bsSingle gives it a frame, bsNone none.
+bool propBorder(const LayoutProperty& p) {
+    if (identIs(p, "bsNone")) return false;
+    if (identIs(p, "bsSingle")) return true;
+    throw ELayoutError(p.line, "property 'BorderStyle' needs bsNone or bsSingle");
+}
+
 } // namespace
 
 void Edit::setText(std::string t) {
@@ -40,7 +51,9 @@ bool Edit::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         password_ = !propString(p).empty() && propString(p) != std::string(1, '\0');
     } else if (is(p, "OnChange")) {
         onChange = ctx.handler(p);
-    } else if (is(p, "BorderStyle") || is(p, "CharCase")) {
+    } else if (is(p, "BorderStyle")) {
+        border_ = propBorder(p);
+    } else if (is(p, "CharCase")) {
         propIdent(p);
     } else if (is(p, "AutoSize") || is(p, "Ctl3D") || is(p, "ParentCtl3D")) {
         propBool(p);
@@ -53,6 +66,7 @@ bool Edit::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
 void Memo::clear() {
     if (lines_.empty()) return;
     lines_.clear();
+    ++replacements_;
     notify(Change::Items);
 }
 
@@ -63,6 +77,7 @@ void Memo::addLine(std::string line) {
 
 void Memo::setLines(std::vector<std::string> lines) {
     lines_ = std::move(lines);
+    ++replacements_;
     notify(Change::Items);
 }
 
@@ -72,6 +87,31 @@ std::string Memo::joinedText() const {
     return out;
 }
 
+std::string Memo::displayText() const {
+    std::string out;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (i > 0) out += "\r\n";
+        out += lines_[i];
+    }
+    return out;
+}
+
+void Memo::userChangedLines(const std::string& displayText) {
+    std::vector<std::string> lines;
+    if (!displayText.empty()) {
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = displayText.find("\r\n", start);
+            lines.push_back(displayText.substr(start, end - start));
+            if (end == std::string::npos) break;
+            start = end + 2;
+        }
+    }
+    if (lines == lines_) return;
+    lines_ = std::move(lines);
+    fire(onChange);
+}
+
 bool Memo::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     if (is(p, "Lines.Strings")) {
         if (p.value.kind != LayoutValue::Kind::StringList) {
@@ -79,7 +119,21 @@ bool Memo::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         }
         lines_ = p.value.items;
     } else if (is(p, "ScrollBars")) {
-        scrollBars_ = strcasecmp(propIdent(p).c_str(), "ssNone") != 0;
+        static const struct {
+            const char* name;
+            bool vertical, horizontal;
+        } kBars[] = {{"ssNone", false, false},
+                     {"ssVertical", true, false},
+                     {"ssHorizontal", false, true},
+                     {"ssBoth", true, true}};
+        bool known = false;
+        for (const auto& b : kBars) {
+            if (!identIs(p, b.name)) continue;
+            vScroll_ = b.vertical;
+            hScroll_ = b.horizontal;
+            known = true;
+        }
+        if (!known) throw ELayoutError(p.line, "property 'ScrollBars' has an unknown value");
     } else if (is(p, "WordWrap")) {
         wordWrap_ = propBool(p);
     } else {
@@ -214,7 +268,7 @@ bool ListBox::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     } else if (is(p, "ItemHeight")) {
         propInt(p);
     } else if (is(p, "BorderStyle")) {
-        propIdent(p);
+        border_ = propBorder(p);
     } else {
         return Control::applyProperty(p, ctx);
     }
@@ -286,7 +340,9 @@ bool Gauge::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         backColor_ = propColor(p);
     } else if (is(p, "ShowText")) {
         showText_ = propBool(p);
-    } else if (is(p, "Kind") || is(p, "BorderStyle")) {
+    } else if (is(p, "BorderStyle")) {
+        border_ = propBorder(p);
+    } else if (is(p, "Kind")) {
         propIdent(p);
     } else {
         return RangeControl::applyProperty(p, ctx);

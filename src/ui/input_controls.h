@@ -18,6 +18,8 @@ class Edit : public Control {
     bool readOnly() const { return readOnly_; }
     int maxLength() const { return maxLength_; }
     bool passwordChar() const { return password_; }
+    // False for BorderStyle bsNone.
+    bool border() const { return border_; }
     // The user typed: the realisation reports the new text.
     void userChangedText(std::string t);
     Handler onChange;
@@ -30,7 +32,7 @@ class Edit : public Control {
 
   private:
     std::string text_;
-    bool readOnly_ = false, password_ = false;
+    bool readOnly_ = false, password_ = false, border_ = true;
     int maxLength_ = 0;
 };
 
@@ -44,13 +46,24 @@ class Memo : public Edit {
     void setLines(std::vector<std::string> lines);
     // The lines joined with CR LF, each line ended, as the class library saves a memo.
     std::string joinedText() const;
-    bool scrollBars() const { return scrollBars_; }
+    // The lines as the text field shows them: separated by CR LF, the last one not ended.
+    std::string displayText() const;
+    // The user edited the field: the realisation reports its whole text (displayText form).
+    // Runs the change handler.
+    void userChangedLines(const std::string& displayText);
+    // Counts the times the lines were replaced or cleared rather than appended to, so that a
+    // realisation can add just the new lines when this count has not moved.
+    unsigned long replacements() const { return replacements_; }
+    bool scrollBars() const { return vScroll_ || hScroll_; }
+    bool verticalScrollBar() const { return vScroll_; }
+    bool horizontalScrollBar() const { return hScroll_; }
     bool wordWrap() const { return wordWrap_; }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   private:
     std::vector<std::string> lines_;
-    bool scrollBars_ = false, wordWrap_ = true;
+    unsigned long replacements_ = 0;
+    bool vScroll_ = false, hScroll_ = false, wordWrap_ = true;
 };
 
 class Button : public Control {
@@ -74,7 +87,10 @@ class CheckControl : public Control {
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   protected:
-    explicit CheckControl(std::string className) : Control(std::move(className), true) {}
+    // Check boxes and radio buttons show their parent's colour around the box and caption.
+    explicit CheckControl(std::string className) : Control(std::move(className), true) {
+        useParentColor();
+    }
     void storeChecked(bool c);
 
   private:
@@ -116,12 +132,14 @@ class ListBox : public Control {
     // The user picked an entry in the realisation.
     void userSelected(int i);
     bool sorted() const { return sorted_; }
+    // False for BorderStyle bsNone.
+    bool border() const { return border_; }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
-    bool sorted_ = false;
+    bool sorted_ = false, border_ = true;
 };
 
 // A position between a minimum and a maximum, set by dragging (track bar) or shown (progress).
@@ -145,9 +163,10 @@ class RangeControl : public Control {
     int position_ = 0;
 };
 
+// Shows its parent's colour around the slider.
 class TrackBar : public RangeControl {
   public:
-    TrackBar() : RangeControl("TTrackBar", true, 10) {}
+    TrackBar() : RangeControl("TTrackBar", true, 10) { useParentColor(); }
     // The user moved the slider; runs the change handler.
     void userMoved(int position);
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
@@ -166,13 +185,15 @@ class Gauge : public RangeControl {
     void setForeColor(Color c);
     Color backColor() const { return backColor_; }
     bool showText() const { return showText_; }
+    // A one-pixel frame; false for BorderStyle bsNone.
+    bool border() const { return border_; }
     // Progress in percent of the range, as the gauge shows it.
     int percentDone() const;
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   private:
     Color foreColor_ = colors::Black, backColor_ = colors::White;
-    bool showText_ = true;
+    bool showText_ = true, border_ = true;
 };
 
 // The realisation of the web browser: it navigates and styles the loaded document. It

@@ -1,5 +1,6 @@
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
+#include "ui/standard_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,9 @@ struct Controls : ::testing::Test {
         form = &h.app.createForm(std::move(f));
         form->show();
     }
-    ui::RadioButton& radio(int n) { return form->get<ui::RadioButton>("RadioButton" + std::to_string(n)); }
+    ui::RadioButton& radio(int n) {
+        return form->get<ui::RadioButton>("RadioButton" + std::to_string(n));
+    }
 };
 
 } // namespace
@@ -85,4 +88,64 @@ TEST_F(Controls, BrowserWithoutEngineRecordsTheAddress) {
     ui::WebBrowser browser;
     browser.navigate("C:\\Programme\\Brelk\\Dokumentation.htm");
     EXPECT_EQ(browser.url(), "C:\\Programme\\Brelk\\Dokumentation.htm");
+}
+
+TEST_F(Controls, MemoShowsItsLinesAsOneTextAndTakesTheUsersTextBack) {
+    auto& memo = form->get<ui::Memo>("Memo3");
+    int changes = 0;
+    memo.onChange = [&changes](ui::Event&) { ++changes; };
+    const auto before = memo.replacements();
+    memo.addLine("b");
+    EXPECT_EQ(memo.displayText(), "a\r\nb");
+    EXPECT_EQ(memo.replacements(), before); // appended, not replaced
+
+    memo.userChangedLines("a\r\n\r\nc\r\n");
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"a", "", "c", ""}));
+    EXPECT_EQ(memo.displayText(), "a\r\n\r\nc\r\n");
+    memo.userChangedLines("a\r\n\r\nc\r\n"); // the same text: no change
+    memo.userChangedLines("");
+    EXPECT_TRUE(memo.lines().empty());
+    EXPECT_EQ(changes, 2);
+
+    memo.setLines({"x"});
+    memo.clear();
+    EXPECT_EQ(memo.replacements(), before + 2);
+}
+
+TEST_F(Controls, CheckAndRadioButtonsTakeTheirParentsColourUntilGivenOne) {
+    auto& panel = form->get<ui::Panel>("Panel25");
+    panel.setColor(ui::colors::White);
+    EXPECT_EQ(radio(41).effectiveColor(), ui::colors::White);
+    radio(41).setColor(ui::colors::Red);
+    EXPECT_EQ(radio(41).effectiveColor(), ui::colors::Red);
+    EXPECT_EQ(form->get<ui::CheckBox>("CheckBox41").effectiveColor(), form->effectiveColor());
+}
+
+TEST(InputControlLayouts, BorderAndScrollBarStylesAreReadAndCheckedByName) {
+    testing_support::HeadlessApp h;
+    auto load = [&h](const std::string& objects) {
+        auto f = std::make_unique<ui::Form>(h.app, "TForm7");
+        f->loadLayout("object Form7: TForm7\n" + objects + "end\n", ui::ClassRegistry::standard(),
+                      h.resources);
+        return f;
+    };
+    auto f = load("  object Edit1: TEdit\n    BorderStyle = bsNone\n  end\n"
+                  "  object Edit2: TEdit\n  end\n"
+                  "  object Gauge6: TGauge\n    BorderStyle = bsNone\n  end\n"
+                  "  object ListBox3: TListBox\n    BorderStyle = bsSingle\n  end\n"
+                  "  object Memo1: TMemo\n    ScrollBars = ssBoth\n  end\n"
+                  "  object Memo2: TMemo\n    ScrollBars = ssVertical\n  end\n");
+    EXPECT_FALSE(f->get<ui::Edit>("Edit1").border());
+    EXPECT_TRUE(f->get<ui::Edit>("Edit2").border());
+    EXPECT_FALSE(f->get<ui::Gauge>("Gauge6").border());
+    EXPECT_TRUE(f->get<ui::ListBox>("ListBox3").border());
+    EXPECT_TRUE(f->get<ui::Memo>("Memo1").horizontalScrollBar());
+    EXPECT_TRUE(f->get<ui::Memo>("Memo1").verticalScrollBar());
+    EXPECT_FALSE(f->get<ui::Memo>("Memo2").horizontalScrollBar());
+    EXPECT_TRUE(f->get<ui::Memo>("Memo2").scrollBars());
+
+    EXPECT_THROW(load("  object Edit1: TEdit\n    BorderStyle = bsDialog\n  end\n"),
+                 ui::ELayoutError);
+    EXPECT_THROW(load("  object Memo1: TMemo\n    ScrollBars = ssSideways\n  end\n"),
+                 ui::ELayoutError);
 }

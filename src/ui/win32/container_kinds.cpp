@@ -102,7 +102,7 @@ void ScrollBoxPeer::changed(Change what) {
 }
 
 LRESULT ScrollBoxPeer::handle(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_VSCROLL || msg == WM_HSCROLL) {
+    if ((msg == WM_VSCROLL || msg == WM_HSCROLL) && lp == 0) { // the box's own bars
         const auto kind = msg == WM_VSCROLL ? ScrollBarKind::Vertical : ScrollBarKind::Horizontal;
         ScrollCode code = ScrollCode::EndScroll;
         switch (LOWORD(wp)) {

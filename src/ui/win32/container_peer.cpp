@@ -4,38 +4,13 @@
 #include "ui/standard_controls.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/hint_window.h"
+#include "ui/win32/mouse_input.h"
 #include "ui/win32/win32_backend.h"
 
 #include <windowsx.h>
 
 namespace ui::win32 {
 namespace {
-
-ShiftState shiftFrom(WPARAM wp) {
-    ShiftState s;
-    s.shift = (wp & MK_SHIFT) != 0;
-    s.ctrl = (wp & MK_CONTROL) != 0;
-    s.alt = GetKeyState(VK_MENU) < 0;
-    s.left = (wp & MK_LBUTTON) != 0;
-    s.right = (wp & MK_RBUTTON) != 0;
-    s.middle = (wp & MK_MBUTTON) != 0;
-    return s;
-}
-
-MouseButton buttonOf(UINT msg) {
-    switch (msg) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-        return MouseButton::Right;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::Left;
-    }
-}
 
 Form* formOf(Control& c) {
     for (Control* p = &c; p; p = p->parent()) {
@@ -105,13 +80,24 @@ LRESULT ContainerPeer::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (child) return child->command(HIWORD(wp));
         }
         break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        // From a child control; a container's own scroll bars send no window handle.
+        if (lp) {
+            auto* child = reinterpret_cast<WindowPeer*>(
+                GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+            if (child) child->scrolled(LOWORD(wp));
+            return 0;
+        }
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: {
         auto* child = reinterpret_cast<WindowPeer*>(
             GetWindowLongPtrA(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
-        if (child) return reinterpret_cast<LRESULT>(child->controlColors(reinterpret_cast<HDC>(wp)));
+        if (child)
+            return reinterpret_cast<LRESULT>(child->controlColors(reinterpret_cast<HDC>(wp)));
         break;
     }
     case WM_CAPTURECHANGED:

@@ -1,9 +1,13 @@
 #include "ui/win32/peer_factories.h"
 
 #include "ui/cool_form.h"
+#include "ui/input_controls.h"
 #include "ui/standard_controls.h"
+#include "ui/win32/input_peers.h"
 #include "ui/win32/standard_peers.h"
+#include "ui/win32/web_browser_peer.h"
 
+#include <type_traits>
 #include <typeindex>
 #include <unordered_map>
 
@@ -12,7 +16,14 @@ namespace {
 
 template <class Model, class PeerT> std::pair<std::type_index, PeerFactory> entry() {
     return {std::type_index(typeid(Model)), [](Component& c, Win32Backend& b) {
-                return std::unique_ptr<Peer>(new PeerT(static_cast<Model&>(c), b));
+                auto* peer = new PeerT(static_cast<Model&>(c), b);
+                // A peer that also realises an interface of its model (such as the browser's)
+                // has two Peer bases; it is held through its control side.
+                if constexpr (std::is_base_of_v<ControlPeer, PeerT>) {
+                    return std::unique_ptr<Peer>(static_cast<ControlPeer*>(peer));
+                } else {
+                    return std::unique_ptr<Peer>(peer);
+                }
             }};
 }
 
@@ -22,6 +33,11 @@ const std::unordered_map<std::type_index, PeerFactory>& table() {
         entry<CoolForm, CoolFormPeer>(),   entry<Bevel, BevelPeer>(),
         entry<Panel, PanelPeer>(),         entry<GroupBox, GroupBoxPeer>(),
         entry<ScrollBox, ScrollBoxPeer>(), entry<Timer, TimerPeer>(),
+        entry<Edit, EditPeer>(),           entry<Memo, MemoPeer>(),
+        entry<Button, ButtonPeer>(),       entry<CheckBox, CheckPeer>(),
+        entry<RadioButton, CheckPeer>(),   entry<ListBox, ListBoxPeer>(),
+        entry<TrackBar, TrackBarPeer>(),   entry<ProgressBar, ProgressBarPeer>(),
+        entry<Gauge, GaugePeer>(),         entry<WebBrowser, WebBrowserPeer>(),
     };
     return factories;
 }

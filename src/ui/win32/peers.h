@@ -57,8 +57,10 @@ class WindowPeer : public ControlPeer {
     HWND hwnd() const override { return hwnd_; }
     void changed(Change what) override;
     void perform(Command c) override;
-    // Window messages the host routes to its child: notifications and colour requests.
+    // Window messages the host routes to its child: notifications, scroll notifications
+    // (WM_HSCROLL, WM_VSCROLL of a track bar) and colour requests.
     virtual LRESULT command(WORD /*code*/) { return 0; }
+    virtual void scrolled(WORD /*code*/) {}
     virtual HBRUSH controlColors(HDC dc);
 
   protected:
