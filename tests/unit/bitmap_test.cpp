@@ -85,7 +85,7 @@ void expectPicture(const ui::Bitmap& bitmap, int width, int height,
 
 // A bitmap file from an info-family header (40 bytes or longer; the rest of a longer header is
 // zero except the channel masks at its offset 40).
-struct BmpSpec {
+struct BmpLayout {
     std::uint32_t headerSize = 40;
     std::int32_t width = 2, height = 2;
     std::uint16_t planes = 1, bitsPerPixel = 8;
@@ -101,30 +101,30 @@ void putLe(std::string& out, std::uint32_t value, int size) {
         out.push_back(static_cast<char>(value >> (8 * i)));
 }
 
-std::string buildBmp(const BmpSpec& spec) {
+std::string buildBmp(const BmpLayout& layout) {
     std::string header;
-    putLe(header, spec.headerSize, 4);
-    putLe(header, static_cast<std::uint32_t>(spec.width), 4);
-    putLe(header, static_cast<std::uint32_t>(spec.height), 4);
-    putLe(header, spec.planes, 2);
-    putLe(header, spec.bitsPerPixel, 2);
-    putLe(header, spec.compression, 4);
-    putLe(header, static_cast<std::uint32_t>(spec.pixels.size()), 4);
+    putLe(header, layout.headerSize, 4);
+    putLe(header, static_cast<std::uint32_t>(layout.width), 4);
+    putLe(header, static_cast<std::uint32_t>(layout.height), 4);
+    putLe(header, layout.planes, 2);
+    putLe(header, layout.bitsPerPixel, 2);
+    putLe(header, layout.compression, 4);
+    putLe(header, static_cast<std::uint32_t>(layout.pixels.size()), 4);
     putLe(header, 0, 4); // resolution
     putLe(header, 0, 4);
-    putLe(header, spec.colorsUsed, 4);
+    putLe(header, layout.colorsUsed, 4);
     putLe(header, 0, 4);
-    for (std::uint32_t mask : spec.masks)
+    for (std::uint32_t mask : layout.masks)
         putLe(header, mask, 4);
-    if (header.size() < spec.headerSize) header.resize(spec.headerSize, '\0');
-    for (std::uint32_t colour : spec.palette)
+    if (header.size() < layout.headerSize) header.resize(layout.headerSize, '\0');
+    for (std::uint32_t colour : layout.palette)
         putLe(header, colour, 4);
-    const std::uint32_t offset = spec.pixelOffset.value_or(14 + header.size());
+    const std::uint32_t offset = layout.pixelOffset.value_or(14 + header.size());
     std::string file = "BM";
-    putLe(file, static_cast<std::uint32_t>(14 + header.size() + spec.pixels.size()), 4);
+    putLe(file, static_cast<std::uint32_t>(14 + header.size() + layout.pixels.size()), 4);
     putLe(file, 0, 4);
     putLe(file, offset, 4);
-    return file + header + spec.pixels;
+    return file + header + layout.pixels;
 }
 
 // The largest single allocation made while `run` runs (0 where it cannot be measured).
@@ -193,25 +193,25 @@ TEST(BmpDecode, LastRowMayLackItsPadding) {
 }
 
 TEST(BmpDecode, PaletteShorterOrLongerThanStated) {
-    BmpSpec spec;
-    spec.pixels = bytesOf("\0\5\0\0\1\0\0\0"); // index 5 lies outside the palette
-    spec.colorsUsed = 2;
-    expectPicture(ui::decodeBmp(buildBmp(spec)), 2, 2, [](int x, int y) {
+    BmpLayout layout;
+    layout.pixels = bytesOf("\0\5\0\0\1\0\0\0"); // index 5 lies outside the palette
+    layout.colorsUsed = 2;
+    expectPicture(ui::decodeBmp(buildBmp(layout)), 2, 2, [](int x, int y) {
         return x == 0 && y == 0 ? 0xFFFFFFu : 0u; // bottom-up: the second stored row is the top
     });
-    spec.colorsUsed = 100000; // more than the palette room: only the stored entries count
-    EXPECT_EQ(ui::decodeBmp(buildBmp(spec)).at(0, 0), 0xFFFFFFu);
+    layout.colorsUsed = 100000; // more than the palette room: only the stored entries count
+    EXPECT_EQ(ui::decodeBmp(buildBmp(layout)).at(0, 0), 0xFFFFFFu);
 }
 
 TEST(BmpDecode, Rle8RunsLiteralsJumpsAndClipping) {
-    BmpSpec spec;
-    spec.width = 7;
-    spec.height = 5;
-    spec.compression = 1;
-    spec.palette.clear();
+    BmpLayout layout;
+    layout.width = 7;
+    layout.height = 5;
+    layout.compression = 1;
+    layout.palette.clear();
     for (std::uint32_t i = 0; i < 256; ++i)
-        spec.palette.push_back(0x101000 | i); // entry 0 is not black
-    spec.pixels = bytesOf("\x03\x05"
+        layout.palette.push_back(0x101000 | i); // entry 0 is not black
+    layout.pixels = bytesOf("\x03\x05"
                           "\x00\x03\x01\x02\x03\x00" // three literals and a pad byte
                           "\x01\x07"
                           "\x00\x00" // end of the bottom row
@@ -229,83 +229,83 @@ TEST(BmpDecode, Rle8RunsLiteralsJumpsAndClipping) {
                                 {9, 9, 0, 0, 0, 0, 0},
                                 {10, 11, 12, 13, 200, 200, 200},
                                 {5, 5, 5, 1, 2, 3, 7}};
-    const std::string file = buildBmp(spec);
+    const std::string file = buildBmp(layout);
     expectPicture(ui::decodeBmp(file), 7, 5,
                   [&](int x, int y) { return 0x101000u | expected[y][x]; });
 
     // The data must reach its end-of-picture escape, and no code may reach past the file.
     EXPECT_EQ(bmpError(file.substr(0, file.size() - 2)), "Bitmap image is not valid");
-    spec.pixels = bytesOf("\x00\x05\x01\x02");
-    EXPECT_EQ(bmpError(buildBmp(spec)), "Bitmap image is not valid");
-    spec.pixels = bytesOf("\x00\x02\x01");
-    EXPECT_EQ(bmpError(buildBmp(spec)), "Bitmap image is not valid");
+    layout.pixels = bytesOf("\x00\x05\x01\x02");
+    EXPECT_EQ(bmpError(buildBmp(layout)), "Bitmap image is not valid");
+    layout.pixels = bytesOf("\x00\x02\x01");
+    EXPECT_EQ(bmpError(buildBmp(layout)), "Bitmap image is not valid");
 }
 
 TEST(BmpDecode, Rle4AlternatesNibbles) {
-    BmpSpec spec;
-    spec.width = 5;
-    spec.height = 3;
-    spec.bitsPerPixel = 4;
-    spec.compression = 2;
-    spec.palette.clear();
+    BmpLayout layout;
+    layout.width = 5;
+    layout.height = 3;
+    layout.bitsPerPixel = 4;
+    layout.compression = 2;
+    layout.palette.clear();
     for (std::uint32_t i = 0; i < 16; ++i)
-        spec.palette.push_back(i * 0x111111);
-    spec.pixels = bytesOf("\x05\x12\x00\x00"
+        layout.palette.push_back(i * 0x111111);
+    layout.pixels = bytesOf("\x05\x12\x00\x00"
                           "\x00\x03\x34\x50\x02\x67\x00\x00"
                           "\x00\x05\x89\xAB\xC0\x00\x00\x01");
     const int expected[3][5] = {{8, 9, 10, 11, 12}, {3, 4, 5, 6, 7}, {1, 2, 1, 2, 1}};
-    expectPicture(ui::decodeBmp(buildBmp(spec)), 5, 3,
+    expectPicture(ui::decodeBmp(buildBmp(layout)), 5, 3,
                   [&](int x, int y) { return expected[y][x] * 0x111111u; });
 }
 
 TEST(BmpDecode, InvalidHeadersAndDataAreRejected) {
     const struct {
         const char* what;
-        std::function<void(BmpSpec&)> change;
+        std::function<void(BmpLayout&)> change;
     } cases[] = {
-        {"unknown header size", [](BmpSpec& s) { s.headerSize = 20; }},
-        {"two planes", [](BmpSpec& s) { s.planes = 2; }},
-        {"2 bits per pixel", [](BmpSpec& s) { s.bitsPerPixel = 2; }},
-        {"embedded JPEG", [](BmpSpec& s) { s.compression = 4; }},
-        {"RLE8 at 4 bits", [](BmpSpec& s) { s.compression = 1, s.bitsPerPixel = 4; }},
+        {"unknown header size", [](BmpLayout& s) { s.headerSize = 20; }},
+        {"two planes", [](BmpLayout& s) { s.planes = 2; }},
+        {"2 bits per pixel", [](BmpLayout& s) { s.bitsPerPixel = 2; }},
+        {"embedded JPEG", [](BmpLayout& s) { s.compression = 4; }},
+        {"RLE8 at 4 bits", [](BmpLayout& s) { s.compression = 1, s.bitsPerPixel = 4; }},
         {"bit fields at 24 bits",
-         [](BmpSpec& s) {
+         [](BmpLayout& s) {
              s.compression = 3, s.bitsPerPixel = 24, s.masks = {0xFF, 0xFF00, 0};
          }},
-        {"zero width", [](BmpSpec& s) { s.width = 0; }},
-        {"negative width", [](BmpSpec& s) { s.width = -2; }},
-        {"zero height", [](BmpSpec& s) { s.height = 0; }},
-        {"most negative height", [](BmpSpec& s) { s.height = INT32_MIN; }},
-        {"too wide", [](BmpSpec& s) { s.width = ui::kMaxPictureSide + 1; }},
-        {"too many pixels", [](BmpSpec& s) { s.width = s.height = ui::kMaxPictureSide; }},
-        {"pixels beyond the file", [](BmpSpec& s) { s.pixelOffset = 1000; }},
-        {"pixels inside the header", [](BmpSpec& s) { s.pixelOffset = 20; }},
-        {"no palette room", [](BmpSpec& s) { s.pixelOffset = 14 + 40; }},
-        {"truncated pixels", [](BmpSpec& s) { s.pixels.resize(5); }},
+        {"zero width", [](BmpLayout& s) { s.width = 0; }},
+        {"negative width", [](BmpLayout& s) { s.width = -2; }},
+        {"zero height", [](BmpLayout& s) { s.height = 0; }},
+        {"most negative height", [](BmpLayout& s) { s.height = INT32_MIN; }},
+        {"too wide", [](BmpLayout& s) { s.width = ui::kMaxPictureSide + 1; }},
+        {"too many pixels", [](BmpLayout& s) { s.width = s.height = ui::kMaxPictureSide; }},
+        {"pixels beyond the file", [](BmpLayout& s) { s.pixelOffset = 1000; }},
+        {"pixels inside the header", [](BmpLayout& s) { s.pixelOffset = 20; }},
+        {"no palette room", [](BmpLayout& s) { s.pixelOffset = 14 + 40; }},
+        {"truncated pixels", [](BmpLayout& s) { s.pixels.resize(5); }},
         {"mask with a gap",
-         [](BmpSpec& s) {
+         [](BmpLayout& s) {
              s.compression = 3, s.bitsPerPixel = 16, s.masks = {0xF0F0, 0x0F00, 0x000F},
              s.palette.clear();
          }},
         {"mask wider than the pixel",
-         [](BmpSpec& s) {
+         [](BmpLayout& s) {
              s.compression = 3, s.bitsPerPixel = 16, s.masks = {0x1F0000, 0x07E0, 0x001F},
              s.palette.clear();
          }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        BmpSpec spec;
-        c.change(spec);
-        EXPECT_EQ(bmpError(buildBmp(spec)), "Bitmap image is not valid");
+        BmpLayout layout;
+        c.change(layout);
+        EXPECT_EQ(bmpError(buildBmp(layout)), "Bitmap image is not valid");
     }
 
-    const std::string valid = buildBmp(BmpSpec{});
+    const std::string valid = buildBmp(BmpLayout{});
     ASSERT_EQ(bmpError(valid), "(no error)");
     for (std::size_t length : {0, 1, 2, 14, 17, 30, 53})
         EXPECT_EQ(bmpError(valid.substr(0, length)), "Bitmap image is not valid") << length;
     EXPECT_EQ(bmpError("BX" + valid.substr(2)), "Bitmap image is not valid");
-    BmpSpec v4;
+    BmpLayout v4;
     v4.headerSize = 108;
     EXPECT_EQ(bmpError(buildBmp(v4).substr(0, 14 + 60)), "Bitmap image is not valid");
 
@@ -315,11 +315,11 @@ TEST(BmpDecode, InvalidHeadersAndDataAreRejected) {
 }
 
 TEST(BmpDecode, HugeDimensionsFailBeforeAllocating) {
-    BmpSpec spec;
-    spec.width = spec.height = 8192; // allowed, but the file holds 8 bytes of its 64 MB
-    spec.bitsPerPixel = 8;
+    BmpLayout layout;
+    layout.width = layout.height = 8192; // allowed, but the file holds 8 bytes of its 64 MB
+    layout.bitsPerPixel = 8;
     std::string error;
-    const std::size_t largest = largestAllocationDuring([&] { error = bmpError(buildBmp(spec)); });
+    const std::size_t largest = largestAllocationDuring([&] { error = bmpError(buildBmp(layout)); });
     EXPECT_EQ(error, "Bitmap image is not valid");
     EXPECT_LT(largest, 1u << 20);
 }
