@@ -6,6 +6,7 @@
 #include "platform/processes.h"
 #include "platform/profiles.h"
 #include "platform/registry.h"
+#include "platform/script_host.h"
 #include "platform/security.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
@@ -21,6 +22,7 @@ struct Platform {
     Security& security;
     Network& network;
     SystemInfo& system;
+    ScriptHost& scripts;
 };
 
 } // namespace platform

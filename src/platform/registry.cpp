@@ -95,6 +95,13 @@ void RegistryKey::writeBinary(std::string_view name, Bytes bytes) {
     writeOrRaise(name, RegistryValue::fromBinary(std::move(bytes)));
 }
 
+void RegistryKey::forEachValue(const std::function<void(const ValueView&)>& visit) const {
+    for (const auto& name : valueNames()) {
+        // A value deleted since the names were listed is left out.
+        if (auto v = value(name)) visit({name, v->type, v->data});
+    }
+}
+
 bool Registry::keyExists(RootKey root, std::string_view path) {
     return openKey(root, path, KeyAccess::Read) != nullptr;
 }

@@ -6,8 +6,10 @@
 #include "ui/errors.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +76,14 @@ struct KeyInfo {
 
 enum class KeyAccess { Read, ReadWrite };
 
+// One value as an enumeration passes it: the views point into buffers that the next value
+// reuses.
+struct ValueView {
+    std::string_view name;
+    std::uint32_t type = regtype::none;
+    std::span<const std::uint8_t> data;
+};
+
 // An open key. Value names are Windows-1252; the empty name is the key's default value.
 class RegistryKey {
   public:
@@ -95,6 +105,9 @@ class RegistryKey {
     virtual std::vector<std::string> subKeyNames() const = 0;
     virtual std::vector<std::string> valueNames() const = 0;
     virtual std::optional<KeyInfo> info() const = 0;
+    // Passes each value with its type and bytes to the visitor, in enumeration order. For long
+    // walks: an implementation may read name, type and data in one call per value.
+    virtual void forEachValue(const std::function<void(const ValueView&)>& visit) const;
 
     bool valueExists(std::string_view name) const { return value(name).has_value(); }
 

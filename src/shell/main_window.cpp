@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "shell/shell_handlers.h"
+#include "tweaks/export_handlers.h"
 #include "ui/class_registry.h"
 
 namespace brelk {
@@ -9,6 +10,7 @@ namespace {
 // Every subsystem adds one line here.
 const MainWindowPart kParts[] = {
     {bindShellHandlers, "form2.dfm"},
+    {bindExportHandlers, "form2_export.dfm"},
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_profiles.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_script_host.h"
 #include "platform/fake/fake_security.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system_info.h"
@@ -35,9 +36,11 @@ class FakePlatform {
     FakeSecurity security;
     FakeNetwork network;
     FakeSystemInfo system;
+    FakeScriptHost scripts;
 
   private:
-    Platform platform_{registry, profiles, files, processes, shell, security, network, system};
+    Platform platform_{registry, profiles, files,  processes, shell,
+                       security, network,  system, scripts};
 };
 
 } // namespace platform

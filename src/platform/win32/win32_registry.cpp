@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -84,6 +86,40 @@ class Win32Key : public RegistryKey {
                              nullptr) != ERROR_SUCCESS)
             return std::nullopt;
         return KeyInfo{subKeys, values, maxSubKey, maxValueName, maxData};
+    }
+
+    void forEachValue(const std::function<void(const ValueView&)>& visit) const override {
+        DWORD count = 0, maxName = 0, maxData = 0;
+        if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                             &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+            return;
+        // Sized from the key's figures, so that one call reads name, type and data together.
+        std::vector<char> name(maxName + 2);
+        std::vector<BYTE> data(maxData + 2);
+        int retries = 0;
+        // Counting down the reported values saves the call that would report the end.
+        for (DWORD i = 0; i < count;) {
+            DWORD nameLen = static_cast<DWORD>(name.size());
+            DWORD dataLen = static_cast<DWORD>(data.size());
+            DWORD type = 0;
+            LONG rc = RegEnumValueA(key_, i, name.data(), &nameLen, nullptr, &type, data.data(),
+                                    &dataLen);
+            if (rc == ERROR_MORE_DATA && ++retries < 16) {
+                // The value grew since the figures were taken, or its name did.
+                data.resize(std::max<std::size_t>(dataLen, data.size() * 2));
+                name.resize(name.size() * 2);
+                continue;
+            }
+            retries = 0;
+            if (rc == ERROR_MORE_DATA) {
+                ++i; // a value that keeps growing is left out
+                continue;
+            }
+            if (rc != ERROR_SUCCESS) break;
+            visit({std::string_view(name.data(), nameLen), type,
+                   std::span<const std::uint8_t>(data.data(), dataLen)});
+            ++i;
+        }
     }
 
   private:
