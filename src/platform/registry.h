@@ -105,9 +105,12 @@ class RegistryKey {
     virtual std::vector<std::string> subKeyNames() const = 0;
     virtual std::vector<std::string> valueNames() const = 0;
     virtual std::optional<KeyInfo> info() const = 0;
-    // Passes each value with its type and bytes to the visitor, in enumeration order. For long
-    // walks: an implementation may read name, type and data in one call per value.
-    virtual void forEachValue(const std::function<void(const ValueView&)>& visit) const;
+    // For long walks: passes each value with its type and bytes to the visitor and returns the
+    // names of the sub keys, both in enumeration order. An implementation may read the key's
+    // figures once for both lists and each value in one call, so what is added to the key
+    // meanwhile may be left out.
+    virtual std::vector<std::string>
+    enumerate(const std::function<void(const ValueView&)>& visitValue) const;
 
     bool valueExists(std::string_view name) const { return value(name).has_value(); }
 

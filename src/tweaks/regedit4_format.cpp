@@ -41,7 +41,8 @@ void appendHexPrefix(std::string& out, std::uint32_t type) {
         digits[n++] = "0123456789abcdef"[type & 15];
         type >>= 4;
     } while (type != 0);
-    while (n > 0) out += digits[--n];
+    while (n > 0)
+        out += digits[--n];
     out += "):";
 }
 
@@ -68,7 +69,8 @@ void appendDataPart(std::string& out, std::uint32_t type, std::span<const std::u
     }
     if (type == regtype::dword && data.size() == 4) {
         out += "dword:";
-        for (int i = 3; i >= 0; --i) appendByte(out, data[static_cast<std::size_t>(i)]);
+        for (int i = 3; i >= 0; --i)
+            appendByte(out, data[static_cast<std::size_t>(i)]);
         return;
     }
     appendHexPrefix(out, type);
@@ -80,11 +82,16 @@ void appendDataPart(std::string& out, std::uint32_t type, std::span<const std::u
 std::string_view rootKeyName(platform::RootKey root) {
     using platform::RootKey;
     switch (root) {
-    case RootKey::ClassesRoot: return "HKEY_CLASSES_ROOT";
-    case RootKey::CurrentUser: return "HKEY_CURRENT_USER";
-    case RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    case RootKey::Users: return "HKEY_USERS";
-    case RootKey::CurrentConfig: return "HKEY_CURRENT_CONFIG";
+    case RootKey::ClassesRoot:
+        return "HKEY_CLASSES_ROOT";
+    case RootKey::CurrentUser:
+        return "HKEY_CURRENT_USER";
+    case RootKey::LocalMachine:
+        return "HKEY_LOCAL_MACHINE";
+    case RootKey::Users:
+        return "HKEY_USERS";
+    case RootKey::CurrentConfig:
+        return "HKEY_CURRENT_CONFIG";
     }
     return {};
 }

@@ -44,8 +44,8 @@ void setStatus(MainWindow& w, const std::string& text) {
 }
 
 bool allowedInFolderName(char c) {
-    return static_cast<unsigned char>(c) >= 32 && std::string_view("\\/:*?\"<>|").find(c) ==
-                                                       std::string_view::npos;
+    return static_cast<unsigned char>(c) >= 32 &&
+           std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos;
 }
 
 } // namespace
@@ -66,9 +66,9 @@ void backupreg(MainWindow& w) {
     const std::string folder = backupFolder(w.ctx.programFolder, w.ctx.platform.system.shortDate());
     files.createDirectory(folder);
     if (files.fileExists(folder + "\\" + kMarkerFile)) {
-        int answer = w.app().dialogs().messageBox("Vorherige Backups werden überschrieben.",
-                                                  w.app().title(),
-                                                  ui::mb::OkCancel | ui::mb::IconWarning);
+        int answer =
+            w.app().dialogs().messageBox("Vorherige Backups werden überschrieben.", w.app().title(),
+                                         ui::mb::OkCancel | ui::mb::IconWarning);
         if (answer == ui::mb::IdCancel) {
             setStatus(w, "... abgebrochen ...");
             return;

@@ -57,8 +57,7 @@ class BranchExport {
             // the user may read but not change.
             auto key = registry_.openKey(root_, path, platform::KeyAccess::Read);
             if (!key) return subKeys;
-            subKeys = key->subKeyNames();
-            key->forEachValue([this](const platform::ValueView& v) {
+            subKeys = key->enumerate([this](const platform::ValueView& v) {
                 keepAlive_();
                 line_.clear();
                 appendValueLine(line_, v.name, v.type, v.data);

@@ -10,18 +10,20 @@ namespace {
 constexpr const char* kStatusLabels[] = {"Label205", "Label209"};
 
 void setStatus(MainWindow& w, const std::string& text) {
-    for (const char* name : kStatusLabels) w.c<ui::Label>(name).setCaption(text);
+    for (const char* name : kStatusLabels)
+        w.c<ui::Label>(name).setCaption(text);
 }
 
 } // namespace
 
 void Wiederherstellungspunkt(MainWindow& w) {
-    for (const char* name : kStatusLabels) w.c<ui::Label>(name).show();
+    for (const char* name : kStatusLabels)
+        w.c<ui::Label>(name).show();
     // The type 0 announces an application installation, the event 100 the beginning of a
     // system change.
     std::int32_t result = w.ctx.platform.scripts.evaluateAndCall(
-        "VBScript", R"(getobject("winmgmts:\\.\root\default:Systemrestore"))",
-        "CreateRestorePoint", {std::string("Automatic Restore Point"), 0, 100});
+        "VBScript", R"(getobject("winmgmts:\\.\root\default:Systemrestore"))", "CreateRestorePoint",
+        {std::string("Automatic Restore Point"), 0, 100});
     if (result == 0) {
         setStatus(w, "... erledigt ...");
         return;
