@@ -31,8 +31,8 @@ inherited Form2: TForm2
       OnMouseMove = Regbackuprollover_p3
     end
     object Label181: TLabel
-      Left = 285
-      Top = 157
+      Left = 28
+      Top = 172
       Caption = '... bitte warten ...'
       Font.Color = clGray
       Transparent = True
@@ -40,7 +40,7 @@ inherited Form2: TForm2
     end
     object Image242: TImage
       Left = 8
-      Top = 180
+      Top = 190
       Width = 16
       Height = 16
       Picture.Resource = 'link_arrow.bmp'
@@ -49,7 +49,7 @@ inherited Form2: TForm2
     end
     object Image243: TImage
       Left = 8
-      Top = 180
+      Top = 190
       Width = 16
       Height = 16
       Picture.Resource = 'link_arrow_over.bmp'
@@ -58,7 +58,7 @@ inherited Form2: TForm2
     end
     object Label204: TLabel
       Left = 28
-      Top = 181
+      Top = 191
       Cursor = crHandPoint
       Caption = 'Systemwiederherstellungspunkt setzen >'
       Font.Color = clBlack
@@ -67,8 +67,8 @@ inherited Form2: TForm2
       OnMouseMove = Wiederherstellungspunkt_rollover
     end
     object Label205: TLabel
-      Left = 285
-      Top = 181
+      Left = 28
+      Top = 207
       Caption = '... bitte warten ...'
       Font.Color = clGray
       Transparent = True
@@ -107,7 +107,7 @@ inherited Form2: TForm2
       OnMouseMove = Backupbuttonrollover
     end
     object Label134: TLabel
-      Left = 200
+      Left = 235
       Top = 9
       Caption = '... bitte warten ...'
       Font.Color = clGray
@@ -146,7 +146,7 @@ inherited Form2: TForm2
       OnMouseMove = Label208MouseMove
     end
     object Label209: TLabel
-      Left = 200
+      Left = 235
       Top = 31
       Caption = '... bitte warten ...'
       Font.Color = clGray

@@ -6,7 +6,9 @@ namespace platform {
 
 namespace {
 
-std::string quoted(std::string_view name) { return "'" + std::string(name) + "'"; }
+std::string quoted(std::string_view name) {
+    return "'" + std::string(name) + "'";
+}
 
 RegistryValue stringValue(std::uint32_t type, std::string_view text) {
     RegistryValue v{type, Bytes(text.begin(), text.end())};
@@ -31,7 +33,9 @@ RegistryValue RegistryValue::fromInteger(std::int32_t number) {
              static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)}};
 }
 
-RegistryValue RegistryValue::fromBinary(Bytes bytes) { return {regtype::binary, std::move(bytes)}; }
+RegistryValue RegistryValue::fromBinary(Bytes bytes) {
+    return {regtype::binary, std::move(bytes)};
+}
 
 ValueRead<std::string> RegistryKey::readString(std::string_view name) const {
     auto v = value(name);
@@ -48,7 +52,8 @@ ValueRead<std::int32_t> RegistryKey::readInteger(std::string_view name) const {
     if (!v) return {ReadStatus::Missing, 0};
     if (v->type != regtype::dword || v->data.size() != 4) return {ReadStatus::WrongType, 0};
     std::uint32_t u = 0;
-    for (int i = 3; i >= 0; --i) u = (u << 8) | v->data[static_cast<std::size_t>(i)];
+    for (int i = 3; i >= 0; --i)
+        u = (u << 8) | v->data[static_cast<std::size_t>(i)];
     return {ReadStatus::Ok, static_cast<std::int32_t>(u)};
 }
 

@@ -15,10 +15,13 @@ const MainWindowPart kParts[] = {
 
 } // namespace
 
-const ui::ClassRegistry& brelkClasses() { return ui::ClassRegistry::standard(); }
+const ui::ClassRegistry& brelkClasses() {
+    return ui::ClassRegistry::standard();
+}
 
 MainWindow::MainWindow(Context& context) : ui::Form(context.app, "TForm2"), ctx(context) {
-    for (const auto& part : kParts) part.bind(*this);
+    for (const auto& part : kParts)
+        part.bind(*this);
     for (const auto& part : kParts) {
         if (part.layout) loadLayoutResource(part.layout, brelkClasses(), ctx.resources);
     }

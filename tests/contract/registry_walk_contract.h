@@ -54,8 +54,10 @@ TYPED_TEST(RegistryWalkContract, EnumerationPassesEachValueAndListsTheSubKeys) {
 
 TYPED_TEST(RegistryWalkContract, KeysBelowPathsLongerThanAFilePathWork) {
     std::string path = this->base;
-    for (int i = 0; i < 30; ++i)
-        path += "\\Level number " + std::to_string(i);
+    for (int i = 0; i < 30; ++i) {
+        path += "\\Level number ";
+        path += std::to_string(i);
+    }
     ASSERT_GT(path.size(), 400u);
     auto& registry = this->registry();
     {

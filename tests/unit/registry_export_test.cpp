@@ -1,6 +1,7 @@
 #include "platform/buffered_writer.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/manual_clock.h"
 #include "tweaks/registry_export.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,10 @@ using platform::RegistryValue;
 using platform::RootKey;
 namespace regtype = platform::regtype;
 
-class ManualClock : public platform::Clock {
-  public:
-    std::chrono::milliseconds now() override { return t += step; }
-    std::chrono::milliseconds t{0}, step{0};
-};
-
 struct RegistryExport : ::testing::Test {
     platform::FakeRegistry registry;
     platform::FakeFileSystem files;
-    ManualClock clock;
+    platform::ManualClock clock;
     int served = 0;
     platform::KeepAlive keepAlive{[this] { ++served; }, clock};
     const std::string file = "C:\\out\\x.reg";
@@ -120,7 +115,7 @@ TEST_F(RegistryExport, TheWindowIsServedOnlyWhenTheIntervalHasPassed) {
 
     // 5 ms pass between two checks, and the checks come before and after each value and
     // after each key: 304 checks over 1520 ms, so about one in four serves the window.
-    clock.step = std::chrono::milliseconds(5);
+    clock.stepPerReading = std::chrono::milliseconds(5);
     exported(RootKey::CurrentUser, "S");
     EXPECT_GE(served, 50);
     EXPECT_LE(served, 80);

@@ -38,7 +38,9 @@ Node& addChild(Node& folder, const std::string& name, bool isDirectory) {
     return *folder.children.back();
 }
 
-bool isDrive(const std::string& part) { return part.size() == 2 && part[1] == ':'; }
+bool isDrive(const std::string& part) {
+    return part.size() == 2 && part[1] == ':';
+}
 
 bool matchFrom(std::string_view name, std::string_view mask) {
     if (mask.empty()) return name.empty();
@@ -197,8 +199,8 @@ std::vector<DirEntry> FakeFileSystem::findEntries(const std::string& pattern) {
     if (!folder) return entries;
     for (auto& c : folder->children) {
         if (!matchesFileMask(c->name, mask)) continue;
-        entries.push_back({c->name, c->attributes == 0 ? fileattr::normal : c->attributes,
-                           c->content.size()});
+        entries.push_back(
+            {c->name, c->attributes == 0 ? fileattr::normal : c->attributes, c->content.size()});
     }
     return entries;
 }
@@ -215,7 +217,8 @@ void FakeFileSystem::addFile(const std::string& path, std::string_view content,
                              std::uint32_t attributes) {
     auto parts = components(path);
     std::string folder;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) folder += parts[i] + "\\";
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        folder += parts[i] + "\\";
     addDirectory(folder);
     auto [parent, name] = parentOf(path);
     if (!parent) return;

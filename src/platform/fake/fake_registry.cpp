@@ -30,8 +30,12 @@ auto lowerBound(std::vector<Item>& items, std::string_view name, Name nameOf) {
     });
 }
 
-const std::string& nodeName(const std::shared_ptr<Node>& n) { return n->name; }
-const std::string& valueName(const std::pair<std::string, RegistryValue>& v) { return v.first; }
+const std::string& nodeName(const std::shared_ptr<Node>& n) {
+    return n->name;
+}
+const std::string& valueName(const std::pair<std::string, RegistryValue>& v) {
+    return v.first;
+}
 
 std::shared_ptr<Node> child(Node& parent, std::string_view name) {
     auto it = lowerBound(parent.subKeys, name, nodeName);
@@ -41,7 +45,8 @@ std::shared_ptr<Node> child(Node& parent, std::string_view name) {
 
 void markDeleted(Node& node) {
     node.deleted = true;
-    for (auto& sub : node.subKeys) markDeleted(*sub);
+    for (auto& sub : node.subKeys)
+        markDeleted(*sub);
 }
 
 class FakeKey : public RegistryKey {
@@ -94,14 +99,16 @@ class FakeKey : public RegistryKey {
     std::vector<std::string> subKeyNames() const override {
         std::vector<std::string> names;
         if (node_->deleted) return names;
-        for (auto& sub : node_->subKeys) names.push_back(sub->name);
+        for (auto& sub : node_->subKeys)
+            names.push_back(sub->name);
         return names;
     }
 
     std::vector<std::string> valueNames() const override {
         std::vector<std::string> names;
         if (node_->deleted) return names;
-        for (auto& v : node_->values) names.push_back(v.first);
+        for (auto& v : node_->values)
+            names.push_back(v.first);
         return names;
     }
 
@@ -132,7 +139,8 @@ class FakeKey : public RegistryKey {
 } // namespace
 
 FakeRegistry::FakeRegistry() {
-    for (auto& root : roots_) root = std::make_shared<Node>();
+    for (auto& root : roots_)
+        root = std::make_shared<Node>();
 }
 
 std::shared_ptr<Node> FakeRegistry::find(RootKey root, std::string_view path) {

@@ -135,9 +135,9 @@ std::vector<DirEntry> Win32FileSystem::findEntries(const std::string& pattern) {
     do {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
-        entries.push_back({name, data.dwFileAttributes,
-                           (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) |
-                               data.nFileSizeLow});
+        entries.push_back(
+            {name, data.dwFileAttributes,
+             (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
     } while (FindNextFileA(h, &data));
     FindClose(h);
     return entries;

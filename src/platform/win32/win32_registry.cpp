@@ -1,7 +1,7 @@
 #include "platform/win32/win32_registry.h"
 
-#include <windows.h>
 #include <shlwapi.h>
+#include <windows.h>
 
 #include <algorithm>
 
@@ -11,11 +11,16 @@ namespace {
 
 HKEY rootHandle(RootKey root) {
     switch (root) {
-    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RootKey::Users: return HKEY_USERS;
-    case RootKey::CurrentConfig: return HKEY_CURRENT_CONFIG;
+    case RootKey::ClassesRoot:
+        return HKEY_CLASSES_ROOT;
+    case RootKey::CurrentUser:
+        return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine:
+        return HKEY_LOCAL_MACHINE;
+    case RootKey::Users:
+        return HKEY_USERS;
+    case RootKey::CurrentConfig:
+        return HKEY_CURRENT_CONFIG;
     }
     return HKEY_CURRENT_USER;
 }
@@ -82,8 +87,7 @@ class Win32Key : public RegistryKey {
     std::optional<KeyInfo> info() const override {
         DWORD subKeys = 0, maxSubKey = 0, values = 0, maxValueName = 0, maxData = 0;
         if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subKeys, &maxSubKey, nullptr,
-                             &values, &maxValueName, &maxData, nullptr,
-                             nullptr) != ERROR_SUCCESS)
+                             &values, &maxValueName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
             return std::nullopt;
         return KeyInfo{subKeys, values, maxSubKey, maxValueName, maxData};
     }
@@ -93,8 +97,7 @@ class Win32Key : public RegistryKey {
         std::vector<std::string> subKeys;
         DWORD subKeyCount = 0, maxSubKey = 0, valueCount = 0, maxName = 0, maxData = 0;
         if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subKeyCount, &maxSubKey, nullptr,
-                             &valueCount, &maxName, &maxData, nullptr,
-                             nullptr) != ERROR_SUCCESS)
+                             &valueCount, &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
             return subKeys;
         // Every call is a round trip to the registry: the buffers are sized from the key's
         // figures so that one call reads a value's name, type and data together, and the
@@ -127,8 +130,8 @@ class Win32Key : public RegistryKey {
         subKeys.reserve(subKeyCount);
         for (DWORD i = 0; i < subKeyCount;) {
             DWORD nameLen = static_cast<DWORD>(name.size());
-            LONG rc = RegEnumKeyExA(key_, i, name.data(), &nameLen, nullptr, nullptr, nullptr,
-                                    nullptr);
+            LONG rc =
+                RegEnumKeyExA(key_, i, name.data(), &nameLen, nullptr, nullptr, nullptr, nullptr);
             if (rc == ERROR_MORE_DATA && name.size() < 65536) {
                 name.resize(name.size() * 2);
                 continue;

@@ -1,10 +1,10 @@
 // Benchmark helper for the registry export: exports a branch with the program's routine, or
-// builds and removes a synthetic branch. Driven by regexport_bench.sh, which times this
+// builds and removes a synthetic branch. Driven by bench_registry_export.sh, which times this
 // program against the registry editor's own export of the same branch.
 //
-//   regexport_bench export <root> <path> <file>   prints the export's time in ms
-//   regexport_bench synth <path below HKCU> <keys> <values per key>
-//   regexport_bench clean <path below HKCU>
+//   bench_registry_export export <root> <path> <file>   prints the export's time in ms
+//   bench_registry_export synth <path below HKCU> <keys> <values per key>
+//   bench_registry_export clean <path below HKCU>
 #include "platform/keep_alive.h"
 #include "platform/win32/win32_platform.h"
 #include "tweaks/registry_export.h"
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "synth") == 0)
         return synth(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "clean") == 0) return clean(argv[2]);
-    std::fprintf(stderr, "usage: regexport_bench export <root> <path> <file> | synth <path> "
+    std::fprintf(stderr, "usage: bench_registry_export export <root> <path> <file> | synth <path> "
                          "<keys> <values per key> | clean <path>\n");
     return 2;
 }

@@ -3,7 +3,7 @@
 # one run, and prints the time ratio and the peak memory (resident set) of both.
 #
 # Usage, from the worktree root after "cmake --build --preset win64":
-#   tools/bench/regexport_bench.sh [runs per branch, default 3]
+#   tools/bench/bench_registry_export.sh [runs per branch, default 3]
 # Branches: HKEY_LOCAL_MACHINE\Software of the prefix, a synthetic branch of 1,000 keys with
 # 100 values each (built for the run and removed after it), and a small branch as the memory
 # baseline. Each side runs as its own Wine process against one persistent wineserver; the
@@ -12,12 +12,12 @@ set -eu
 
 runs=${1:-3}
 top=$(pwd)
-bench="$top/build/win64/tools/bench/regexport_bench.exe"
+bench="$top/build/win64/tools/bench/bench_registry_export.exe"
 [ -f "$bench" ] || { echo "build the win64 preset first" >&2; exit 1; }
 export WINEPREFIX="${WINEPREFIX:-$top/build/pfx64}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 wine=/usr/lib/wine/wine64
 synthetic='Software\BrelkBench\Synthetic'
-work=$(mktemp -d /tmp/regexport_bench.XXXXXX)
+work=$(mktemp -d /tmp/bench_registry_export.XXXXXX)
 winwork="Z:$(echo "$work" | tr / '\\')"
 
 cleanup() {
