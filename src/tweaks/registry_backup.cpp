@@ -48,14 +48,17 @@ bool allowedInFolderName(char c) {
            std::string_view("\\/:*?\"<>|").find(c) == std::string_view::npos;
 }
 
-} // namespace
-
+// The day's folder below the program folder, named "Backup " + the date. Characters that a
+// folder name cannot hold (the "/" of many short date formats) become "-", so that the
+// backup is written at all.
 std::string backupFolder(const std::string& programFolder, const std::string& shortDate) {
     std::string date = shortDate;
     for (char& c : date)
         if (!allowedInFolderName(c)) c = '-';
     return programFolder + "Backups\\Backup " + date;
 }
+
+} // namespace
 
 void backupreg(MainWindow& w) {
     auto& files = w.ctx.platform.files;

@@ -255,4 +255,48 @@ TEST_F(ExportPage, BackupAndSaveSettingsHoversSwapThePicturesOfTheirOwnPage) {
     EXPECT_FALSE(image("Image176").visible());
 }
 
+// A window system whose message processing lets the user click the backup link again.
+struct ClickingBackend : ui::HeadlessBackend {
+    std::function<void()> whileServing;
+    void processMessages() override {
+        HeadlessBackend::processMessages();
+        if (whileServing) whileServing();
+    }
+};
+
+TEST(ExportPageWhileExporting, AClickOnABackupLinkDuringTheExportIsIgnored) {
+    ClickingBackend backend;
+    ui::ScriptedDialogs dialogs;
+    ui::Application app{backend, dialogs};
+    platform::FakePlatform fake;
+    ui::DirectoryResourceStore resources{BRELK_RES_DIR};
+    brelk::Context ctx{app, fake.platform(), resources, fake.files.programFolder(), {}};
+    fake.files.addDirectory(ctx.programFolder);
+    // Enough values that the export outlasts the interval between two message checks.
+    for (int k = 0; k < 100; ++k) {
+        auto key = fake.registry.createKey(RootKey::ClassesRoot, "K" + std::to_string(k));
+        for (int v = 0; v < 150; ++v)
+            key->setValue("v" + std::to_string(v), RegistryValue::fromBinary({1, 2, 3, 4}));
+    }
+    brelk::MainWindow w(ctx);
+    w.show();
+    w.c<ui::Panel>("Panel8").show();
+    std::vector<std::string> statusAfterNestedClick;
+    backend.whileServing = [&] {
+        w.c<ui::Label>("Label132").click();
+        statusAfterNestedClick.push_back(w.c<ui::Label>("Label134").caption());
+    };
+
+    w.c<ui::Label>("Label132").click();
+    ASSERT_FALSE(statusAfterNestedClick.empty()) << "the export never served the window";
+    for (const auto& status : statusAfterNestedClick)
+        EXPECT_EQ(status, "... bitte warten ...");
+    EXPECT_EQ(w.c<ui::Label>("Label134").caption(), "... erledigt ...");
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Once it has ended, the link works again.
+    backend.whileServing = nullptr;
+    w.c<ui::Label>("Label132").click();
+    EXPECT_EQ(dialogs.messages.size(), 1u); // the overwrite question
+}
+
 } // namespace
