@@ -4,9 +4,9 @@ object Form7: TForm7
   Width = 274
   Height = 323
   BorderStyle = bsNone
-  Caption = 'Brelvanto Kit 2005'
-  Color = clWhite
-  Font.Name = 'Tahoma'
+  Caption = 'Systemeinstellungen - Grafik einbinden'
+  Color = clBlack
+  Font.Name = 'MS Sans Serif'
   Font.Height = -11
   Position = poScreenCenter
   object CoolForm1: TCoolForm

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,14 @@ struct DirEntry {
 
 enum class CreateDirResult { Created, AlreadyExists, Failed };
 
+// A file being written piece by piece; closed when the object goes away.
+class FileWriter {
+  public:
+    virtual ~FileWriter() = default;
+    // Appends the bytes; false when they could not all be written.
+    virtual bool write(std::string_view bytes) = 0;
+};
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -50,6 +59,9 @@ class FileSystem {
     // Creates the file or replaces its content, keeping its attributes; refused for a read-only
     // file or a missing folder.
     virtual bool writeFile(const std::string& path, std::string_view content) = 0;
+    // Creates the file, or empties an existing one keeping its attributes, and opens it for
+    // writing piece by piece; nothing where writeFile would be refused.
+    virtual std::unique_ptr<FileWriter> createFile(const std::string& path) = 0;
     // The entries that match a pattern such as "C:\dir\*.*" ("*" and "?" in the last
     // component), in the order in which the file system lists them, without "." and "..".
     virtual std::vector<DirEntry> findEntries(const std::string& pattern) = 0;

@@ -7,6 +7,7 @@
 #include "platform/processes.h"
 #include "platform/profiles.h"
 #include "platform/registry.h"
+#include "platform/script_host.h"
 #include "platform/security.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
@@ -23,6 +24,7 @@ struct Platform {
     Network& network;
     SystemInfo& system;
     Desktop& desktop;
+    ScriptHost& scripts;
 };
 
 } // namespace platform

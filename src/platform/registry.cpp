@@ -100,6 +100,15 @@ void RegistryKey::writeBinary(std::string_view name, Bytes bytes) {
     writeOrRaise(name, RegistryValue::fromBinary(std::move(bytes)));
 }
 
+std::vector<std::string>
+RegistryKey::enumerate(const std::function<void(const ValueView&)>& visitValue) const {
+    for (const auto& name : valueNames()) {
+        // A value deleted since the names were listed is left out.
+        if (auto v = value(name)) visitValue({name, v->type, v->data});
+    }
+    return subKeyNames();
+}
+
 bool Registry::keyExists(RootKey root, std::string_view path) {
     return openKey(root, path, KeyAccess::Read) != nullptr;
 }

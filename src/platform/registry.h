@@ -6,8 +6,10 @@
 #include "ui/errors.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +76,14 @@ struct KeyInfo {
 
 enum class KeyAccess { Read, ReadWrite };
 
+// One value as an enumeration passes it: the views point into buffers that the next value
+// reuses.
+struct ValueView {
+    std::string_view name;
+    std::uint32_t type = regtype::none;
+    std::span<const std::uint8_t> data;
+};
+
 // An open key. Value names are Windows-1252; the empty name is the key's default value.
 class RegistryKey {
   public:
@@ -95,6 +105,12 @@ class RegistryKey {
     virtual std::vector<std::string> subKeyNames() const = 0;
     virtual std::vector<std::string> valueNames() const = 0;
     virtual std::optional<KeyInfo> info() const = 0;
+    // For long walks: passes each value with its type and bytes to the visitor and returns the
+    // names of the sub keys, both in enumeration order. An implementation may read the key's
+    // figures once for both lists and each value in one call, so what is added to the key
+    // meanwhile may be left out.
+    virtual std::vector<std::string>
+    enumerate(const std::function<void(const ValueView&)>& visitValue) const;
 
     bool valueExists(std::string_view name) const { return value(name).has_value(); }
 

@@ -20,6 +20,8 @@ class SystemInfo {
     virtual MemoryStatus memoryStatus() = 0;
     // The Windows folder, e.g. "C:\WINDOWS" (no trailing backslash unless it is a drive root).
     virtual std::string windowsFolder() = 0;
+    // Today's date in the user's short date format, e.g. "08.12.2026".
+    virtual std::string shortDate() = 0;
 };
 
 } // namespace platform

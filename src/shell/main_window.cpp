@@ -4,6 +4,7 @@
 #include "shell/shell_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
+#include "tweaks/export_handlers.h"
 #include "tweaks/tweak_engine_handlers.h"
 #include "ui/class_registry.h"
 
@@ -16,6 +17,7 @@ const MainWindowPart kParts[] = {
     {tweaks::bindTweakRowHandlers, "form2_tuning.dfm"},
     {tweaks::bindProgressHandlers, "form2_endpage.dfm"},
     {bindTweakEngineHandlers, nullptr},
+    {bindExportHandlers, "form2_export.dfm"},
 };
 
 } // namespace

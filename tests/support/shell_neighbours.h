@@ -4,18 +4,8 @@
 
 namespace testing_support {
 
-// The restore-point links and a tall start page.
+// A tall start page, so that the wheel has something to scroll.
 inline const char* const kShellNeighbours = R"(inherited Form2: TForm2
-  inherited ScrollBox1: TScrollBox
-    object Label204: TLabel
-    end
-    object Image243: TImage
-    end
-    object Label208: TLabel
-    end
-    object Image246: TImage
-    end
-  end
   inherited ScrollBox2: TScrollBox
     object TallContent: TLabel
       Top = 150

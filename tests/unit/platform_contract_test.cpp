@@ -30,6 +30,8 @@ using ContractEnvs = ::testing::Types<FakeEnv>;
 } // namespace
 
 #include "../contract/file_system_contract.h"
+#include "../contract/file_writer_contract.h"
 #include "../contract/profiles_contract.h"
 #include "../contract/registry_contract.h"
+#include "../contract/registry_walk_contract.h"
 #include "../contract/system_contract.h"

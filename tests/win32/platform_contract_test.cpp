@@ -29,6 +29,8 @@ TEST(RegistrySandbox, KeepsTestWritesOutOfTheRealRegistry) {
 } // namespace
 
 #include "../contract/file_system_contract.h"
+#include "../contract/file_writer_contract.h"
 #include "../contract/profiles_contract.h"
 #include "../contract/registry_contract.h"
+#include "../contract/registry_walk_contract.h"
 #include "../contract/system_contract.h"

@@ -162,13 +162,35 @@ std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
 }
 
 bool FakeFileSystem::writeFile(const std::string& path, std::string_view content) {
+    auto file = createFile(path);
+    return file && file->write(content);
+}
+
+namespace {
+
+class FakeFileWriter : public FileWriter {
+  public:
+    explicit FakeFileWriter(Node& file) : file_(file) {}
+    bool write(std::string_view bytes) override {
+        file_.content.append(bytes);
+        return true;
+    }
+
+  private:
+    Node& file_;
+};
+
+} // namespace
+
+std::unique_ptr<FileWriter> FakeFileSystem::createFile(const std::string& path) {
     auto [folder, name] = parentOf(path);
-    if (!folder) return false;
+    if (!folder) return nullptr;
     Node* target = childOf(*folder, name);
-    if (target && (target->isDirectory || (target->attributes & fileattr::readOnly))) return false;
+    if (target && (target->isDirectory || (target->attributes & fileattr::readOnly)))
+        return nullptr;
     if (!target) target = &addChild(*folder, name, false);
-    target->content = std::string(content);
-    return true;
+    target->content.clear();
+    return std::make_unique<FakeFileWriter>(*target);
 }
 
 std::vector<DirEntry> FakeFileSystem::findEntries(const std::string& pattern) {

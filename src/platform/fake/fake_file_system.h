@@ -23,6 +23,8 @@ class FakeFileSystem : public FileSystem {
     bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
+    // The writer appends to the file's node, which must outlive it.
+    std::unique_ptr<FileWriter> createFile(const std::string& path) override;
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
     std::string programFolder() override { return programFolder_; }
 

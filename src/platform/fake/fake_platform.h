@@ -8,6 +8,7 @@
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_profiles.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_script_host.h"
 #include "platform/fake/fake_security.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system_info.h"
@@ -37,10 +38,11 @@ class FakePlatform {
     FakeNetwork network;
     FakeSystemInfo system;
     FakeDesktop desktop{files};
+    FakeScriptHost scripts;
 
   private:
     Platform platform_{registry, profiles, files,  processes, shell,
-                       security, network,  system, desktop};
+                       security, network,  system, desktop,   scripts};
 };
 
 } // namespace platform

@@ -156,7 +156,8 @@ std::shared_ptr<Node> FakeRegistry::find(RootKey root, std::string_view path) {
 std::unique_ptr<RegistryKey> FakeRegistry::openKey(RootKey root, std::string_view path,
                                                    KeyAccess access) {
     auto node = find(root, path);
-    if (!node || (access == KeyAccess::ReadWrite && node->writeDenied)) return nullptr;
+    if (!node || node->accessDenied || (access == KeyAccess::ReadWrite && node->writeDenied))
+        return nullptr;
     return std::make_unique<FakeKey>(node, access);
 }
 
@@ -172,13 +173,18 @@ std::unique_ptr<RegistryKey> FakeRegistry::createKey(RootKey root, std::string_v
         }
         node = next;
     }
-    if (node->writeDenied) return nullptr;
+    if (node->writeDenied || node->accessDenied) return nullptr;
     return std::make_unique<FakeKey>(node, KeyAccess::ReadWrite);
 }
 
 void FakeRegistry::denyWriteAccess(RootKey root, std::string_view path) {
     createKey(root, path);
     find(root, path)->writeDenied = true;
+}
+
+void FakeRegistry::denyAccess(RootKey root, std::string_view path) {
+    denyWriteAccess(root, path);
+    find(root, path)->accessDenied = true;
 }
 
 } // namespace platform

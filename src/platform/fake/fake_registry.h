@@ -24,12 +24,15 @@ class FakeRegistry : public Registry {
     // it for writing, writing to it, deleting it and creating sub keys below it fail, as for a
     // key whose security settings refuse the user.
     void denyWriteAccess(RootKey root, std::string_view path);
+    // Test setup: the key (created when missing) cannot be opened at all.
+    void denyAccess(RootKey root, std::string_view path);
 
     struct Node {
         std::string name;
         std::vector<std::shared_ptr<Node>> subKeys;
         std::vector<std::pair<std::string, RegistryValue>> values;
         bool writeDenied = false;
+        bool accessDenied = false;
         bool deleted = false;
     };
 

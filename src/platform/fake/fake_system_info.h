@@ -9,9 +9,11 @@ class FakeSystemInfo : public SystemInfo {
   public:
     MemoryStatus memoryStatus() override { return memory; }
     std::string windowsFolder() override { return windowsPath; }
+    std::string shortDate() override { return today; }
 
     MemoryStatus memory{512ull << 20, 256ull << 20, 1024ull << 20, 768ull << 20};
     std::string windowsPath = "C:\\WINDOWS";
+    std::string today = "08.12.2026";
 };
 
 } // namespace platform

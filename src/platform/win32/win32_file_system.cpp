@@ -87,21 +87,44 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
 }
 
 bool Win32FileSystem::writeFile(const std::string& path, std::string_view content) {
-    if (isReadOnlyFile(path)) return false;
-    // OPEN_ALWAYS and truncating keeps the attributes of an existing (also hidden) file.
-    FileHandle f(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!f.valid()) return false;
-    if (!SetEndOfFile(f.get())) return false;
-    std::size_t done = 0;
-    while (done < content.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(f.get(), content.data() + done, chunk, &written, nullptr) || written == 0)
-            return false;
-        done += written;
+    auto file = createFile(path);
+    return file && file->write(content);
+}
+
+namespace {
+
+class Win32FileWriter : public FileWriter {
+  public:
+    explicit Win32FileWriter(HANDLE h) : file_(h) {}
+
+    bool write(std::string_view bytes) override {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+            DWORD written = 0;
+            if (!WriteFile(file_.get(), bytes.data() + done, chunk, &written, nullptr) ||
+                written == 0)
+                return false;
+            done += written;
+        }
+        return true;
     }
-    return true;
+
+  private:
+    FileHandle file_;
+};
+
+} // namespace
+
+std::unique_ptr<FileWriter> Win32FileSystem::createFile(const std::string& path) {
+    if (isReadOnlyFile(path)) return nullptr;
+    // OPEN_ALWAYS and truncating keeps the attributes of an existing (also hidden) file.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    auto writer = std::make_unique<Win32FileWriter>(h);
+    if (!SetEndOfFile(h)) return nullptr;
+    return writer;
 }
 
 std::vector<DirEntry> Win32FileSystem::findEntries(const std::string& pattern) {

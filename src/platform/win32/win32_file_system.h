@@ -16,6 +16,7 @@ class Win32FileSystem : public FileSystem {
     bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
+    std::unique_ptr<FileWriter> createFile(const std::string& path) override;
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
     std::string programFolder() override;
 };

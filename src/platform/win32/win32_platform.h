@@ -8,6 +8,7 @@
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_profiles.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_script_host.h"
 #include "platform/win32/win32_security.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system_info.h"
@@ -32,8 +33,9 @@ class Win32Platform {
     Win32Network network_;
     Win32SystemInfo system_;
     Win32Desktop desktop_;
+    Win32ScriptHost scripts_;
     Platform platform_{registry_, profiles_, files_,  processes_, shell_,
-                       security_, network_,  system_, desktop_};
+                       security_, network_,  system_, desktop_,   scripts_};
 };
 
 } // namespace platform

@@ -24,4 +24,11 @@ std::string Win32SystemInfo::windowsFolder() {
     return std::string(path, n);
 }
 
+std::string Win32SystemInfo::shortDate() {
+    char text[128] = {};
+    int n =
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, sizeof text);
+    return n > 0 ? std::string(text) : std::string();
+}
+
 } // namespace platform

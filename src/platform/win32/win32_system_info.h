@@ -9,6 +9,7 @@ class Win32SystemInfo : public SystemInfo {
   public:
     MemoryStatus memoryStatus() override;
     std::string windowsFolder() override;
+    std::string shortDate() override;
 };
 
 } // namespace platform
