@@ -163,6 +163,23 @@ if [ ! -f "$WINEPREFIX/.brelk-ready" ]; then
     prefix_job=$!
 fi
 
+# The committed artwork and window regions must be what their generators make.
+generated_suite() {
+    local log="$logs/generated.log" started=$SECONDS
+    section generated
+    if {
+        /usr/bin/python3 "$BRELK_ROOT/tools/art/make_art.py" --check &&
+            /usr/bin/python3 -m unittest discover -s "$BRELK_ROOT/tools/art" -q &&
+            /usr/bin/python3 "$BRELK_ROOT/tools/layout/embed_regions.py" --check
+    } >"$log" 2>&1; then
+        result generated PASS "artwork, regions ($((SECONDS - started)) s)"
+    else
+        tail -n 20 "$log"
+        result generated FAIL "committed artwork or regions differ (log: $log)"
+    fi
+}
+generated_suite
+
 # Every test preset: "native" runs on the host, the others are Windows builds run under Wine.
 mapfile -t presets < <(ctest --list-presets 2>/dev/null | sed -n 's/^  "\([^"]*\)".*/\1/p')
 for preset in "${presets[@]}"; do

@@ -129,6 +129,36 @@ object Form7: TForm7
       end
     end
   end
+  object Panel3: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 229
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object Edit1: TEdit
+      Left = 80
+      Top = 40
+      Width = 50
+      Height = 21
+      Text = '400'
+    end
+    object Edit2: TEdit
+      Left = 80
+      Top = 68
+      Width = 50
+      Height = 21
+      Text = '400'
+    end
+    object Edit3: TEdit
+      Left = 80
+      Top = 96
+      Width = 20
+      Height = 21
+      Text = 'C'
+    end
+  end
   object OpenPictureDialog1: TOpenPictureDialog
   end
   object OpenPictureDialog2: TOpenPictureDialog

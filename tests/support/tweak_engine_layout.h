@@ -46,15 +46,6 @@ inline const std::vector<Row>& otherRows() {
     return rows;
 }
 
-inline std::string radioButton(int n, bool checked) {
-    return "      object RadioButton" + std::to_string(n) + ": TRadioButton\n" +
-           (checked ? "        Checked = True\n" : "") + "      end\n";
-}
-
-inline std::string edit(const std::string& name, const std::string& text) {
-    return "    object " + name + ": TEdit\n      Text = '" + text + "'\n    end\n";
-}
-
 // Start-up as the engine's tests need it: a Windows it accepts, with its owner, organisation
 // and folder, so that showing the main window fills the tuning page with known values.
 inline void registerWindows(platform::Registry& registry, const std::string& windowsFolder) {
@@ -82,13 +73,12 @@ inline void presetTuningPage(brelk::MainWindow& w) {
     }
 }
 
-// The customisation dialog with its page-file fields (drive letter, minimum and maximum MB),
-// which belong to the dialog's own part of the program.
+// The customisation dialog with its page-file fields set: minimum and maximum MB, drive letter.
 inline std::unique_ptr<brelk::CustomiseWindow> pageFileDialog(brelk::Context& ctx) {
     auto form = std::make_unique<brelk::CustomiseWindow>(ctx);
-    form->loadLayout("inherited Form7: TForm7\n" + edit("Edit1", "384") + edit("Edit2", "768") +
-                         edit("Edit3", "C") + "end\n",
-                     brelk::brelkClasses(), ctx.resources);
+    form->get<ui::Edit>("Edit1").setText("384");
+    form->get<ui::Edit>("Edit2").setText("768");
+    form->get<ui::Edit>("Edit3").setText("C");
     return form;
 }
 
