@@ -3,6 +3,7 @@
 #include "shell/customise_window.h"
 #include "shell/hover_look.h"
 #include "shell/main_window.h"
+#include "tweaks/hover_reset.h"
 #include "ui/backend.h"
 #include "ui/standard_controls.h"
 
@@ -49,19 +50,18 @@ const std::vector<ResetGroup>& shellResets() {
 const std::vector<ResetGroup>& joiningResets() {
     static const std::vector<ResetGroup> groups = {
         {Reset::Hide,
-         {"Image73",  "Image5",   "Image18",  "Image81",           "Image229", "Image176",
-          "Image178", "Image314", "Image315", "Image243",          "Image246", "Image29",
-          "Image10",  "Image59",  "Image46",  "Image54",           "Image70",  "Image84",
-          "Image187", "Image263", "Image306", "Image249",          "Image255", "Image259",
-          "Image257", "Image266", "Image191", "Image194",          "Image228", "Image303",
-          "Image224", "Image299", "Image234", "brelkdeleteimgover"}},
+         {"Image81",           "Image229", "Image176", "Image178", "Image314", "Image315",
+          "Image243",          "Image246", "Image29",  "Image10",  "Image59",  "Image46",
+          "Image54",           "Image70",  "Image84",  "Image187", "Image263", "Image306",
+          "Image249",          "Image255", "Image259", "Image257", "Image266", "Image191",
+          "Image194",          "Image228", "Image303", "Image224", "Image299", "Image234",
+          "brelkdeleteimgover"}},
         {Reset::Show,
-         {"Image72", "Image247", "Image264", "Image305", "Image250", "Image256", "Image260",
-          "Image258", "Image265", "brelkdeleteimgnormal"}},
+         {"Image247", "Image264", "Image305", "Image250", "Image256", "Image260", "Image258",
+          "Image265", "brelkdeleteimgnormal"}},
         {Reset::BlackText,
-         {"Label36", "Label105", "Label55", "Label180", "Label204", "Label44", "Label110",
-          "Label113", "Label140", "Label144", "Label160", "Label238", "Label156", "Label161",
-          "Label182"}},
+         {"Label55", "Label180", "Label204", "Label44", "Label110", "Label113", "Label140",
+          "Label144", "Label160", "Label238", "Label156", "Label161", "Label182"}},
         {Reset::NormalEdit,
          {"Edit1", "Edit3", "Edit4", "Edit5", "Edit6", "Edit10", "Edit11", "Memo1"}},
     };
@@ -103,6 +103,8 @@ void rollover(MainWindow& w) {
             if (auto* c = dynamic_cast<ui::Control*>(w.find(name))) apply(group.reset, *c);
         }
     }
+    // The tuning page, the end page and the settings gears reset their own links.
+    tweaks::resetTuningHovers(w);
 }
 
 } // namespace
