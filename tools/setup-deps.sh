@@ -24,7 +24,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 for p in wine wine32:i386 wine64 fonts-wine g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix xvfb xauth x11-apps \
          x11-utils imagemagick xdotool netpbm cmake ninja-build googletest libjpeg62-turbo-dev \
-         python3 python3-pil fonts-dejavu-core locales clang libclang-rt-14-dev dpkg-dev; do
+         python3 python3-pil fonts-dejavu-core locales clang clang-format libclang-rt-14-dev dpkg-dev; do
   want "$p"
 done
 

@@ -180,6 +180,20 @@ generated_suite() {
 }
 generated_suite
 
+# The sources keep the repository's clang-format style.
+format_suite() {
+    local log="$logs/format.log"
+    section format
+    if git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' |
+        xargs clang-format --dry-run --Werror >"$log" 2>&1; then
+        result format PASS "clang-format"
+    else
+        head -n 20 "$log"
+        result format FAIL "sources differ from the clang-format style (log: $log)"
+    fi
+}
+format_suite
+
 # Every test preset: "native" runs on the host, the others are Windows builds run under Wine.
 mapfile -t presets < <(ctest --list-presets 2>/dev/null | sed -n 's/^  "\([^"]*\)".*/\1/p')
 for preset in "${presets[@]}"; do

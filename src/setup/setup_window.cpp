@@ -22,7 +22,8 @@ SetupWindow::SetupWindow(ui::Application& app, platform::Platform& platform,
 }
 
 void SetupWindow::formCreate() {
-    auto key = platform_.registry.createKey(platform::RootKey::LocalMachine, "\\SOFTWARE\\Kestovar");
+    auto key =
+        platform_.registry.createKey(platform::RootKey::LocalMachine, "\\SOFTWARE\\Kestovar");
     if (!key) return;
     auto path = key->readString("path");
     get<ui::Edit>("Edit1").setText(path.ok() ? path.value : "");

@@ -2,9 +2,9 @@
 
 #include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
+#include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
-#include "tweaks/export_handlers.h"
 #include "tweaks/tweak_engine_handlers.h"
 #include "ui/class_registry.h"
 
@@ -35,7 +35,8 @@ const ui::ClassRegistry& brelkClasses() {
 
 MainWindow::MainWindow(Context& context, const std::function<void(MainWindow&)>& bindMore)
     : ui::Form(context.app, "TForm2"), ctx(context) {
-    for (const auto& part : kParts) part.bind(*this);
+    for (const auto& part : kParts)
+        part.bind(*this);
     if (bindMore) bindMore(*this);
     for (const auto& part : kParts) {
         if (part.layout) loadLayoutResource(part.layout, brelkClasses(), ctx.resources);

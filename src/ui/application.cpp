@@ -11,7 +11,8 @@ Application::Application(Backend& backend, DialogService& dialogs)
 
 Application::~Application() {
     // Later windows may refer to earlier ones; destroy in reverse order of creation.
-    while (!forms_.empty()) forms_.pop_back();
+    while (!forms_.empty())
+        forms_.pop_back();
 }
 
 void Application::setHintPause(int ms) {
@@ -45,7 +46,9 @@ void Application::run() {
     backend_.runMessageLoop(*this);
 }
 
-void Application::processMessages() { backend_.processMessages(); }
+void Application::processMessages() {
+    backend_.processMessages();
+}
 
 void Application::terminate() {
     terminated_ = true;

@@ -62,7 +62,8 @@ void Control::setColor(Color c) {
 
 Color Control::effectiveColor() const {
     const Control* c = this;
-    while (c->parentColor_ && c->parent_) c = c->parent_;
+    while (c->parentColor_ && c->parent_)
+        c = c->parent_;
     return c->color_;
 }
 
@@ -124,7 +125,9 @@ void Control::mouseUp(MouseButton button, ShiftState shift, int x, int y) {
     fire(onMouseUp, e);
 }
 
-void Control::setFocus() { perform(Command::Focus); }
+void Control::setFocus() {
+    perform(Command::Focus);
+}
 
 void Control::perform(Command c) {
     if (auto* p = dynamic_cast<CommandPeer*>(peer())) p->perform(c);

@@ -15,17 +15,16 @@ constexpr int IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7;
 
 struct FileDialogOptions {
     std::string title;
-    std::string filter;      // "Bilder (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*"
+    std::string filter; // "Bilder (*.bmp)|*.bmp|Alle Dateien (*.*)|*.*"
     std::string initialDir;
-    std::string fileName;    // preset file name
+    std::string fileName; // preset file name
     std::string defaultExt;
 };
 
 class DialogService {
   public:
     virtual ~DialogService() = default;
-    virtual int messageBox(const std::string& text, const std::string& caption,
-                           unsigned flags) = 0;
+    virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     virtual std::optional<std::string> openFile(const FileDialogOptions& o) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogOptions& o) = 0;
     virtual std::optional<std::string> browseFolder(const std::string& title) = 0;

@@ -28,11 +28,14 @@ Form::Form(Application& app, std::string className)
 
 Form::~Form() {
     // Peers of the components go first, while the components they show still exist.
-    for (auto it = owned_.rbegin(); it != owned_.rend(); ++it) (*it)->setPeer(nullptr);
+    for (auto it = owned_.rbegin(); it != owned_.rend(); ++it)
+        (*it)->setPeer(nullptr);
     setPeer(nullptr);
 }
 
-void Form::bind(const std::string& name, Handler h) { handlers_[lowerCase(name)] = std::move(h); }
+void Form::bind(const std::string& name, Handler h) {
+    handlers_[lowerCase(name)] = std::move(h);
+}
 
 const Handler* Form::handler(const std::string& name) const {
     auto it = handlers_.find(lowerCase(name));
@@ -87,15 +90,16 @@ void Form::loadLayout(const std::string& utf8Text, const ClassRegistry& classes,
         }
     } else {
         if (strcasecmp(root.className.c_str(), className().c_str()) != 0) {
-            throw ELayoutError(root.line, "the window is a " + className() + ", not a " +
-                                              root.className);
+            throw ELayoutError(root.line,
+                               "the window is a " + className() + ", not a " + root.className);
         }
         Component::name_ = root.name;
         Component::form_ = this;
     }
     applyAll(*this, root, ctx);
     buildChildren(root, this, ctx);
-    for (size_t i = firstNew; i < owned_.size(); ++i) owned_[i]->loaded(ctx);
+    for (size_t i = firstNew; i < owned_.size(); ++i)
+        owned_[i]->loaded(ctx);
     loaded(ctx);
 }
 
@@ -113,8 +117,8 @@ void Form::buildChildren(const LayoutObject& obj, Control* parent, LoadContext& 
         if (child.inherited) {
             auto* ctl = dynamic_cast<Control*>(existing);
             if (!ctl || strcasecmp(existing->className().c_str(), child.className.c_str()) != 0) {
-                throw ELayoutError(child.line, "no " + child.className + " named '" +
-                                                   child.name + "' to change");
+                throw ELayoutError(child.line, "no " + child.className + " named '" + child.name +
+                                                   "' to change");
             }
             applyAll(*ctl, child, ctx);
             buildChildren(child, ctl, ctx);
@@ -160,7 +164,9 @@ void Form::setVisible(bool v) {
     if (!v) fire(onHide);
 }
 
-void Form::created() { fire(onCreate); }
+void Form::created() {
+    fire(onCreate);
+}
 
 void Form::mouseWheel(ShiftState shift, int delta, int x, int y) {
     if (!onMouseWheel) return;
@@ -183,8 +189,10 @@ bool Form::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         setHeight(propInt(p));
     } else if (is("BorderStyle")) {
         static const std::pair<const char*, BorderStyle> kStyles[] = {
-            {"bsSizeable", BorderStyle::Sizeable}, {"bsNone", BorderStyle::None},
-            {"bsSingle", BorderStyle::Single},     {"bsDialog", BorderStyle::Dialog},
+            {"bsSizeable", BorderStyle::Sizeable},
+            {"bsNone", BorderStyle::None},
+            {"bsSingle", BorderStyle::Single},
+            {"bsDialog", BorderStyle::Dialog},
             {"bsToolWindow", BorderStyle::ToolWindow}};
         const std::string& v = propIdent(p);
         auto it = std::find_if(std::begin(kStyles), std::end(kStyles),

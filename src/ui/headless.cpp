@@ -19,7 +19,9 @@ class RecordingPeer : public CommandPeer {
 
 } // namespace
 
-void HeadlessBackend::realize(Form& form) { form.setPeer(std::make_unique<RecordingPeer>(*this)); }
+void HeadlessBackend::realize(Form& form) {
+    form.setPeer(std::make_unique<RecordingPeer>(*this));
+}
 
 bool HeadlessBackend::keyDown(int virtualKey) {
     return std::find(keysHeld.begin(), keysHeld.end(), virtualKey) != keysHeld.end();

@@ -83,7 +83,8 @@ void Memo::setLines(std::vector<std::string> lines) {
 
 std::string Memo::joinedText() const {
     std::string out;
-    for (const auto& l : lines_) out += l + "\r\n";
+    for (const auto& l : lines_)
+        out += l + "\r\n";
     return out;
 }
 
@@ -173,7 +174,9 @@ void CheckControl::storeChecked(bool c) {
     notify(Change::Checked);
 }
 
-void CheckControl::setChecked(bool c) { storeChecked(c); }
+void CheckControl::setChecked(bool c) {
+    storeChecked(c);
+}
 
 bool CheckControl::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     if (is(p, "Caption")) {

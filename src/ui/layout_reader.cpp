@@ -56,7 +56,8 @@ class Reader {
         skipBlank();
         if (!identStart(peek())) fail(std::string("expected ") + what);
         const size_t start = pos_;
-        while (!atEnd() && identChar(s_[pos_])) ++pos_;
+        while (!atEnd() && identChar(s_[pos_]))
+            ++pos_;
         return std::string(s_.substr(start, pos_ - start));
     }
 
@@ -190,7 +191,8 @@ class Reader {
             } else if (c == '#') {
                 ++pos_;
                 int code = 0;
-                if (!std::isdigit(static_cast<unsigned char>(peek()))) fail("expected a character code");
+                if (!std::isdigit(static_cast<unsigned char>(peek())))
+                    fail("expected a character code");
                 while (std::isdigit(static_cast<unsigned char>(peek()))) {
                     code = code * 10 + (s_[pos_++] - '0');
                     if (code > 255) fail("character code out of range");

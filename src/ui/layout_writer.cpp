@@ -95,10 +95,11 @@ void properties(std::string& out, const std::vector<LayoutProperty>& props, size
 
 void object(std::string& out, const LayoutObject& obj, size_t indent) {
     const std::string pad(indent, ' ');
-    out += pad + (obj.inherited ? "inherited " : "object ") + obj.name + ": " + obj.className +
-           "\n";
+    out +=
+        pad + (obj.inherited ? "inherited " : "object ") + obj.name + ": " + obj.className + "\n";
     properties(out, obj.properties, indent + 2);
-    for (const auto& child : obj.children) object(out, child, indent + 2);
+    for (const auto& child : obj.children)
+        object(out, child, indent + 2);
     out += pad + "end\n";
 }
 

@@ -15,25 +15,39 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 24> kColors = {{
-    {"clBlack", colors::Black},         {"clWhite", colors::White},
-    {"clGray", colors::Gray},           {"clSilver", colors::Silver},
-    {"clGreen", colors::Green},         {"clRed", colors::Red},
-    {"clBlue", colors::Blue},           {"clNavy", colors::Navy},
-    {"clMaroon", colors::Maroon},       {"clYellow", colors::Yellow},
-    {"clLime", colors::Lime},           {"clTeal", colors::Teal},
-    {"clOlive", colors::Olive},         {"clPurple", colors::Purple},
-    {"clFuchsia", colors::Fuchsia},     {"clAqua", colors::Aqua},
-    {"clBtnFace", colors::BtnFace},     {"clWindow", colors::Window},
-    {"clWindowText", colors::WindowText}, {"clInfoBk", colors::InfoBk},
-    {"clInfoText", colors::InfoText},   {"clHighlight", colors::Highlight},
-    {"clHighlightText", colors::HighlightText}, {"clGrayText", colors::GrayText},
+    {"clBlack", colors::Black},
+    {"clWhite", colors::White},
+    {"clGray", colors::Gray},
+    {"clSilver", colors::Silver},
+    {"clGreen", colors::Green},
+    {"clRed", colors::Red},
+    {"clBlue", colors::Blue},
+    {"clNavy", colors::Navy},
+    {"clMaroon", colors::Maroon},
+    {"clYellow", colors::Yellow},
+    {"clLime", colors::Lime},
+    {"clTeal", colors::Teal},
+    {"clOlive", colors::Olive},
+    {"clPurple", colors::Purple},
+    {"clFuchsia", colors::Fuchsia},
+    {"clAqua", colors::Aqua},
+    {"clBtnFace", colors::BtnFace},
+    {"clWindow", colors::Window},
+    {"clWindowText", colors::WindowText},
+    {"clInfoBk", colors::InfoBk},
+    {"clInfoText", colors::InfoText},
+    {"clHighlight", colors::Highlight},
+    {"clHighlightText", colors::HighlightText},
+    {"clGrayText", colors::GrayText},
 }};
 
 [[noreturn]] void wrong(const LayoutProperty& p, const char* what) {
     throw ELayoutError(p.line, "property '" + p.name + "' needs " + what);
 }
 
-bool same(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+bool same(const std::string& a, const char* b) {
+    return strcasecmp(a.c_str(), b) == 0;
+}
 
 } // namespace
 
@@ -85,9 +99,9 @@ LayoutValue colorValue(Color c) {
 
 Cursor propCursor(const LayoutProperty& p) {
     static const std::pair<const char*, Cursor> kCursors[] = {
-        {"crDefault", Cursor::Default}, {"crArrow", Cursor::Arrow},
+        {"crDefault", Cursor::Default},     {"crArrow", Cursor::Arrow},
         {"crHandPoint", Cursor::HandPoint}, {"crIBeam", Cursor::IBeam},
-        {"crHourGlass", Cursor::Wait}, {"crSizeAll", Cursor::SizeAll}};
+        {"crHourGlass", Cursor::Wait},      {"crSizeAll", Cursor::SizeAll}};
     const std::string& name = propIdent(p);
     for (const auto& [n, c] : kCursors) {
         if (same(name, n)) return c;

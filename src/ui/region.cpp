@@ -22,7 +22,8 @@ RegionRect rectAt(std::string_view s, size_t at) {
 }
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
 void putRect(std::vector<std::uint8_t>& out, const RegionRect& r) {
@@ -74,7 +75,8 @@ std::vector<std::uint8_t> regionDataBytes(const RegionData& r) {
     put32(out, static_cast<std::uint32_t>(r.rects.size()));
     put32(out, static_cast<std::uint32_t>(r.rects.size() * kRectSize));
     putRect(out, r.bound);
-    for (const auto& rect : r.rects) putRect(out, rect);
+    for (const auto& rect : r.rects)
+        putRect(out, rect);
     return out;
 }
 

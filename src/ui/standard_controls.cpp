@@ -205,8 +205,7 @@ void ScrollBox::scroll(ScrollBarKind k, ScrollCode code, int thumb) {
 }
 
 bool ScrollBox::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
-    if (is(p, "HorzScrollBar.Visible") || is(p, "VertScrollBar.Visible") ||
-        is(p, "AutoScroll")) {
+    if (is(p, "HorzScrollBar.Visible") || is(p, "VertScrollBar.Visible") || is(p, "AutoScroll")) {
         propBool(p);
     } else if (is(p, "BorderStyle")) {
         propIdent(p);

@@ -24,7 +24,9 @@ constexpr Color BtnFace = System | 15, Window = System | 5, WindowText = System 
                 HighlightText = System | 14, GrayText = System | 17;
 } // namespace colors
 
-inline bool isSystemColor(Color c) { return (c & 0xFF000000u) == colors::System; }
+inline bool isSystemColor(Color c) {
+    return (c & 0xFF000000u) == colors::System;
+}
 
 struct Font {
     std::string name = "Tahoma";

@@ -212,18 +212,18 @@ TEST(BmpDecode, Rle8RunsLiteralsJumpsAndClipping) {
     for (std::uint32_t i = 0; i < 256; ++i)
         layout.palette.push_back(0x101000 | i); // entry 0 is not black
     layout.pixels = bytesOf("\x03\x05"
-                          "\x00\x03\x01\x02\x03\x00" // three literals and a pad byte
-                          "\x01\x07"
-                          "\x00\x00" // end of the bottom row
-                          "\x00\x04\x0A\x0B\x0C\x0D"
-                          "\x03\xC8"
-                          "\x00\x00"
-                          "\x02\x09"
-                          "\x00\x02\x02\x01" // two right, one up
-                          "\x03\x04"
-                          "\x00\x00"
-                          "\x09\xFA" // run longer than the row: clipped
-                          "\x00\x01");
+                            "\x00\x03\x01\x02\x03\x00" // three literals and a pad byte
+                            "\x01\x07"
+                            "\x00\x00" // end of the bottom row
+                            "\x00\x04\x0A\x0B\x0C\x0D"
+                            "\x03\xC8"
+                            "\x00\x00"
+                            "\x02\x09"
+                            "\x00\x02\x02\x01" // two right, one up
+                            "\x03\x04"
+                            "\x00\x00"
+                            "\x09\xFA" // run longer than the row: clipped
+                            "\x00\x01");
     const int expected[5][7] = {{250, 250, 250, 250, 250, 250, 250},
                                 {0, 0, 0, 0, 4, 4, 4},
                                 {9, 9, 0, 0, 0, 0, 0},
@@ -251,8 +251,8 @@ TEST(BmpDecode, Rle4AlternatesNibbles) {
     for (std::uint32_t i = 0; i < 16; ++i)
         layout.palette.push_back(i * 0x111111);
     layout.pixels = bytesOf("\x05\x12\x00\x00"
-                          "\x00\x03\x34\x50\x02\x67\x00\x00"
-                          "\x00\x05\x89\xAB\xC0\x00\x00\x01");
+                            "\x00\x03\x34\x50\x02\x67\x00\x00"
+                            "\x00\x05\x89\xAB\xC0\x00\x00\x01");
     const int expected[3][5] = {{8, 9, 10, 11, 12}, {3, 4, 5, 6, 7}, {1, 2, 1, 2, 1}};
     expectPicture(ui::decodeBmp(buildBmp(layout)), 5, 3,
                   [&](int x, int y) { return expected[y][x] * 0x111111u; });
@@ -319,7 +319,8 @@ TEST(BmpDecode, HugeDimensionsFailBeforeAllocating) {
     layout.width = layout.height = 8192; // allowed, but the file holds 8 bytes of its 64 MB
     layout.bitsPerPixel = 8;
     std::string error;
-    const std::size_t largest = largestAllocationDuring([&] { error = bmpError(buildBmp(layout)); });
+    const std::size_t largest =
+        largestAllocationDuring([&] { error = bmpError(buildBmp(layout)); });
     EXPECT_EQ(error, "Bitmap image is not valid");
     EXPECT_LT(largest, 1u << 20);
 }

@@ -11,7 +11,8 @@ namespace {
 
 std::string mask2Hex(int rects) {
     ui::RegionData r;
-    for (int i = 0; i < rects; ++i) r.rects.push_back({10 - i % 10, i, 300 + i % 10, i + 1});
+    for (int i = 0; i < rects; ++i)
+        r.rects.push_back({10 - i % 10, i, 300 + i % 10, i + 1});
     r.bound = {0, 0, 310, rects};
     static const char* kHex = "0123456789ABCDEF";
     std::string hex;
@@ -178,7 +179,8 @@ TEST_F(Fixture, OnlyALeftPressOnTheSkinStartsTheSystemMove) {
 }
 
 TEST_F(Fixture, ExceptionEscapingAHandlerIsShownAndTheProgramGoesOn) {
-    form->bind("rollover", [](ui::Event&) { throw ui::EConvertError("'abc' is not a valid integer value"); });
+    form->bind("rollover",
+               [](ui::Event&) { throw ui::EConvertError("'abc' is not a valid integer value"); });
     load(splashLayout());
     h.app.setTitle("Brelvanto Kit 2005");
     auto& app = h.app.createForm(std::move(form));

@@ -49,7 +49,8 @@ TEST(LayoutText, CanonicalTextReadsAndWritesBackByteIdentical) {
     EXPECT_EQ(tree.name, "Form1");
     EXPECT_EQ(tree.properties[0].value.integer, -4);
     // Strings arrive in Windows-1252: ö and ß are single bytes.
-    EXPECT_EQ(tree.properties[1].value.text, "Gr\xF6\xDF" "e 'x'\r\nzwei");
+    EXPECT_EQ(tree.properties[1].value.text, "Gr\xF6\xDF"
+                                             "e 'x'\r\nzwei");
     EXPECT_EQ(tree.properties[1].line, 3);
     ASSERT_EQ(tree.children.size(), 2u);
     EXPECT_EQ(tree.children[0].properties[0].value.bytes.size(), 34u);
@@ -96,7 +97,8 @@ TEST(LayoutText, FaultsNameTheirLine) {
 
 TEST(LayoutText, DeepNestingIsAnErrorNotAStackOverflow) {
     std::string text;
-    for (int i = 0; i < 5000; ++i) text += "object A" + std::to_string(i) + ": TPanel\n";
+    for (int i = 0; i < 5000; ++i)
+        text += "object A" + std::to_string(i) + ": TPanel\n";
     EXPECT_THROW(ui::parseLayout(text), ui::ELayoutError);
 }
 

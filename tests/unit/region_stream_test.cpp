@@ -17,7 +17,9 @@ ui::RegionData roundedRegion(int count) {
     return r;
 }
 
-std::string asString(const std::vector<std::uint8_t>& b) { return std::string(b.begin(), b.end()); }
+std::string asString(const std::vector<std::uint8_t>& b) {
+    return std::string(b.begin(), b.end());
+}
 
 } // namespace
 
@@ -45,18 +47,20 @@ TEST(RegionStream, BrokenStreamsAreLoadErrors) {
     const std::string good = asString(ui::writeRegionStream(&region));
     auto withCount = [&](std::uint32_t n) {
         std::string s = good;
-        for (int i = 0; i < 4; ++i) s[i] = static_cast<char>(n >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            s[i] = static_cast<char>(n >> (8 * i));
         return s;
     };
     const std::string cases[] = {
-        good.substr(0, 3),                // no count
-        good.substr(0, good.size() - 1),  // truncated
-        good + "x",                       // longer than its count
-        withCount(0xFFFFFFF0u),           // claims far more than it holds
-        withCount(0) ,                    // count 0 with data behind it
-        withCount(16).substr(0, 20),      // header incomplete
+        good.substr(0, 3),               // no count
+        good.substr(0, good.size() - 1), // truncated
+        good + "x",                      // longer than its count
+        withCount(0xFFFFFFF0u),          // claims far more than it holds
+        withCount(0),                    // count 0 with data behind it
+        withCount(16).substr(0, 20),     // header incomplete
     };
-    for (const auto& s : cases) EXPECT_THROW(ui::readRegionStream(s), ui::ELayoutError);
+    for (const auto& s : cases)
+        EXPECT_THROW(ui::readRegionStream(s), ui::ELayoutError);
 
     std::string badType = good;
     badType[4 + 4] = 2; // not RDH_RECTANGLES

@@ -47,8 +47,7 @@ class Win32Engine {
         auto& real = env.platform();
         platform = std::make_unique<platform::Platform>(
             platform::Platform{real.registry, real.profiles, real.files, real.processes, shell,
-                               real.security, real.network, real.system, desktop,
-                               real.scripts});
+                               real.security, real.network, real.system, desktop, real.scripts});
         real.files.createDirectory(scratch + "modules");
         real.files.createDirectory(scratch + "WINDOWS");
         real.files.createDirectory(scratch + "WINDOWS\\system32");

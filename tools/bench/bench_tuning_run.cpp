@@ -173,8 +173,7 @@ int main(int argc, char** argv) {
     } shell;
     platform::Win32Desktop desktop{platform::DisplayChanges::TestOnly};
     platform::Platform p{registry,      real.profiles, real.files,  real.processes, shell,
-                         real.security, real.network,  real.system, desktop,
-                         real.scripts};
+                         real.security, real.network,  real.system, desktop,        real.scripts};
 
     ui::win32::Win32Backend backend(GetModuleHandleA(nullptr));
     ui::ScriptedDialogs dialogs;

@@ -28,12 +28,10 @@ FormPeer::FormPeer(Form& form, Win32Backend& backend) : ContainerPeer(form, back
     if (form.position() != FormPosition::Designed) {
         RECT work;
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        const int sw = form.position() == FormPosition::ScreenCenter
-                           ? GetSystemMetrics(SM_CXSCREEN)
-                           : work.right - work.left;
-        const int sh = form.position() == FormPosition::ScreenCenter
-                           ? GetSystemMetrics(SM_CYSCREEN)
-                           : work.bottom - work.top;
+        const int sw = form.position() == FormPosition::ScreenCenter ? GetSystemMetrics(SM_CXSCREEN)
+                                                                     : work.right - work.left;
+        const int sh = form.position() == FormPosition::ScreenCenter ? GetSystemMetrics(SM_CYSCREEN)
+                                                                     : work.bottom - work.top;
         form.setBounds((sw - form.width()) / 2, (sh - form.height()) / 2, form.width(),
                        form.height());
     }
@@ -71,9 +69,9 @@ void FormPeer::changed(Change what) {
         SetWindowTextA(hwnd_, form_.caption().c_str());
         break;
     case Change::Style:
-        SetWindowLongPtrA(hwnd_, GWL_STYLE,
-                          static_cast<LONG_PTR>(styleOf(form_) |
-                                                (form_.visible() ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(
+            hwnd_, GWL_STYLE,
+            static_cast<LONG_PTR>(styleOf(form_) | (form_.visible() ? WS_VISIBLE : 0)));
         SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
         break;

@@ -31,10 +31,9 @@ HFONT fontFor(const Font& f) {
     auto& cache = fonts();
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
-    HFONT font = CreateFontA(f.height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic,
-                             f.underline, f.strikeOut, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             f.name.c_str());
+    HFONT font = CreateFontA(f.height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline,
+                             f.strikeOut, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
     cache.emplace(key, font);
     return font;
 }

@@ -5,7 +5,9 @@
 
 namespace ui::win32 {
 
-LabelPeer::LabelPeer(Label& l, Win32Backend& b) : GraphicPeer(l, b), label_(l) { fitText(); }
+LabelPeer::LabelPeer(Label& l, Win32Backend& b) : GraphicPeer(l, b), label_(l) {
+    fitText();
+}
 
 // An auto-sized label takes the size of its text, as the user sees and points at it.
 void LabelPeer::fitText() {
@@ -42,7 +44,9 @@ void LabelPeer::paint(HDC dc, const RECT& r) {
     SelectObject(dc, old);
 }
 
-ImagePeer::ImagePeer(Image& i, Win32Backend& b) : GraphicPeer(i, b), image_(i) { refreshBitmap(); }
+ImagePeer::ImagePeer(Image& i, Win32Backend& b) : GraphicPeer(i, b), image_(i) {
+    refreshBitmap();
+}
 
 ImagePeer::~ImagePeer() {
     if (bitmap_) DeleteObject(bitmap_);

@@ -10,7 +10,8 @@ namespace ui::win32 {
 // ("main_skin.bmp" is MAIN_SKIN_BMP), as the resource scripts list them.
 std::optional<std::string> ModuleResourceStore::load(const std::string& name) const {
     std::string id = name;
-    for (char& c : id) c = c == '.' ? '_' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : id)
+        c = c == '.' ? '_' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     HRSRC res = FindResourceA(nullptr, id.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA
     if (!res) return std::nullopt;
     HGLOBAL handle = LoadResource(nullptr, res);

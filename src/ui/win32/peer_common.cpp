@@ -45,7 +45,9 @@ void GraphicPeer::invalidate() {
     InvalidateRect(host, &lastRect_, FALSE);
 }
 
-void GraphicPeer::changed(Change) { invalidate(); }
+void GraphicPeer::changed(Change) {
+    invalidate();
+}
 
 WindowPeer::~WindowPeer() {
     if (hwnd_) {
@@ -84,8 +86,7 @@ void WindowPeer::changed(Change what) {
         EnableWindow(hwnd_, control().enabled());
         break;
     case Change::Font:
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control().font())),
-                     TRUE);
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control().font())), TRUE);
         break;
     default:
         InvalidateRect(hwnd_, nullptr, TRUE);

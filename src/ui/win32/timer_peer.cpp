@@ -33,8 +33,8 @@ void TimerPeer::apply() {
     running_ = false;
     running().erase(id_);
     if (!timer_.enabled() || timer_.interval() <= 0) return;
-    running_ = SetTimer(backend_.messageWindow(), id_, static_cast<UINT>(timer_.interval()),
-                        nullptr) != 0;
+    running_ =
+        SetTimer(backend_.messageWindow(), id_, static_cast<UINT>(timer_.interval()), nullptr) != 0;
     if (running_) running()[id_] = &timer_;
 }
 

@@ -25,7 +25,9 @@ LRESULT CALLBACK messageProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 } // namespace
 
-const char* containerClassName() { return kContainerClass; }
+const char* containerClassName() {
+    return kContainerClass;
+}
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -64,7 +66,8 @@ void Win32Backend::realize(Form& form) {
     app_ = &form.app();
     form.setPeer(std::make_unique<FormPeer>(form, *this));
     // Components come in layout order, so every parent has its window before its children.
-    for (const auto& c : form.components()) c->setPeer(makePeer(*c));
+    for (const auto& c : form.components())
+        c->setPeer(makePeer(*c));
     for (const auto& c : form.components()) {
         if (auto* box = dynamic_cast<ScrollBoxPeer*>(c->peer())) box->updateBars();
     }
@@ -97,7 +100,9 @@ void Win32Backend::quit() {
     PostQuitMessage(0);
 }
 
-bool Win32Backend::keyDown(int virtualKey) { return GetAsyncKeyState(virtualKey) < 0; }
+bool Win32Backend::keyDown(int virtualKey) {
+    return GetAsyncKeyState(virtualKey) < 0;
+}
 
 int Win32Backend::wheelScrollLines() {
     UINT lines = 3;
@@ -105,6 +110,8 @@ int Win32Backend::wheelScrollLines() {
     return static_cast<int>(lines);
 }
 
-void Win32Backend::hintSettingsChanged(Application& app) { app_ = &app; }
+void Win32Backend::hintSettingsChanged(Application& app) {
+    app_ = &app;
+}
 
 } // namespace ui::win32

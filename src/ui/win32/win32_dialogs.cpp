@@ -49,8 +49,7 @@ std::optional<std::string> fileDialog(const FileDialogOptions& o, bool save) {
 
 } // namespace
 
-int Win32Dialogs::messageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int Win32Dialogs::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
     return MessageBoxA(owner(), text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
 }
 
