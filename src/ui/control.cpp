@@ -80,6 +80,12 @@ void Control::setFontColor(Color c) {
     setFont(f);
 }
 
+void Control::setCaption(std::string c) {
+    if (c == caption_) return;
+    caption_ = std::move(c);
+    notify(Change::Caption);
+}
+
 void Control::setHint(std::string h) {
     hint_ = std::move(h);
     notify(Change::Hint);
@@ -159,6 +165,8 @@ bool Control::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         parentFont_ = propBool(p);
     } else if (applyFontProperty(font_, p)) {
         parentFont_ = false;
+    } else if (hasCaption_ && is("Caption")) {
+        caption_ = propString(p);
     } else if (is("Hint")) {
         hint_ = propString(p);
     } else if (is("ShowHint")) {

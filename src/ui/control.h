@@ -51,6 +51,10 @@ class Control : public Component {
     void setFont(const Font& f);
     void setFontColor(Color c);
 
+    // The text the control shows; only classes that show one take it from a layout.
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string c);
+
     const std::string& hint() const { return hint_; }
     void setHint(std::string h);
     bool showHint() const { return showHint_; }
@@ -76,6 +80,7 @@ class Control : public Component {
     virtual void mouseDownBehaviour(MouseButton, ShiftState, int, int) {}
     void perform(Command c);
     void setAlign(Align a) { align_ = a; }
+    void acceptCaption() { hasCaption_ = true; }
     // For classes that show their parent's colour until a colour of their own is set.
     void useParentColor() { parentColor_ = true; }
 
@@ -92,6 +97,8 @@ class Control : public Component {
     bool parentColor_ = false;
     bool parentFont_ = true;
     Font font_;
+    std::string caption_;
+    bool hasCaption_ = false;
     std::string hint_;
     bool showHint_ = false;
     Cursor cursor_ = Cursor::Default;

@@ -22,6 +22,7 @@ std::string lowerCase(std::string s) {
 Form::Form(Application& app, std::string className)
     : Control(std::move(className), true), app_(app) {
     Component::form_ = this;
+    acceptCaption();
     setVisible(false);
     setColor(colors::BtnFace);
 }
@@ -95,6 +96,7 @@ void Form::loadLayout(const std::string& utf8Text, const ClassRegistry& classes,
         }
         Component::name_ = root.name;
         Component::form_ = this;
+        acceptCaption();
     }
     applyAll(*this, root, ctx);
     buildChildren(root, this, ctx);
@@ -138,11 +140,6 @@ void Form::buildChildren(const LayoutObject& obj, Control* parent, LoadContext& 
     }
 }
 
-void Form::setCaption(std::string c) {
-    caption_ = std::move(c);
-    notify(Change::Caption);
-}
-
 void Form::setBorderStyle(BorderStyle b) {
     if (borderStyle_ == b) return;
     borderStyle_ = b;
@@ -181,9 +178,7 @@ void Form::mouseWheel(ShiftState shift, int delta, int x, int y) {
 bool Form::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     const char* n = p.name.c_str();
     auto is = [n](const char* name) { return strcasecmp(n, name) == 0; };
-    if (is("Caption")) {
-        caption_ = propString(p);
-    } else if (is("ClientWidth")) {
+    if (is("ClientWidth")) {
         setWidth(propInt(p));
     } else if (is("ClientHeight")) {
         setHeight(propInt(p));

@@ -47,8 +47,6 @@ class Form : public Control {
     const std::vector<std::unique_ptr<Component>>& components() const { return owned_; }
     Component& add(std::unique_ptr<Component> c, const std::string& name, Control* parent);
 
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string c);
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle b);
     FormPosition position() const { return position_; }
@@ -76,7 +74,6 @@ class Form : public Control {
     std::vector<std::unique_ptr<Component>> owned_;
     std::map<std::string, Component*> byName_; // lower-case names
     std::map<std::string, Handler> handlers_;  // lower-case names
-    std::string caption_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     FormPosition position_ = FormPosition::Designed;
     bool alphaBlend_ = false;

@@ -143,16 +143,8 @@ bool Memo::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     return true;
 }
 
-void Button::setCaption(std::string c) {
-    if (c == caption_) return;
-    caption_ = std::move(c);
-    notify(Change::Caption);
-}
-
 bool Button::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
-    if (is(p, "Caption")) {
-        caption_ = propString(p);
-    } else if (is(p, "Default") || is(p, "Cancel")) {
+    if (is(p, "Default") || is(p, "Cancel")) {
         propBool(p);
     } else if (is(p, "ModalResult")) {
         propInt(p);
@@ -160,12 +152,6 @@ bool Button::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         return Control::applyProperty(p, ctx);
     }
     return true;
-}
-
-void CheckControl::setCaption(std::string c) {
-    if (c == caption_) return;
-    caption_ = std::move(c);
-    notify(Change::Caption);
 }
 
 void CheckControl::storeChecked(bool c) {
@@ -179,9 +165,7 @@ void CheckControl::setChecked(bool c) {
 }
 
 bool CheckControl::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
-    if (is(p, "Caption")) {
-        caption_ = propString(p);
-    } else if (is(p, "Checked")) {
+    if (is(p, "Checked")) {
         checked_ = propBool(p);
     } else if (is(p, "State")) {
         checked_ = strcasecmp(propIdent(p).c_str(), "cbChecked") == 0;

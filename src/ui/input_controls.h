@@ -68,20 +68,13 @@ class Memo : public Edit {
 
 class Button : public Control {
   public:
-    Button() : Control("TButton", true) {}
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string c);
+    Button() : Control("TButton", true) { acceptCaption(); }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
-
-  private:
-    std::string caption_;
 };
 
 // Base of check box and radio button: a caption and a checked state.
 class CheckControl : public Control {
   public:
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string c);
     bool checked() const { return checked_; }
     virtual void setChecked(bool c);
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
@@ -89,12 +82,12 @@ class CheckControl : public Control {
   protected:
     // Check boxes and radio buttons show their parent's colour around the box and caption.
     explicit CheckControl(std::string className) : Control(std::move(className), true) {
+        acceptCaption();
         useParentColor();
     }
     void storeChecked(bool c);
 
   private:
-    std::string caption_;
     bool checked_ = false;
 };
 

@@ -45,16 +45,8 @@ std::shared_ptr<const Bitmap> resourcePicture(const LayoutProperty& p, const Loa
 
 } // namespace
 
-void Label::setCaption(std::string c) {
-    if (c == caption_) return;
-    caption_ = std::move(c);
-    notify(Change::Caption);
-}
-
 bool Label::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
-    if (is(p, "Caption")) {
-        caption_ = propString(p);
-    } else if (is(p, "Transparent")) {
+    if (is(p, "Transparent")) {
         transparent_ = propBool(p);
     } else if (is(p, "WordWrap")) {
         wordWrap_ = propBool(p);
@@ -105,16 +97,8 @@ bool Image::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     return true;
 }
 
-void Panel::setCaption(std::string c) {
-    if (c == caption_) return;
-    caption_ = std::move(c);
-    notify(Change::Caption);
-}
-
 bool Panel::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
-    if (is(p, "Caption")) {
-        caption_ = propString(p);
-    } else if (is(p, "BevelOuter")) {
+    if (is(p, "BevelOuter")) {
         bevelOuter_ = bevelCut(p);
     } else if (is(p, "BevelInner")) {
         bevelInner_ = bevelCut(p);
@@ -128,20 +112,6 @@ bool Panel::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         return Control::applyProperty(p, ctx);
     }
     return true;
-}
-
-void GroupBox::setCaption(std::string c) {
-    if (c == caption_) return;
-    caption_ = std::move(c);
-    notify(Change::Caption);
-}
-
-bool GroupBox::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
-    if (is(p, "Caption")) {
-        caption_ = propString(p);
-        return true;
-    }
-    return Control::applyProperty(p, ctx);
 }
 
 bool Bevel::applyProperty(const LayoutProperty& p, LoadContext& ctx) {

@@ -14,9 +14,10 @@ enum class TextAlign { Left, Right, Center };
 // A text painted on its parent.
 class Label : public Control {
   public:
-    Label() : Control("TLabel", false) { setColor(colors::BtnFace); }
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string c);
+    Label() : Control("TLabel", false) {
+        acceptCaption();
+        setColor(colors::BtnFace);
+    }
     bool transparent() const { return transparent_; }
     bool wordWrap() const { return wordWrap_; }
     bool autoSize() const { return autoSize_; }
@@ -24,7 +25,6 @@ class Label : public Control {
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   private:
-    std::string caption_;
     bool transparent_ = false, wordWrap_ = false, autoSize_ = true;
     TextAlign alignment_ = TextAlign::Left;
 };
@@ -56,30 +56,21 @@ enum class BevelCut { None, Lowered, Raised };
 class Panel : public Control {
   public:
     Panel() : Panel("TPanel") {}
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string c);
     BevelCut bevelOuter() const { return bevelOuter_; }
     BevelCut bevelInner() const { return bevelInner_; }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   protected:
-    explicit Panel(std::string className) : Control(std::move(className), true) {}
+    explicit Panel(std::string className) : Control(std::move(className), true) { acceptCaption(); }
 
   private:
-    std::string caption_;
     BevelCut bevelOuter_ = BevelCut::Raised, bevelInner_ = BevelCut::None;
 };
 
 // A framed container with a caption (group box).
 class GroupBox : public Control {
   public:
-    GroupBox() : Control("TGroupBox", true) {}
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string c);
-    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
-
-  private:
-    std::string caption_;
+    GroupBox() : Control("TGroupBox", true) { acceptCaption(); }
 };
 
 // A line or frame painted on its parent.
