@@ -6,7 +6,7 @@
 
 namespace brelk {
 
-int runProgram(Context& ctx) {
+ProgramWindows createProgramWindows(Context& ctx) {
     ctx.app.setTitle("Brelvanto Kit 2005");
     // The splash is created first and so is the application's main window for the whole run.
     auto& splash = ctx.app.createForm(std::make_unique<SplashWindow>(ctx));
@@ -14,7 +14,11 @@ int runProgram(Context& ctx) {
     auto& dialog = ctx.app.createForm(std::make_unique<CustomiseWindow>(ctx));
     ctx.form7 = &dialog;
     splash.next = &main;
-    splash.show();
+    return {splash, main, dialog};
+}
+
+int runProgram(Context& ctx) {
+    createProgramWindows(ctx).splash.show();
     ctx.app.run();
     return 0;
 }

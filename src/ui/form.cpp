@@ -12,6 +12,15 @@
 #include <strings.h>
 
 namespace ui {
+namespace {
+
+// Event properties name a handler: "OnClick = tuning".
+bool isEventProperty(const LayoutProperty& p) {
+    return p.value.kind == LayoutValue::Kind::Identifier && p.name.size() > 2 &&
+           p.name.compare(0, 2, "On") == 0 && std::isupper(static_cast<unsigned char>(p.name[2]));
+}
+
+} // namespace
 
 std::string lowerCase(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -110,6 +119,7 @@ void Form::applyAll(Component& c, const LayoutObject& obj, LoadContext& ctx) {
         if (!c.applyProperty(p, ctx)) {
             throw ELayoutError(p.line, "unknown property '" + p.name + "' of " + obj.name);
         }
+        if (isEventProperty(p)) eventBindings_.push_back({&c, p.name, p.value.text});
     }
 }
 

@@ -47,6 +47,15 @@ class Form : public Control {
     const std::vector<std::unique_ptr<Component>>& components() const { return owned_; }
     Component& add(std::unique_ptr<Component> c, const std::string& name, Control* parent);
 
+    // One event property of a layout: the component, the event ("OnClick") and the handler
+    // name the layout gave it. Recorded in load order, so the bindings can be listed.
+    struct EventBinding {
+        Component* component;
+        std::string event;
+        std::string handler;
+    };
+    const std::vector<EventBinding>& eventBindings() const { return eventBindings_; }
+
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle b);
     FormPosition position() const { return position_; }
@@ -74,6 +83,7 @@ class Form : public Control {
     std::vector<std::unique_ptr<Component>> owned_;
     std::map<std::string, Component*> byName_; // lower-case names
     std::map<std::string, Handler> handlers_;  // lower-case names
+    std::vector<EventBinding> eventBindings_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     FormPosition position_ = FormPosition::Designed;
     bool alphaBlend_ = false;

@@ -5,6 +5,7 @@
 #include "platform/fake/fake_platform.h"
 #include "shell/customise_window.h"
 #include "shell/main_window.h"
+#include "support/fake_machine.h"
 #include "support/shell_neighbours.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
@@ -27,23 +28,10 @@ struct ShellFixture : ::testing::Test {
     std::string startbuttonIni() const { return ctx.modulesFile("startbutton.ini"); }
 
     // A working XP machine with a shipped program folder (first start done).
-    void SetUp() override {
-        fake.files.addFile(brelkIni(), "[Options]\r\nversion=5.0\r\nfirststart=0\r\n");
-        setWindowsValue("ProductName", "Microsoft Windows XP");
-        setWindowsValue("PathName", "C:\\WINDOWS");
-        setWindowsValue("RegisteredOwner", "Anna Berger");
-        setWindowsValue("RegisteredOrganization", "Berger GmbH");
-        fake.registry
-            .createKey(platform::RootKey::LocalMachine,
-                       "SOFTWARE\\Microsoft\\Windows\\CurrentVersion")
-            ->writeString("ProgramFilesDir", "C:\\Programme");
-    }
+    void SetUp() override { testing_support::prepareWorkingMachine(fake); }
 
     void setWindowsValue(const std::string& name, const std::string& text) {
-        fake.registry
-            .createKey(platform::RootKey::LocalMachine,
-                       "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion")
-            ->writeString(name, text);
+        testing_support::setWindowsValue(fake, name, text);
     }
 
     // The program block's windows, in its order; the main window is not shown yet.
