@@ -18,8 +18,9 @@ export BRELK_BUILD="$BRELK_ROOT/build"
 export WINEPREFIX=${BRELK_WINEPREFIX:-$BRELK_BUILD/wineprefix}
 export WINEARCH=win64
 export WINEDEBUG=${BRELK_WINEDEBUG:--all}
-# No Mono or Gecko installer dialogs, no menu entries or file associations in the user's desktop.
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+# No Mono or Gecko installer dialogs, no menu entries or file associations in the user's desktop,
+# and no debugger on a crash: the crashed program ends at once instead of waiting for winedbg.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export BRELK_WINE_LOCALE=${BRELK_WINE_LOCALE:-de_DE.UTF-8}
 # Where the kernel cannot execute 32-bit x86 code, the 32-bit Wine loader runs under qemu's
 # user-mode emulator (see tools/setup-deps.sh). Wine probes the whole address space above 2 GiB
