@@ -84,10 +84,9 @@ TEST_F(Run, NoChangeRunStillDoesTheFrameAndTheOwnerStep) {
     startRun();
 
     EXPECT_TRUE(h.dialogs.messages.empty());
-    EXPECT_EQ(log(),
-              joined({kFrameStart,
-                      {"RegisteredOwner: Erika Muster", "RegisteredOrganization: Muster GmbH",
-                       kAntiSpyStart}}));
+    EXPECT_EQ(log(), joined({kFrameStart,
+                             {"RegisteredOwner: Erika Muster",
+                              "RegisteredOrganization: Muster GmbH", kAntiSpyStart}}));
     EXPECT_FALSE(keyExists(CU, std::string(kUninstall) + "\\Brelk"));
     EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"),
               "C:\\Program Files\\Brelvanto\\uninstall.exe /afterrestart");
