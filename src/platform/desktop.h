@@ -50,6 +50,10 @@ class Desktop {
     virtual bool createShortcut(const std::string& target, const std::string& linkFile,
                                 const std::string& description) = 0;
 
+    // Shows the taskbar's own start button again (the first "Button" child of the taskbar
+    // window "Shell_TrayWnd"); false when there is no such window.
+    virtual bool showStartButton() = 0;
+
     // The screen's current facts.
     virtual ScreenFacts screen() = 0;
     // The display modes of the current display by index from 0; nothing past the last.

@@ -52,6 +52,8 @@ class FileSystem {
     virtual CreateDirResult createDirectory(const std::string& path) = 0;
     // Refused for a read-only file.
     virtual bool deleteFile(const std::string& path) = 0;
+    // Removes an empty folder; refused for a folder with entries.
+    virtual bool removeDirectory(const std::string& path) = 0;
     // The copy keeps the source's attributes. Refused when the target exists and overwrite is
     // false, or when the target is read-only or hidden.
     virtual bool copyFile(const std::string& from, const std::string& to, bool overwrite) = 0;

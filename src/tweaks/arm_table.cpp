@@ -10,10 +10,6 @@ namespace {
 
 constexpr const char* kCurrentVersion = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
-std::optional<std::string> mainEditText(TuningRun& run, std::string_view edit) {
-    return run.editText(std::string(edit));
-}
-
 // Windows' registered owner and organisation from the tuning page, written on every run.
 const ArmEntry kFrameArms[] = {
     {ArmId::ownerAndOrganisation,
@@ -26,13 +22,30 @@ using ArmIndex = std::array<const Arm*, static_cast<std::size_t>(ArmId::count)>;
 
 ArmIndex buildIndex() {
     ArmIndex index{};
-    for (auto table : {frameArms(), performanceArms()})
+    for (auto table : {frameArms(), performanceArms(), appearanceArms(), internetArms(),
+                       securityArms(), antiSpyingArms(), programOptionArms()})
         for (const ArmEntry& entry : table)
             index[static_cast<std::size_t>(entry.id)] = &entry.arm;
     return index;
 }
 
 } // namespace
+
+std::optional<std::string> mainEditText(TuningRun& run, std::string_view edit) {
+    return run.editText(std::string(edit));
+}
+
+std::optional<std::string> form7EditText(TuningRun& run, std::string_view edit) {
+    return run.form7Text(std::string(edit));
+}
+
+std::optional<std::string> inWindowsFolder(TuningRun& run, std::string_view text) {
+    return run.editText("Edit1") + std::string(text);
+}
+
+std::optional<std::string> inProgramFolder(TuningRun& run, std::string_view text) {
+    return run.ctx.programFolder + std::string(text);
+}
 
 std::span<const ArmEntry> frameArms() {
     return kFrameArms;

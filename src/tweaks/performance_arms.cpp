@@ -65,11 +65,6 @@ std::optional<std::string> menuDelayBar(TuningRun& run, std::string_view) {
     return std::to_string(run.window.c<ui::TrackBar>("TrackBar1").position());
 }
 
-// The Windows folder (Edit1) followed by the step's text.
-std::optional<std::string> inWindowsFolder(TuningRun& run, std::string_view text) {
-    return run.editText("Edit1") + std::string(text);
-}
-
 // The page file as the customisation dialog sets it: drive letter, minimum and maximum MB.
 std::optional<std::string> pageFileSetting(TuningRun& run, std::string_view) {
     return run.form7Text("Edit3") + ":\\pagefile.sys " + run.form7Text("Edit1") + " " +

@@ -11,7 +11,6 @@ namespace {
 
 // Texts of a registry operation formed at run time are cut to this length.
 constexpr std::size_t kOperationTextLength = 150;
-constexpr int kShowMinimized = 2;
 
 constexpr const char* kUninstallKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRunOnceKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
@@ -34,15 +33,28 @@ void startProgressDisplay(MainWindow& w) {
     w.c<ui::Timer>("Timer1").setEnabled(true);
 }
 
-// The options that the companion program dorvask reads, written only into an existing file.
-void writeCompanionOptions(MainWindow& w) {
+} // namespace
+
+std::string cutToOperationLength(std::string text) {
+    return cut(std::move(text));
+}
+
+void writeSettings(MainWindow& w, const char* section,
+                   std::initializer_list<std::pair<const char*, const char*>> keys) {
     platform::Platform& p = w.ctx.platform;
     const std::string ini = w.ctx.modulesFile("brelk.ini");
     if (!p.files.fileExists(ini)) return;
     p.files.setAttributes(ini, 0);
+    for (const auto& [key, value] : keys)
+        p.profiles.writeString(ini, section, key, value);
+}
+
+namespace {
+
+// The options that the companion program dorvask reads.
+void writeCompanionOptions(MainWindow& w) {
     auto flag = [&w](const char* box) { return w.c<ui::CheckBox>(box).checked() ? "1" : "0"; };
-    p.profiles.writeString(ini, "Dorvask", "freemem", flag("CheckBox2"));
-    p.profiles.writeString(ini, "Dorvask", "mervane", flag("CheckBox3"));
+    writeSettings(w, "Dorvask", {{"freemem", flag("CheckBox2")}, {"mervane", flag("CheckBox3")}});
 }
 
 } // namespace
@@ -66,6 +78,14 @@ const std::string& TuningRun::form7Text(const std::string& name) const {
     return ctx.form7->get<ui::Edit>(name).text();
 }
 
+bool TuningRun::allUsers() const {
+    return window.c<ui::RadioButton>("RadioButton4").checked();
+}
+
+void TuningRun::log(const std::string& line) {
+    window.c<ui::Memo>("Memo3").addLine(line);
+}
+
 void TuningRun::perform(const Arm& arm) {
     for (const ArmStep& step : arm) {
         if (auto* reg = std::get_if<RegStep>(&step)) {
@@ -86,12 +106,13 @@ void TuningRun::apply(const RegStep& step) {
          (step.restore.rule == RestoreRule::ifFilled && !restoreEntry(step.restore.entry).empty()));
     if (replaced) data = restoreEntry(step.restore.entry);
     if (!data) return;
-    regop.applyregop(cut(step.key), cut(step.name), cut(*data), step.root, step.kind);
+    std::string key = step.keyFrom ? step.keyFrom(*this, step.key) : std::string(step.key);
+    regop.applyregop(cut(std::move(key)), cut(step.name), cut(*data), step.root, step.kind);
 }
 
 void TuningRun::open(const OpenStep& step) {
     std::string file = step.inProgramFolder ? ctx.programFolder + step.file : step.file;
-    ctx.platform.shell.execute("open", file, step.parameters, "", kShowMinimized);
+    ctx.platform.shell.execute("open", file, step.parameters, "", step.showCommand);
 }
 
 void tuning(MainWindow& w) {

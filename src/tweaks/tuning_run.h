@@ -4,20 +4,30 @@
 // program's options. In restore mode the arms write the values of the loaded backup slot.
 #pragma once
 
+#include "shell/brelk_context.h"
 #include "tweaks/registry_primitive.h"
 #include "tweaks/tuning_arms.h"
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace brelk {
 
 class MainWindow;
-struct Context;
 
 // Runs the whole tuning. An error of an arm (a text that is not a number where one is
 // needed, a refused registry write) ends the run there and escapes to the caller; the
 // progress display has been started by then.
 void tuning(MainWindow& w);
+
+// Writes keys into one section of the settings file modules\brelk.ini, whose file attributes
+// are cleared first; nothing when the file does not exist.
+void writeSettings(MainWindow& w, const char* section,
+                   std::initializer_list<std::pair<const char*, const char*>> keys);
+
+// A text formed at run time, cut to what a registry operation takes (150 characters).
+std::string cutToOperationLength(std::string text);
 
 // What the arms of one run work with.
 class TuningRun {
@@ -29,6 +39,10 @@ class TuningRun {
     RegistryPrimitive regop;
 
     bool restoring() const;
+    // Whether "alle Benutzer " is checked.
+    bool allUsers() const;
+    // Appends a line to the run log.
+    void log(const std::string& line);
     // restoretable[entry].
     const std::string& restoreEntry(int entry) const;
     // The text of an edit field of the main window.

@@ -99,6 +99,19 @@ TYPED_TEST(FileSystemContract, CreateDirectoryTellsExistingFromFailed) {
     EXPECT_EQ(fs.createDirectory(this->dir + "missing\\brelk"), platform::CreateDirResult::Failed);
 }
 
+TYPED_TEST(FileSystemContract, RemoveDirectoryOnlyTakesAnEmptyFolder) {
+    auto& fs = this->files();
+    const std::string folder = this->dir + "links";
+    fs.createDirectory(folder);
+    fs.writeFile(folder + "\\a.lnk", "x");
+    EXPECT_FALSE(fs.removeDirectory(folder));
+    EXPECT_FALSE(fs.removeDirectory(folder + "\\a.lnk")) << "a file is no folder";
+    EXPECT_TRUE(fs.deleteFile(folder + "\\a.lnk"));
+    EXPECT_TRUE(fs.removeDirectory(folder));
+    EXPECT_FALSE(fs.directoryExists(folder));
+    EXPECT_FALSE(fs.removeDirectory(folder));
+}
+
 TYPED_TEST(FileSystemContract, CopyFileKeepsContentAndAttributes) {
     auto& fs = this->files();
     const std::string source = this->dir + "source.exe";

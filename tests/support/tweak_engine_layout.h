@@ -82,6 +82,13 @@ inline std::unique_ptr<brelk::CustomiseWindow> pageFileDialog(brelk::Context& ct
     return form;
 }
 
+// Sets a field of the customisation dialog that the appearance and program-option rows read;
+// a field that the dialog's layout does not hold is added for the test.
+inline void setDialogField(ui::Form& form, const std::string& name, const std::string& text) {
+    if (!form.find(name)) form.add(std::make_unique<ui::Edit>(), name, &form);
+    form.get<ui::Edit>(name).setText(text);
+}
+
 enum class Column { deact, none, act };
 
 inline void setRows(brelk::MainWindow& w, const std::vector<Row>& rows, Column column) {

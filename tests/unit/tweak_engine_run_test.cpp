@@ -26,6 +26,9 @@ const std::vector<std::string> kFrameStart = {
     "Brelk: ", "brelkuninstall: C:\\Program Files\\Brelvanto\\uninstall.exe /afterrestart"};
 const std::vector<std::string> kOwner = {"RegisteredOwner: Lizenznehmer",
                                          "RegisteredOrganization: Organisation"};
+// The anti-spying program is started with Windows while "dauerhaft" is checked.
+const std::string kAntiSpyStart =
+    "brelkmervane: C:\\Program Files\\Brelvanto\\modules\\mervane.exe";
 
 std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> all;
@@ -63,7 +66,11 @@ TEST(WalkOrder, VisitsEveryPositionOnceInOrderAndUsesEveryArmOnce) {
     ASSERT_EQ(positions.size(), 78u);
     for (int i = 0; i < 78; ++i)
         EXPECT_EQ(positions[static_cast<std::size_t>(i)], i + 1);
-    std::size_t arms = brelk::frameArms().size() + brelk::performanceArms().size();
+    std::size_t arms = 0;
+    for (auto table : {brelk::frameArms(), brelk::performanceArms(), brelk::appearanceArms(),
+                       brelk::internetArms(), brelk::securityArms(), brelk::antiSpyingArms(),
+                       brelk::programOptionArms()})
+        arms += table.size();
     EXPECT_EQ(used.size(), arms);
 }
 
@@ -77,9 +84,9 @@ TEST_F(Run, NoChangeRunStillDoesTheFrameAndTheOwnerStep) {
     startRun();
 
     EXPECT_TRUE(h.dialogs.messages.empty());
-    EXPECT_EQ(log(),
-              joined({kFrameStart,
-                      {"RegisteredOwner: Erika Muster", "RegisteredOrganization: Muster GmbH"}}));
+    EXPECT_EQ(log(), joined({kFrameStart,
+                             {"RegisteredOwner: Erika Muster",
+                              "RegisteredOrganization: Muster GmbH", kAntiSpyStart}}));
     EXPECT_FALSE(keyExists(CU, std::string(kUninstall) + "\\Brelk"));
     EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"),
               "C:\\Program Files\\Brelvanto\\uninstall.exe /afterrestart");
@@ -103,7 +110,7 @@ TEST_F(Run, AfterRestartNoRunOnceValueAndNoSettingsFileNoOptions) {
     w().c<ui::Memo>("Memo3").addLine("left from before");
     w().c<ui::Gauge>("Gauge2").setPosition(70);
     startRun();
-    EXPECT_EQ(log(), joined({{"Brelk: "}, kOwner}));
+    EXPECT_EQ(log(), joined({{"Brelk: "}, kOwner, {kAntiSpyStart}}));
     EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"), std::nullopt);
     EXPECT_EQ(w().c<ui::Gauge>("Gauge2").position(), 0);
     EXPECT_FALSE(fake.files.fileExists(kBrelkIni));
@@ -134,6 +141,7 @@ const std::vector<std::string> kActivateLog = {
     "RegisteredOwner: Lizenznehmer",
     "RegisteredOrganization: Organisation",
     "checkedvalue: 0",
+    kAntiSpyStart,
     "DisableSR: 1",
     "COM1:: 128000,n,8,1,x",
     "COM2:: 128000,n,8,1,x",
@@ -201,6 +209,7 @@ const std::vector<std::string> kDeactivateLog = {
     "RegisteredOwner: Lizenznehmer",
     "RegisteredOrganization: Organisation",
     "checkedvalue: 1",
+    kAntiSpyStart,
     "DisableSR: 0",
     "COM1:: 9600,n,8,1",
     "COM2:: 9600,n,8,1",
@@ -390,7 +399,7 @@ TEST_F(Run, MissingActiveDesktopEndsTheRunAtTheLastRow) {
     startRun();
     ASSERT_EQ(h.dialogs.messages.size(), 1u);
     EXPECT_EQ(h.dialogs.messages[0].text, "Class not registered.");
-    EXPECT_EQ(log(), joined({kFrameStart, kOwner}));
+    EXPECT_EQ(log(), joined({kFrameStart, kOwner, {kAntiSpyStart}}));
     EXPECT_EQ(fake.profiles.readString(kBrelkIni, "Dorvask", "freemem", "none"), "none");
 }
 

@@ -10,6 +10,7 @@
 
 #include <objbase.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,9 +26,12 @@ class RecordingShell : public platform::Shell {
         return 42;
     }
     std::optional<std::string> specialFolderPath(int csidl) override {
+        if (auto it = folders.find(csidl); it != folders.end()) return it->second;
         return real_.specialFolderPath(csidl);
     }
     std::vector<std::string> started;
+    // Special folders that a test points into its scratch folder.
+    std::map<int, std::string> folders;
 
   private:
     platform::Shell& real_;

@@ -19,6 +19,10 @@ class FakeDesktop : public Desktop {
     bool activeDesktopOn() override;
     bool createShortcut(const std::string& target, const std::string& linkFile,
                         const std::string& description) override;
+    bool showStartButton() override {
+        ++startButtonShown;
+        return true;
+    }
     ScreenFacts screen() override { return screenFacts; }
     std::optional<DisplayMode> displayMode(std::uint32_t index) override;
     bool applyDisplayMode(std::uint32_t index) override;
@@ -40,6 +44,8 @@ class FakeDesktop : public Desktop {
     };
     // The links saved, by link file path (a link is saved only into an existing folder).
     std::map<std::string, Link> links;
+
+    int startButtonShown = 0;
 
     ScreenFacts screenFacts{32, 1024, 768, 75};
     std::vector<DisplayMode> modes;

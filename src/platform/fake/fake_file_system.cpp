@@ -137,6 +137,18 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
     return false;
 }
 
+bool FakeFileSystem::removeDirectory(const std::string& path) {
+    auto [folder, name] = parentOf(path);
+    if (!folder) return false;
+    for (auto it = folder->children.begin(); it != folder->children.end(); ++it) {
+        if (!equalsIgnoreCase((*it)->name, name)) continue;
+        if (!(*it)->isDirectory || !(*it)->children.empty()) return false;
+        folder->children.erase(it);
+        return true;
+    }
+    return false;
+}
+
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool overwrite) {
     Node* source = find(from);
     if (!source || source->isDirectory) return false;

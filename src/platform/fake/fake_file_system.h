@@ -20,6 +20,7 @@ class FakeFileSystem : public FileSystem {
     bool setAttributes(const std::string& path, std::uint32_t attributes) override;
     CreateDirResult createDirectory(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;

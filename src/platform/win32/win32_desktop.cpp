@@ -117,6 +117,15 @@ bool Win32Desktop::createShortcut(const std::string& target, const std::string& 
     return true;
 }
 
+bool Win32Desktop::showStartButton() {
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (!taskbar) return false;
+    HWND button = FindWindowExA(taskbar, nullptr, "Button", nullptr);
+    if (!button) return false;
+    ShowWindow(button, SW_SHOWNORMAL);
+    return true;
+}
+
 ScreenFacts Win32Desktop::screen() {
     HDC dc = GetDC(nullptr);
     if (!dc) return {};

@@ -18,6 +18,7 @@ class Win32Desktop : public Desktop {
     bool activeDesktopOn() override;
     bool createShortcut(const std::string& target, const std::string& linkFile,
                         const std::string& description) override;
+    bool showStartButton() override;
     ScreenFacts screen() override;
     std::optional<DisplayMode> displayMode(std::uint32_t index) override;
     bool applyDisplayMode(std::uint32_t index) override;

@@ -64,6 +64,10 @@ bool Win32FileSystem::deleteFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }
 
+bool Win32FileSystem::removeDirectory(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) != 0;
+}
+
 bool Win32FileSystem::copyFile(const std::string& from, const std::string& to, bool overwrite) {
     // Windows refuses to overwrite a read-only or hidden file; Wine as root would not.
     if (auto a = rawAttributes(to); a && (*a & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
