@@ -36,9 +36,9 @@ class Job {
     Job(platform::Platform& p, std::string target) : p_(p), target_(std::move(target)) {}
 
     void createFolder(const std::string& folder) {
-        if (p_.files.createDirectory(folder) == platform::CreateDirResult::Failed &&
-            !p_.files.directoryExists(folder))
-            fail(folder + "\\");
+        // "Already exists" may also mean a file of that name.
+        p_.files.createDirectory(folder);
+        if (!p_.files.directoryExists(folder)) fail(folder + "\\");
     }
 
     // Copies one file over its target; deleteFirst also removes a hidden old target, which a
