@@ -50,10 +50,11 @@ std::string quoted(const std::string& path) {
     return text + "\"";
 }
 
+// The folder that holds a folder, with its trailing backslash; empty for a root.
 std::string parentOf(const std::string& folder) {
-    std::string f = platform::withoutTrailingBackslash(folder);
-    std::string parent = f.substr(0, f.find_last_of('\\') + 1);
-    return platform::withoutTrailingBackslash(parent);
+    const std::string f = platform::withoutTrailingBackslash(folder);
+    if (f.size() <= platform::pathRoot(f).size()) return {};
+    return f.substr(0, f.find_last_of('\\') + 1);
 }
 
 void subfoldersDeepestFirst(platform::FileSystem& files, const std::string& folder,
@@ -168,10 +169,12 @@ void brelkdeleteimgnormalMouseMove(MainWindow& w) {
 
 std::string batchFileFor(const std::string& programFile) {
     const std::size_t slash = programFile.find_last_of('\\');
-    const std::size_t dot = programFile.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return programFile + ".bat";
-    return programFile.substr(0, dot) + ".bat";
+    const std::string folder = slash == std::string::npos ? "" : programFile.substr(0, slash);
+    std::string name = programFile.substr(slash + 1);
+    if (const std::size_t dot = name.find_last_of('.'); dot != std::string::npos) name.erase(dot);
+    std::string in = parentOf(folder + "\\");
+    if (in.empty() && !folder.empty()) in = folder + "\\"; // a program in a drive root
+    return in + name + ".bat";
 }
 
 std::string uninstallBatchText(const UninstallBatch& b) {
@@ -186,14 +189,10 @@ std::string uninstallBatchText(const UninstallBatch& b) {
         lines.push_back("rmdir " + quoted(folder));
     for (const auto& folder : fixedFolders(b))
         lines.push_back("rmdir " + quoted(folder));
-    // One line: cmd has read it whole before the batch file is gone, and the program folder
-    // can be removed only when it is no longer the current folder.
-    std::string last = "Erase " + quoted(b.batchFile);
-    if (!b.programFolder.empty()) {
-        last = "cd /d " + quoted(parentOf(b.programFolder)) + " & " + last + " & rmdir " +
-               quoted(platform::withoutTrailingBackslash(b.programFolder));
-    }
-    lines.push_back(last);
+    if (!b.programFolder.empty())
+        lines.push_back("rmdir " + quoted(platform::withoutTrailingBackslash(b.programFolder)));
+    // The last line: once the batch file is gone, nothing more can be read from it.
+    lines.push_back("Erase " + quoted(b.batchFile));
     std::string text;
     for (const auto& line : lines)
         text += line + "\r\n";

@@ -28,14 +28,16 @@ struct UninstallBatch {
     std::string batchFile;
 };
 
-// The batch file beside the program, named after it: "X:\dir\brelk.exe" gives
-// "X:\dir\brelk.bat".
+// The batch file named after the program, in the folder that holds the program folder:
+// "X:\dir\Kit\brelk.exe" gives "X:\dir\brelk.bat". A batch inside the program folder could not
+// remove it: the command interpreter may keep its batch file open while it runs (Wine's does),
+// and the folder a process was started in stays in use (under Wine) as long as it runs.
 std::string batchFileFor(const std::string& programFile);
 
 // The batch text, CR LF after each line, every path quoted. It first waits until the program
 // file can be erased (the program has ended), erases the leftovers, removes the folders with
-// rmdir (which removes only empty ones) deepest first, and at last, on one line, leaves the
-// program folder, erases itself and removes the program folder.
+// rmdir (which removes only empty ones) deepest first, the program folder last, and at the end
+// erases itself.
 std::string uninstallBatchText(const UninstallBatch& batch);
 
 } // namespace brelk

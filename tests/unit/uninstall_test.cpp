@@ -15,13 +15,12 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
         std::vector<std::string> lines;
     } cases[] = {
         {"no backups",
-         {"C:\\Kit\\brelk.exe", "C:\\Kit\\", "C:\\WINDOWS\\brelk", 0, {}, {}, "C:\\Kit\\brelk.bat"},
+         {"C:\\Kit\\brelk.exe", "C:\\Kit\\", "C:\\WINDOWS\\brelk", 0, {}, {}, "C:\\brelk.bat"},
          {":1", "Erase \"C:\\Kit\\brelk.exe\"", "If exist \"C:\\Kit\\brelk.exe\" Goto 1",
           "rmdir \"C:\\Kit\\modules\\skins\"", "rmdir \"C:\\Kit\\modules\\web\"",
           "rmdir \"C:\\Kit\\modules\"", "rmdir \"C:\\Kit\\update\\modules\"",
           "rmdir \"C:\\Kit\\update\"", "rmdir \"C:\\WINDOWS\\brelk\\oem.original.0\"",
-          "rmdir \"C:\\WINDOWS\\brelk\"",
-          "cd /d \"C:\\\" & Erase \"C:\\Kit\\brelk.bat\" & rmdir \"C:\\Kit\""}},
+          "rmdir \"C:\\WINDOWS\\brelk\"", "rmdir \"C:\\Kit\"", "Erase \"C:\\brelk.bat\""}},
         {"three backups, blanks and percent signs, leftovers and other folders",
          {"C:\\Program Files\\50% Kit\\Tuner.exe",
           "C:\\Program Files\\50% Kit\\",
@@ -29,7 +28,7 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
           3,
           {"C:\\Program Files\\50% Kit\\modules\\dorvask.exe"},
           {"C:\\Program Files\\50% Kit\\Backups\\2026-12-09"},
-          "C:\\Program Files\\50% Kit\\Tuner.bat"},
+          "C:\\Program Files\\Tuner.bat"},
          {":1", "Erase \"C:\\Program Files\\50%% Kit\\Tuner.exe\"",
           "If exist \"C:\\Program Files\\50%% Kit\\Tuner.exe\" Goto 1",
           "Erase \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\"",
@@ -43,8 +42,7 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
           "rmdir \"D:\\WIN NT\\brelk\\oem.original.1\"",
           "rmdir \"D:\\WIN NT\\brelk\\oem.original.2\"",
           "rmdir \"D:\\WIN NT\\brelk\\oem.original.3\"", "rmdir \"D:\\WIN NT\\brelk\"",
-          "cd /d \"C:\\Program Files\" & Erase \"C:\\Program Files\\50%% Kit\\Tuner.bat\" & "
-          "rmdir \"C:\\Program Files\\50%% Kit\""}},
+          "rmdir \"C:\\Program Files\\50%% Kit\"", "Erase \"C:\\Program Files\\Tuner.bat\""}},
         {"no work folder, program in a drive root",
          {"C:\\brelk.exe", "", "", 2, {}, {}, "C:\\brelk.bat"},
          {":1", "Erase \"C:\\brelk.exe\"", "If exist \"C:\\brelk.exe\" Goto 1",
@@ -60,9 +58,10 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
 
 TEST(UninstallBatch, IsNamedAfterTheProgram) {
     const std::pair<const char*, const char*> names[] = {
-        {"C:\\Kit\\brelk.exe", "C:\\Kit\\brelk.bat"},
-        {"C:\\Kit\\Tuner.EXE", "C:\\Kit\\Tuner.bat"},
-        {"C:\\Kit.v2\\brelk", "C:\\Kit.v2\\brelk.bat"},
+        {"C:\\Program Files\\Kit\\brelk.exe", "C:\\Program Files\\brelk.bat"},
+        {"C:\\Kit\\Tuner.EXE", "C:\\Tuner.bat"},
+        {"D:\\Kit.v2\\brelk", "D:\\brelk.bat"},
+        {"C:\\brelk.exe", "C:\\brelk.bat"},
     };
     for (const auto& [program, batch] : names)
         EXPECT_EQ(brelk::batchFileFor(program), batch);
@@ -86,7 +85,7 @@ struct Uninstall : shell_test::ShellFixture {
         c<ui::Control>("afterrestart").show();
         c<ui::Button>("deletebrelkbutton").click();
     }
-    std::string batch() { return fake.files.readFile(folder() + "brelk.bat").value_or(""); }
+    std::string batch() { return fake.files.readFile("C:\\Program Files\\brelk.bat").value_or(""); }
 };
 
 TEST_F(Uninstall, ListsAsksAndCancelDeletesNothing) {
@@ -105,7 +104,7 @@ TEST_F(Uninstall, ListsAsksAndCancelDeletesNothing) {
     EXPECT_EQ(h.dialogs.messages[0].text, "Die aufgeführten Dateien werden nun entfernt.");
     EXPECT_EQ(h.dialogs.messages[0].flags, ui::mb::OkCancel | ui::mb::IconWarning);
     EXPECT_TRUE(fake.files.fileExists(folder() + "brelk.exe"));
-    EXPECT_FALSE(fake.files.fileExists(folder() + "brelk.bat"));
+    EXPECT_FALSE(fake.files.fileExists("C:\\Program Files\\brelk.bat"));
     EXPECT_FALSE(h.app.terminated());
 
     h.dialogs.answers = {ui::mb::IdCancel};
@@ -140,8 +139,8 @@ TEST_F(Uninstall, DeletesWritesTheBatchStartsItHiddenAndEnds) {
     ASSERT_EQ(fake.shell.executions.size(), 1u);
     const auto& run = fake.shell.executions[0];
     EXPECT_EQ(run.verb, "open");
-    EXPECT_EQ(run.file, folder() + "brelk.bat");
-    EXPECT_EQ(run.directory, folder());
+    EXPECT_EQ(run.file, "C:\\Program Files\\brelk.bat");
+    EXPECT_EQ(run.directory, "C:\\Program Files\\");
     EXPECT_EQ(run.showCommand, platform::showcmd::hide);
     EXPECT_TRUE(h.app.terminated());
 }
@@ -162,10 +161,10 @@ TEST_F(Uninstall, AnEmptyOrRootWindowsFolderAddsNoWorkFolder) {
 }
 
 TEST_F(Uninstall, ABatchThatCannotBeWrittenIsReportedAndTheProgramGoesOn) {
-    fake.files.addFile(folder() + "brelk.bat", "old", readOnly);
+    fake.files.addFile("C:\\Program Files\\brelk.bat", "old", readOnly);
     click();
     ASSERT_EQ(h.dialogs.messages.size(), 2u);
-    EXPECT_EQ(h.dialogs.messages[1].text, "Cannot create file \"" + folder() + "brelk.bat\".");
+    EXPECT_EQ(h.dialogs.messages[1].text, "Cannot create file \"C:\\Program Files\\brelk.bat\".");
     EXPECT_TRUE(fake.shell.executions.empty());
     EXPECT_FALSE(h.app.terminated());
 }
@@ -178,8 +177,8 @@ TEST_F(Uninstall, AProgramInADriveRootListsOnlyTheWorkFolder) {
         EXPECT_EQ(path.rfind(work, 0), 0u) << path;
     EXPECT_TRUE(fake.files.fileExists("C:\\Program Files\\Brelvanto\\brelk.exe"));
     EXPECT_TRUE(fake.files.fileExists("C:\\WINDOWS\\explorer.exe"));
-    // The batch is named after the program, beside it.
-    EXPECT_TRUE(fake.files.fileExists("C:\\Program Files\\Brelvanto\\Tuner.bat"));
+    // The batch is named after the program.
+    EXPECT_TRUE(fake.files.fileExists("C:\\Program Files\\Tuner.bat"));
 }
 
 TEST_F(Uninstall, TheStartLinkShowsItsHighlight) {
