@@ -40,19 +40,8 @@ folder=$("$WINE" winepath -w "$DIR/" 2>/dev/null | tr -d '\r')
 cd "$ROOT" || fail "cannot enter $ROOT"
 "$WINE" "$DIR/update/update.exe" >/dev/null 2>&1 &
 PID=$!
-SETUPWIN=""
-for _ in $(seq 1 40); do
-    sleep 0.5
-    kill -0 "$PID" 2>/dev/null || fail "update.exe ended early"
-    SETUPWIN=$(xdotool search --onlyvisible --name '^brelk installer$' 2>/dev/null | head -n 1)
-    [ -n "$SETUPWIN" ] && break
-done
-[ -n "$SETUPWIN" ] || fail "no installer window"
-sleep 1
-position=$(xdotool getwindowgeometry "$SETUPWIN" |
-    sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-WX=${position% *}
-WY=${position#* }
+wait_window '^brelk installer$'
+SETUPWIN=$FOUND
 shot setup_update_ready
 
 # "fortfahren >"
