@@ -10,13 +10,14 @@ object Form1: TForm1
   Font.Height = -11
   Position = poScreenCenter
   OnCreate = FormCreate
+  OnMouseMove = rollover2
   object CoolForm1: TCoolForm
     left = 0
     top = 0
     width = 377
     height = 492
     Picture.Resource = 'setup_skin.bmp'
-    OnMouseMove = rollover
+    OnMouseMove = rollover2
     Mask2 = {
       2006000020000000010000006000000000060000000000000000000012010000
       4301000020000000000000002100000001000000130000000100000017000000
@@ -171,7 +172,7 @@ object Form1: TForm1
     Cursor = crHandPoint
     Picture.Resource = 'link_arrow.bmp'
     Transparent = True
-    OnMouseMove = rollover2
+    OnMouseMove = rollover
   end
   object Image5: TImage
     Left = 160
@@ -191,7 +192,7 @@ object Form1: TForm1
     Cursor = crHandPoint
     Transparent = True
     OnClick = start
-    OnMouseMove = rollover2
+    OnMouseMove = rollover
   end
   object Label2: TLabel
     Left = 247
@@ -262,6 +263,15 @@ object Form1: TForm1
     Width = 40
     Height = 60
     TabOrder = 18
+  end
+  object mShortcut1: TmShortcut
+    Destination = sdStartMenu
+  end
+  object mShortcut2: TmShortcut
+    Destination = sdStartMenu
+  end
+  object mShortcut3: TmShortcut
+    Destination = sdStartMenu
   end
   object Timer2: TTimer
     Enabled = False

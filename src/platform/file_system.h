@@ -69,6 +69,8 @@ class FileSystem {
     virtual std::vector<DirEntry> findEntries(const std::string& pattern) = 0;
     // The folder of the running program's executable, with a trailing backslash.
     virtual std::string programFolder() = 0;
+    // The full path of the running program's executable.
+    virtual std::string programPath() = 0;
 };
 
 } // namespace platform

@@ -9,6 +9,7 @@ namespace platform {
 namespace showcmd {
 constexpr int hide = 0;
 constexpr int normal = 1;
+constexpr int minimized = 2;
 } // namespace showcmd
 
 namespace csidl {

@@ -43,20 +43,34 @@ bool IsUserAdmin(platform::Security& security) {
     return groups && std::find(groups->begin(), groups->end(), administratorsSid) != groups->end();
 }
 
-void FindFiles(platform::FileSystem& files, std::string folder, const std::string& mask,
-               std::vector<std::string>& list, bool recurse, platform::KeepAlive& keepAlive) {
+void walkFiles(platform::FileSystem& files, std::string folder, const std::string& mask,
+               bool recurse, platform::KeepAlive& keepAlive,
+               const std::function<void(const std::string&, const std::string&)>& found) {
     if (!folder.empty() && folder.back() != '\\') folder += '\\';
     for (const auto& entry : files.findEntries(folder + mask)) {
         keepAlive();
         if (entry.isDirectory()) continue;
-        list.push_back(folder + entry.name);
+        found(folder, entry.name);
     }
     if (!recurse) return;
     for (const auto& entry : files.findEntries(folder + "*.*")) {
         if (!entry.isDirectory()) continue;
         keepAlive();
-        FindFiles(files, folder + entry.name, mask, list, recurse, keepAlive);
+        walkFiles(files, folder + entry.name, mask, recurse, keepAlive, found);
     }
+}
+
+void FindFiles(platform::FileSystem& files, std::string folder, const std::string& mask,
+               std::vector<std::string>& list, bool recurse, platform::KeepAlive& keepAlive) {
+    walkFiles(
+        files, std::move(folder), mask, recurse, keepAlive,
+        [&list](const std::string& in, const std::string& name) { list.push_back(in + name); });
+}
+
+void FindFileNames(platform::FileSystem& files, std::string folder, const std::string& mask,
+                   std::vector<std::string>& list, bool recurse, platform::KeepAlive& keepAlive) {
+    walkFiles(files, std::move(folder), mask, recurse, keepAlive,
+              [&list](const std::string&, const std::string& name) { list.push_back(name); });
 }
 
 } // namespace brelk

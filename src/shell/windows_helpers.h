@@ -7,6 +7,7 @@
 #include "platform/processes.h"
 #include "platform/security.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,15 @@ bool IsUserAdmin(platform::Security& security);
 // one whole sub folder after the other. keepAlive runs during the walk.
 void FindFiles(platform::FileSystem& files, std::string folder, const std::string& mask,
                std::vector<std::string>& list, bool recurse, platform::KeepAlive& keepAlive);
+
+// The same search, appending the bare file names instead of the full paths.
+void FindFileNames(platform::FileSystem& files, std::string folder, const std::string& mask,
+                   std::vector<std::string>& list, bool recurse, platform::KeepAlive& keepAlive);
+
+// The search both list functions share: calls found(folder with its backslash, name) for each
+// file in the order described above.
+void walkFiles(platform::FileSystem& files, std::string folder, const std::string& mask,
+               bool recurse, platform::KeepAlive& keepAlive,
+               const std::function<void(const std::string&, const std::string&)>& found);
 
 } // namespace brelk

@@ -1,4 +1,5 @@
 #include "platform/fake/fake_platform.h"
+#include "setup/m_shortcut.h"
 #include "setup/setup_window.h"
 #include "support/test_forms.h"
 #include "ui/cool_form.h"
@@ -9,26 +10,60 @@
 
 namespace {
 
+using platform::fileattr::readOnly;
+
+constexpr const char* kSource = "C:\\Program Files\\Brelvanto\\"; // the fake program folder
+constexpr const char* kTarget = "D:\\Tools\\brelk";
+
 struct SetupWindowTest : ::testing::Test {
     platform::FakePlatform fake;
     testing_support::HeadlessApp h;
     ui::DirectoryResourceStore resources{BRELK_RES_DIR};
+    setup::SetupWindow* w = nullptr;
 
     setup::SetupWindow& open() {
-        return h.app.createForm(
+        w = &h.app.createForm(
             std::make_unique<setup::SetupWindow>(h.app, fake.platform(), resources));
+        return *w;
     }
+    void SetUp() override { fresh(); }
+    // An empty machine with the drives C: to E:.
+    void fresh() {
+        fake.files = platform::FakeFileSystem();
+        for (const char* drive : {"C:\\", "D:\\", "E:\\"})
+            fake.files.addDirectory(drive);
+    }
+    void source(const std::string& relative, const std::string& content = "new") {
+        fake.files.addFile(kSource + relative, content);
+    }
+    std::string target(const std::string& relative) {
+        return fake.files.readFile(std::string(kTarget) + "\\" + relative).value_or("<missing>");
+    }
+    void registry(const char* key, const char* value, const std::string& text) {
+        fake.registry.createKey(platform::RootKey::LocalMachine, key)->writeString(value, text);
+    }
+    // Opens the window, types the target and clicks "fortfahren >".
+    void install(const std::string& typed = kTarget) {
+        if (!w) open();
+        w->show();
+        w->get<ui::Edit>("Edit1").setText(typed);
+        w->get<ui::Label>("Label5").click();
+    }
+    ui::ProgressBar& bar() { return w->get<ui::ProgressBar>("ProgressBar1"); }
+    std::string label1() { return w->get<ui::Label>("Label1").caption(); }
+    void tick(int n) {
+        for (int i = 0; i < n; ++i)
+            w->get<ui::Timer>("Timer2").tick();
+    }
+    std::vector<std::string> items(const char* list) { return w->get<ui::ListBox>(list).items(); }
 };
-
-} // namespace
 
 TEST_F(SetupWindowTest, TakesTheRegisteredFolderOrLeavesTheFieldEmpty) {
     auto& empty = open();
     EXPECT_EQ(empty.get<ui::Edit>("Edit1").text(), "");
     EXPECT_TRUE(fake.registry.keyExists(platform::RootKey::LocalMachine, "SOFTWARE\\Kestovar"));
 
-    fake.registry.createKey(platform::RootKey::LocalMachine, "SOFTWARE\\Kestovar")
-        ->writeString("path", "D:\\Tools\\brelk\\");
+    registry("SOFTWARE\\Kestovar", "path", "D:\\Tools\\brelk\\");
     auto& second = open();
     EXPECT_EQ(second.get<ui::Edit>("Edit1").text(), "D:\\Tools\\brelk\\");
 }
@@ -40,6 +75,206 @@ TEST_F(SetupWindowTest, WindowIsTheShapedSkinOfTheInstaller) {
     EXPECT_EQ(w.borderStyle(), ui::BorderStyle::None);
     EXPECT_EQ(w.caption(), "brelk installer");
     EXPECT_NE(w.get<ui::CoolForm>("CoolForm1").mask().region(), nullptr);
+    for (const char* name : {"mShortcut1", "mShortcut2", "mShortcut3"})
+        EXPECT_EQ(w.get<setup::TmShortcut>(name).destination(), setup::ShortcutDest::StartMenu);
+}
+
+TEST_F(SetupWindowTest, ListsEachSourceFolderWithPathsAndNames) {
+    source("setup.exe");
+    source("modules\\brelk.ini");
+    source("modules\\skins\\blue.bmp");
+    source("modules\\skins\\deeper\\not.bmp"); // not recursive
+    source("modules\\web\\tips.htm");
+    install();
+    const std::string s = kSource;
+    EXPECT_EQ(items("ListBox1"), std::vector<std::string>{s + "setup.exe"});
+    EXPECT_EQ(items("ListBox5"), std::vector<std::string>{"setup.exe"});
+    EXPECT_EQ(items("ListBox2"), std::vector<std::string>{s + "modules\\brelk.ini"});
+    EXPECT_EQ(items("ListBox6"), std::vector<std::string>{"brelk.ini"});
+    EXPECT_EQ(items("ListBox3"), std::vector<std::string>{s + "modules\\skins\\blue.bmp"});
+    EXPECT_EQ(items("ListBox7"), std::vector<std::string>{"blue.bmp"});
+    EXPECT_EQ(items("ListBox8"), std::vector<std::string>{"tips.htm"});
+    EXPECT_FALSE(w->get<ui::Edit>("Edit1").visible());
+    EXPECT_TRUE(bar().visible());
+    EXPECT_EQ(target("modules\\skins\\blue.bmp"), "new");
+    EXPECT_EQ(target("modules\\web\\tips.htm"), "new");
+    EXPECT_FALSE(fake.files.directoryExists(std::string(kTarget) + "\\modules\\skins\\deeper"));
+}
+
+TEST_F(SetupWindowTest, CreatesEveryAncestorAndTheTargetFolders) {
+    const std::string deep = "E:\\a very long folder name beyond twenty\\b\\c\\d\\e\\brelk";
+    const struct {
+        std::string typed, used;
+    } cases[] = {
+        {"c:\\programme\\brelk", "c:\\programme\\brelk"},
+        {"c:\\programme\\brelk\\", "c:\\programme\\brelk"},
+        {deep, deep},
+    };
+    for (const auto& c : cases) {
+        fresh();
+        w = nullptr;
+        source("brelk.exe");
+        install(c.typed);
+        EXPECT_EQ(w->get<ui::Edit>("Edit1").text(), c.used) << c.typed;
+        for (const char* sub :
+             {"", "\\modules\\skins", "\\modules\\web", "\\update\\modules\\skins"})
+            EXPECT_TRUE(fake.files.directoryExists(c.used + sub)) << c.used + sub;
+        EXPECT_EQ(fake.files.readFile(c.used + "\\brelk.exe").value_or(""), "new") << c.typed;
+        tick(10);
+        EXPECT_EQ(label1(), "Installation erfolgreich") << c.typed;
+    }
+    // "c:\programme" was made before its sub folder: the fake refuses a folder without parent.
+    EXPECT_TRUE(fake.files.directoryExists(deep.substr(0, deep.find("\\b\\"))));
+}
+
+TEST_F(SetupWindowTest, RootFilesAndTheUpdaterGoWhereTheyBelong) {
+    // The updater's name is compared exactly: "Update.exe" is an ordinary file.
+    const struct {
+        const char* name;
+        const char* placed;
+        const char* notPlaced;
+    } cases[] = {
+        {"update.exe", "update\\update.exe", "update.exe"},
+        {"Update.exe", "Update.exe", "update\\update.exe"},
+    };
+    for (const auto& c : cases) {
+        fresh();
+        source("brelk.exe");
+        source(c.name, "updater");
+        // An older installation: a hidden program file and an updater of its own.
+        fake.files.addFile(std::string(kTarget) + "\\brelk.exe", "old", platform::fileattr::hidden);
+        w = nullptr;
+        install();
+        EXPECT_EQ(target("brelk.exe"), "new");
+        EXPECT_EQ(target(c.placed), "updater") << c.name;
+        EXPECT_EQ(target(c.notPlaced), "<missing>") << c.name;
+    }
+}
+
+TEST_F(SetupWindowTest, VersionOfTheUpdateIsRecordedAfterACompleteCopy) {
+    const std::string installed = "C:\\Kit\\";
+    registry("\\Software\\Kestovar", "path", installed);
+    registry("\\Software\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot", "C:\\WINDOWS");
+    const std::string brelkIni = installed + "modules\\brelk.ini";
+    const std::string oemIni = "C:\\WINDOWS\\system\\oeminfo.ini";
+    const struct {
+        const char* updateIni; // nothing: no update.ini beside the program
+        bool locked;           // one target file cannot be replaced
+        const char* version;   // then in brelk.ini
+        const char* model;     // then in oeminfo.ini
+    } cases[] = {
+        {nullptr, false, "5.0", "OEM"},
+        {"[Options]\r\nVersion=5.1 with a much longer text\r\n", false, "5.1 with a much long",
+         "5.1 with a much long"},
+        {"[Options]\r\nversion=5.2\r\n", true, "5.0", "OEM"},
+    };
+    for (const auto& c : cases) {
+        fresh();
+        fake.files.addFile(brelkIni, "[Options]\r\nversion=5.0\r\n");
+        fake.files.addFile(oemIni, "[general]\r\nModel=OEM\r\n", readOnly);
+        source("brelk.exe");
+        if (c.updateIni) source("update.ini", c.updateIni);
+        if (c.locked) fake.files.addFile(std::string(kTarget) + "\\brelk.exe", "old", readOnly);
+        w = nullptr;
+        install();
+        EXPECT_EQ(fake.profiles.readString(brelkIni, "Options", "version", ""), c.version);
+        EXPECT_EQ(fake.profiles.readString(oemIni, "general", "Model", ""), c.model);
+    }
+}
+
+TEST_F(SetupWindowTest, SuccessOnlyAfterACompleteCopyAndThenTheProgramStarts) {
+    const struct {
+        std::vector<std::string> locked; // read-only files in the target
+        bool ticked;
+        std::string text;
+    } cases[] = {
+        {{}, true, "Installation erfolgreich"},
+        {{}, false, "Installation erfolgreich"},
+        {{"brelk.exe"}, true, "Installation fehlgeschlagen. Nicht übernommen: brelk.exe"},
+        {{"modules\\web", "a.dll", "brelk.exe"},
+         true,
+         "Installation fehlgeschlagen. Nicht übernommen: modules\\web\\, brelk.exe, a.dll und "
+         "1 weitere"},
+    };
+    for (const auto& c : cases) {
+        fresh();
+        fake.shell.executions.clear();
+        for (const char* name : {"brelk.exe", "a.dll", "modules\\web\\tips.htm"})
+            source(name);
+        for (const auto& name : c.locked)
+            fake.files.addFile(std::string(kTarget) + "\\" + name, "old", readOnly);
+        w = nullptr;
+        open();
+        w->get<ui::CheckBox>("CheckBox1").setChecked(c.ticked);
+        install(std::string(kTarget) + "\\");
+        tick(9);
+        EXPECT_EQ(bar().position(), 9);
+        EXPECT_NE(label1(), c.text);
+        tick(1);
+        EXPECT_EQ(label1(), c.text);
+        EXPECT_FALSE(w->get<ui::Timer>("Timer2").enabled());
+        const bool started = c.ticked && c.locked.empty();
+        ASSERT_EQ(fake.shell.executions.size(), started ? 1u : 0u) << c.text;
+        if (started) {
+            const auto& run = fake.shell.executions[0];
+            EXPECT_EQ(run.file, std::string(kTarget) + "\\brelk.exe");
+            EXPECT_EQ(run.directory, kTarget);
+            EXPECT_EQ(run.showCommand, platform::showcmd::minimized);
+        }
+    }
+}
+
+TEST_F(SetupWindowTest, ASecondClickDoesNotHandleTheFilesAgain) {
+    source("brelk.exe");
+    source("modules\\brelk.ini");
+    install();
+    tick(3);
+    w->get<ui::Label>("Label5").click();
+    w->get<ui::Image>("Image5").click();
+    EXPECT_EQ(items("ListBox1").size(), 1u);
+    EXPECT_EQ(items("ListBox6").size(), 1u);
+    tick(7);
+    w->get<ui::Label>("Label5").click();
+    tick(5);
+    EXPECT_EQ(fake.shell.executions.size(), 1u);
+    EXPECT_EQ(bar().position(), 10);
+}
+
+TEST_F(SetupWindowTest, AnUpdaterInTheTargetLeavesItselfAlone) {
+    // update\update.exe of the installation, started by the tuning program's online update.
+    platform::FakePlatform updater;
+    updater.files = platform::FakeFileSystem(std::string(kTarget) + "\\update\\");
+    updater.files.addFile(std::string(kTarget) + "\\update\\update.exe", "running updater");
+    updater.files.addFile(std::string(kTarget) + "\\update\\brelk.exe", "new");
+    updater.files.addFile(std::string(kTarget) + "\\update\\modules\\dorvask.exe", "new");
+    updater.files.addFile(std::string(kTarget) + "\\brelk.exe", "old");
+    auto& u = h.app.createForm(
+        std::make_unique<setup::SetupWindow>(h.app, updater.platform(), resources));
+    u.show();
+    u.get<ui::Edit>("Edit1").setText(kTarget);
+    u.get<ui::Label>("Label5").click();
+    for (int i = 0; i < 10; ++i)
+        u.get<ui::Timer>("Timer2").tick();
+    EXPECT_EQ(u.get<ui::Label>("Label1").caption(), "Installation erfolgreich");
+    EXPECT_EQ(updater.files.readFile(std::string(kTarget) + "\\update\\update.exe"),
+              "running updater");
+    EXPECT_EQ(updater.files.readFile(std::string(kTarget) + "\\brelk.exe"), "new");
+    EXPECT_EQ(updater.files.readFile(std::string(kTarget) + "\\modules\\dorvask.exe"), "new");
+}
+
+TEST_F(SetupWindowTest, ATargetThatNamesNoFolderTouchesNothing) {
+    source("brelk.exe");
+    for (const char* typed : {"", "brelk", "c:", "c:\\", "\\brelk", "c:\\a\\..\\b"}) {
+        fresh();
+        source("brelk.exe");
+        w = nullptr;
+        install(typed);
+        tick(10);
+        EXPECT_EQ(label1(), "Installation fehlgeschlagen: kein gültiges Verzeichnis.") << typed;
+        EXPECT_FALSE(fake.files.fileExists("c:\\brelk.exe")) << typed;
+        EXPECT_FALSE(fake.files.directoryExists("c:\\modules")) << typed;
+        EXPECT_TRUE(fake.shell.executions.empty());
+    }
 }
 
 TEST_F(SetupWindowTest, BeendenDeletesTheBatchFileAndEnds) {
@@ -51,13 +286,66 @@ TEST_F(SetupWindowTest, BeendenDeletesTheBatchFileAndEnds) {
     EXPECT_TRUE(h.app.terminated());
 }
 
-TEST_F(SetupWindowTest, HoverShowsOneLinkAndTheBackgroundResetsBoth) {
+TEST_F(SetupWindowTest, HoversSwapTheGlyphsAndTheBackgroundResetsBoth) {
     auto& w = open();
     w.show();
-    w.get<ui::Label>("Label5").mouseMove({}, 1, 1);
-    EXPECT_TRUE(w.get<ui::Image>("Image5").visible());
-    EXPECT_EQ(w.get<ui::Label>("Label5").font().color, ui::colors::Green);
-    w.get<ui::CoolForm>("CoolForm1").mouseMove({}, 1, 1);
-    EXPECT_FALSE(w.get<ui::Image>("Image5").visible());
-    EXPECT_EQ(w.get<ui::Label>("Label5").font().color, ui::colors::Black);
+    auto visible = [&w] {
+        std::string v;
+        for (const char* name : {"Image2", "Image5", "Image13", "Image4"})
+            v += w.get<ui::Image>(name).visible() ? '1' : '0';
+        return v;
+    };
+    auto colour = [&w](const char* label) { return w.get<ui::Label>(label).font().color; };
+    const struct {
+        const char* over;
+        std::string glyphs;
+        ui::Color label5, label4;
+    } moves[] = {
+        {"Form1", "1010", ui::colors::Black, ui::colors::Black},
+        {"Label5", "0110", ui::colors::Green, ui::colors::Black},
+        {"CoolForm1", "1010", ui::colors::Black, ui::colors::Black},
+        {"Image13", "1001", ui::colors::Black, ui::colors::Green},
+        {"Image2", "0110", ui::colors::Green, ui::colors::Green},
+        {"CoolForm1", "1010", ui::colors::Black, ui::colors::Black},
+        {"Label4", "1001", ui::colors::Black, ui::colors::Green},
+    };
+    for (const auto& m : moves) {
+        auto& over = std::string(m.over) == "Form1" ? w : w.get<ui::Control>(m.over);
+        over.mouseMove({}, 1, 1);
+        EXPECT_EQ(visible(), m.glyphs) << m.over;
+        EXPECT_EQ(colour("Label5"), m.label5) << m.over;
+        EXPECT_EQ(colour("Label4"), m.label4) << m.over;
+    }
 }
+
+TEST_F(SetupWindowTest, ShortcutDestinationNeedsAFolder) {
+    auto& w = open();
+    auto& shortcut = w.get<setup::TmShortcut>("mShortcut1");
+    const std::string about = shortcut.about();
+    EXPECT_FALSE(about.empty());
+    const struct {
+        const char* folder;
+        setup::ShortcutDest wanted, result;
+        bool warned;
+    } cases[] = {
+        {"", setup::ShortcutDest::Folder, setup::ShortcutDest::DeskTop, true},
+        {"", setup::ShortcutDest::All, setup::ShortcutDest::DeskTop, true},
+        {"", setup::ShortcutDest::StartMenu, setup::ShortcutDest::StartMenu, false},
+        {"C:\\Kit", setup::ShortcutDest::Folder, setup::ShortcutDest::Folder, false},
+        {"C:\\Kit", setup::ShortcutDest::All, setup::ShortcutDest::All, false},
+    };
+    for (const auto& c : cases) {
+        h.dialogs.messages.clear();
+        shortcut.shortcutFolder = c.folder;
+        shortcut.setDestination(c.wanted);
+        EXPECT_EQ(shortcut.destination(), c.result);
+        ASSERT_EQ(h.dialogs.messages.size(), c.warned ? 1u : 0u);
+        if (c.warned) {
+            EXPECT_EQ(h.dialogs.messages[0].text, "You must specify a folder for the shortcut !");
+            EXPECT_EQ(h.dialogs.messages[0].flags, ui::mb::Ok | ui::mb::IconWarning);
+        }
+    }
+    EXPECT_EQ(shortcut.about(), about);
+}
+
+} // namespace

@@ -105,6 +105,20 @@ TEST_F(FindFilesTest, KeepsTheFileSystemsOrder) {
                                         "C:\\T\\a\\1.txt"}));
 }
 
+TEST_F(FindFilesTest, FindFileNamesListsTheBareNamesInTheSameOrder) {
+    for (auto* f : {"C:\\T\\z.txt", "C:\\T\\b\\2.txt", "C:\\T\\a.txt"})
+        fake.files.addFile(f);
+    platform::KeepAlive none;
+    for (bool recurse : {false, true}) {
+        std::vector<std::string> names;
+        brelk::FindFileNames(fake.files, "C:\\T\\", "*.*", names, recurse, none);
+        auto paths = find("C:\\T\\", "*.*", recurse);
+        ASSERT_EQ(names.size(), paths.size());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(paths[i], paths[i].substr(0, paths[i].rfind('\\') + 1) + names[i]);
+    }
+}
+
 TEST_F(FindFilesTest, AppendsNothingForAMissingFolder) {
     EXPECT_TRUE(find("C:\\Missing", "*.*", true).empty());
 }

@@ -28,12 +28,16 @@ class FakeFileSystem : public FileSystem {
     std::unique_ptr<FileWriter> createFile(const std::string& path) override;
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
     std::string programFolder() override { return programFolder_; }
+    std::string programPath() override { return programFolder_ + programFileName; }
 
     // Test setup: a file with its missing folders.
     void addFile(const std::string& path, std::string_view content = {},
                  std::uint32_t attributes = fileattr::archive);
     // Test setup: a folder with its missing parents.
     void addDirectory(const std::string& path);
+
+    // The running program's file name in its folder.
+    std::string programFileName = "brelk.exe";
 
     struct Node {
         std::string name;

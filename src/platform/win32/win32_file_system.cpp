@@ -147,17 +147,21 @@ std::vector<DirEntry> Win32FileSystem::findEntries(const std::string& pattern) {
     return entries;
 }
 
-std::string Win32FileSystem::programFolder() {
+std::string Win32FileSystem::programPath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0) return {};
         if (n < path.size()) {
             path.resize(n);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string Win32FileSystem::programFolder() {
+    std::string path = programPath();
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 

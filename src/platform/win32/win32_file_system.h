@@ -20,6 +20,7 @@ class Win32FileSystem : public FileSystem {
     std::unique_ptr<FileWriter> createFile(const std::string& path) override;
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
     std::string programFolder() override;
+    std::string programPath() override;
 };
 
 // True when the file exists with the read-only attribute. Windows refuses to write such a file;

@@ -28,28 +28,35 @@ layout_program() {
         >"$DIR/modules/brelk.ini"
 }
 
+# Waits (20 s at most, while PID runs) for a visible window whose name matches the pattern
+# and, when given, whose size is the geometry; sets FOUND to its id and WX, WY to its position.
+wait_window() {
+    FOUND=""
+    for _ in $(seq 1 40); do
+        sleep 0.5
+        kill -0 "$PID" 2>/dev/null || fail "the program ended early"
+        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+            geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/ *Geometry: //p')
+            [ -z "${2:-}" ] || [ "$geometry" = "$2" ] && FOUND=$id
+        done
+        [ -n "$FOUND" ] && break
+    done
+    [ -n "$FOUND" ] || fail "no window $1 ${2:-}"
+    sleep 1
+    position=$(xdotool getwindowgeometry "$FOUND" |
+        sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+    WX=${position% *}
+    WY=${position#* }
+}
+
 # Starts brelk.exe in the program folder and waits until the main window (525 x 475) replaces
 # the splash; sets MAIN to its window id and WX, WY to its position.
 start_brelk() {
     cd "$DIR" || fail "cannot enter $DIR"
     "$WINE" ./brelk.exe >/dev/null 2>&1 &
     PID=$!
-    MAIN=""
-    for _ in $(seq 1 40); do
-        sleep 0.5
-        kill -0 "$PID" 2>/dev/null || fail "brelk.exe ended early"
-        for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
-            geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/ *Geometry: //p')
-            [ "$geometry" = "525x475" ] && MAIN=$id
-        done
-        [ -n "$MAIN" ] && break
-    done
-    [ -n "$MAIN" ] || fail "no main window"
-    sleep 1
-    position=$(xdotool getwindowgeometry "$MAIN" |
-        sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-    WX=${position% *}
-    WY=${position#* }
+    wait_window '^Brelvanto Kit 2005$' 525x475
+    MAIN=$FOUND
 }
 
 stop_brelk() {

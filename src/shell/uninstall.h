@@ -1,0 +1,43 @@
+// The uninstall on the after-restart page: it lists and deletes the program's files, then
+// writes a batch file that removes what the running program cannot (its own file and the
+// folders) once it has ended, starts it hidden and ends the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brelk {
+
+class MainWindow;
+
+void bindUninstallHandlers(MainWindow& w);
+
+struct UninstallBatch {
+    std::string programFile; // the running program, which the batch waits for
+    // The program folder with its trailing backslash; empty when it is a drive root, which
+    // the uninstall leaves alone.
+    std::string programFolder;
+    // The work folder in the Windows folder (Windows folder + "\brelk"); empty when the
+    // Windows folder field names no folder below a root.
+    std::string workFolder;
+    int backupcount = 0;
+    // Listed files that could not be deleted while the program ran.
+    std::vector<std::string> leftovers;
+    // Folders found below the two folders besides the fixed ones, deepest first.
+    std::vector<std::string> otherFolders;
+    std::string batchFile;
+};
+
+// The batch file named after the program, in the folder that holds the program folder:
+// "X:\dir\Kit\brelk.exe" gives "X:\dir\brelk.bat". A batch inside the program folder could not
+// remove it: the command interpreter may keep its batch file open while it runs (Wine's does),
+// and the folder a process was started in stays in use (under Wine) as long as it runs.
+std::string batchFileFor(const std::string& programFile);
+
+// The batch text, CR LF after each line, every path quoted. It first waits until the program
+// file can be erased (the program has ended), erases the leftovers, removes the folders with
+// rmdir (which removes only empty ones) deepest first, the program folder last, and at the end
+// erases itself.
+std::string uninstallBatchText(const UninstallBatch& batch);
+
+} // namespace brelk
