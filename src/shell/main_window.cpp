@@ -2,6 +2,7 @@
 
 #include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
+#include "tweaks/backup_handlers.h"
 #include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -18,6 +19,7 @@ const MainWindowPart kParts[] = {
     {tweaks::bindProgressHandlers, "form2_endpage.dfm"},
     {bindTweakEngineHandlers, nullptr},
     {bindExportHandlers, "form2_export.dfm"},
+    {bindBackupHandlers, "form2_backups.dfm"},
 };
 
 } // namespace

@@ -26,9 +26,11 @@ struct ShellFixture : ::testing::Test {
     std::string oservicesIni() const { return ctx.modulesFile("oservices.ini"); }
     std::string startbuttonIni() const { return ctx.modulesFile("startbutton.ini"); }
 
-    // A working XP machine with a shipped program folder (first start done).
+    // A working XP machine with a shipped program folder (first start done, so the original
+    // state is saved as slot 1).
     void SetUp() override {
-        fake.files.addFile(brelkIni(), "[Options]\r\nversion=5.0\r\nfirststart=0\r\n");
+        fake.files.addFile(brelkIni(), "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"
+                                       "[Backup]\r\nnumber=1\r\n[1]\r\nDate=Originalzustand\r\n");
         setWindowsValue("ProductName", "Microsoft Windows XP");
         setWindowsValue("PathName", "C:\\WINDOWS");
         setWindowsValue("RegisteredOwner", "Anna Berger");
