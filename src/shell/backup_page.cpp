@@ -11,9 +11,6 @@ namespace brelk {
 
 namespace {
 
-constexpr int kSlotHeight = 27;
-constexpr int kOneSlotHeight = 45;
-
 constexpr const char* kAllSlotsUsed =
     "Alle Speicherstellen, die für Backups zur Verfügung stehen, sind bereits belegt.";
 constexpr const char* kCheckAfterRestart =
@@ -45,10 +42,6 @@ void showbackup(MainWindow& w) {
         files.setAttributes(ini, 0);
         w.state.backupcount = storedSlotCount(w.ctx.platform.profiles, ini, w.state.backupcount);
         fillSlotList(w);
-        auto& list = w.c<ui::RadioGroup>("RadioGroup1");
-        const int count = w.state.backupcount;
-        list.setHeight(count == 1 ? kOneSlotHeight : count * kSlotHeight);
-        list.setItemIndex(0);
     }
     resetgauges(w);
     hidePages(w, {9, 10, 11, 12});

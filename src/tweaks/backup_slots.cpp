@@ -13,6 +13,8 @@ namespace {
 constexpr std::size_t kEntryLength = 100;
 constexpr std::size_t kListDateLength = 20;
 constexpr std::size_t kListTimeLength = 15;
+constexpr int kSlotHeight = 27;
+constexpr int kOneSlotHeight = 45;
 constexpr const char* kFirstSlotDate = "Originalzustand";
 // Stands for a key that is not there, which no stored value can equal.
 constexpr const char* kAbsent = "\x01";
@@ -89,6 +91,10 @@ void fillSlotList(MainWindow& w) {
         list.addItem(slotCaption(slot, profiles.readString(ini, section, "Date", ""),
                                  profiles.readString(ini, section, "Time", "")));
     }
+    // The list grows with its slots; after a save as after opening the page, so that a
+    // first slot saved on a page without any is seen.
+    const int count = w.state.backupcount;
+    list.setHeight(count == 1 ? kOneSlotHeight : count * kSlotHeight);
     list.setItemIndex(0);
 }
 

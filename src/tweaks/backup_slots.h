@@ -43,7 +43,7 @@ class SlotWriter {
 };
 
 // Rebuilds RadioGroup1 from the slots 1..backupcount and Label5 from the version; item 0 is
-// selected.
+// selected. The list is 27 pixels high per slot, 45 for a single one.
 void fillSlotList(MainWindow& w);
 
 // Fills restoretable[1..60] from the slot selected in RadioGroup1; a key missing in the slot

@@ -49,6 +49,7 @@ TEST_F(Slots, FirstAndSecondSaveAndTheirList) {
     EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
     EXPECT_EQ(list().items(), std::vector<std::string>{"Originalzustand"});
     EXPECT_EQ(list().itemIndex(), 0);
+    EXPECT_EQ(list().height(), 45) << "the first slot is seen at once";
     w().c<ui::Label>("Label6").setEnabled(true);
     w().c<ui::Label>("Label6").click();
     EXPECT_EQ(list().height(), 45);
@@ -64,6 +65,20 @@ TEST_F(Slots, FirstAndSecondSaveAndTheirList) {
     EXPECT_FALSE(w().c<ui::RadioButton>("RadioButton1").checked());
     w().c<ui::Label>("Label6").click();
     EXPECT_EQ(list().height(), 54);
+    EXPECT_TRUE(messages().empty());
+}
+
+// Opening the power mode at a first start keeps the original state as slot 1, once.
+TEST_F(Slots, ThePowerModeOfAFirstStartSavesTheOriginalState) {
+    w().state.firststartflag = "1";
+    w().state.backupcount = 0;
+    w().c<ui::Panel>("Panel1").show();
+    for (int open = 0; open < 2; ++open) {
+        w().c<ui::Label>("Label12").click();
+        EXPECT_EQ(read("Backup", "number"), "1");
+        EXPECT_EQ(read("1", "Date"), "Originalzustand");
+        EXPECT_TRUE(w().c<ui::Panel>("Panel2").visible());
+    }
     EXPECT_TRUE(messages().empty());
 }
 

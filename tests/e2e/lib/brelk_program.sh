@@ -29,18 +29,28 @@ layout_program() {
 }
 
 # Starts brelk.exe in the program folder and waits until the main window (525 x 475) replaces
-# the splash; sets MAIN to its window id and WX, WY to its position.
+# the splash; sets MAIN to its window id and WX, WY to its position. Messages that start-up
+# shows before the main window appears (every other window with the program's title but the
+# splash) are answered with Enter; STARTUP_MESSAGES counts them.
 start_brelk() {
     cd "$DIR" || fail "cannot enter $DIR"
     "$WINE" ./brelk.exe >/dev/null 2>&1 &
     PID=$!
     MAIN=""
+    STARTUP_MESSAGES=0
     for _ in $(seq 1 40); do
         sleep 0.5
         kill -0 "$PID" 2>/dev/null || fail "brelk.exe ended early"
         for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
             geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/ *Geometry: //p')
-            [ "$geometry" = "525x475" ] && MAIN=$id
+            case $geometry in
+            525x475) MAIN=$id ;;
+            372x243) ;;
+            *)
+                xdotool windowfocus --sync "$id" key Return 2>/dev/null
+                STARTUP_MESSAGES=$((STARTUP_MESSAGES + 1))
+                ;;
+            esac
         done
         [ -n "$MAIN" ] && break
     done
