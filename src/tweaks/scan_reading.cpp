@@ -4,6 +4,7 @@
 #include "tweaks/registry_primitive.h"
 #include "tweaks/scan.h"
 #include "tweaks/system_actions.h"
+#include "tweaks/tweak_keys.h"
 #include "ui/input_controls.h"
 
 #include <span>
@@ -12,17 +13,13 @@ namespace brelk {
 
 namespace {
 
-constexpr const char* kMemoryManagement =
-    "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-constexpr const char* kCdfs = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+using namespace keys;
+
 constexpr const char* kCurrentVersion = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr const char* kTcpip = "\\SYSTEM\\CurrentControlSet\\Services\\tcpip\\Parameters";
 constexpr const char* kDnsCache = "SYSTEM\\CurrentControlSet\\Services\\Dnscache\\Parameters";
 constexpr const char* kIeMain = "\\Software\\Microsoft\\Internet Explorer\\Main";
-constexpr const char* kWinlogon = "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 constexpr const char* kRun = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kExplorerPolicies =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 // The drive rows write their values under "WindowsNT" without a blank; the scan reads them
 // there, so that a slot holds what those rows change.
 constexpr const char* kWinlogonNt = "\\Software\\Microsoft\\WindowsNT\\CurrentVersion\\Winlogon";
