@@ -29,7 +29,7 @@ std::string slotCaption(int slot, const std::string& date, const std::string& ti
 // slot's number, or 0 when all 20 are in use.
 class SlotWriter {
   public:
-    SlotWriter(MainWindow& w);
+    explicit SlotWriter(MainWindow& w);
     // Takes the next number and writes the count, date and time; the all-users choice of
     // Backup/usersK is applied to the tuning page. False at the limit.
     bool open();
