@@ -72,6 +72,9 @@ brelk_wine_prefix_ensure() {
                 # otherwise wait two seconds for every window it hides or destroys.
                 "$BRELK_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
                     >/dev/null 2>&1 &&
+                # Windows records its folder as PathName; Wine's registry has none.
+                "$BRELK_WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' \
+                    /v PathName /d 'C:\windows' /f >/dev/null 2>&1 &&
                 timeout 120 wineserver -w
         ); then
             echo "wine: creating the prefix failed" >&2

@@ -22,6 +22,8 @@ class SystemInfo {
     virtual std::string windowsFolder() = 0;
     // Today's date in the user's short date format, e.g. "08.12.2026".
     virtual std::string shortDate() = 0;
+    // The time of day in the user's long time format, e.g. "09:15:02".
+    virtual std::string longTime() = 0;
 };
 
 } // namespace platform

@@ -2,21 +2,66 @@
 
 #include "shell/main_window.h"
 #include "shell/pages.h"
+#include "tweaks/backup_slots.h"
+#include "tweaks/scan.h"
+#include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
 namespace brelk {
 
+namespace {
+
+constexpr const char* kAllSlotsUsed =
+    "Alle Speicherstellen, die für Backups zur Verfügung stehen, sind bereits belegt.";
+constexpr const char* kCheckAfterRestart =
+    "Bitte kontrollieren Sie, ob sich das System im Ursprungszustand befindet. Andernfalls "
+    "spielen Sie ein, vom Brelvanto Kit erstelltes Registrierdatenbank-Backup ein oder "
+    "deaktivieren sämtliche Tuningoptionen und starten die Tuningprozedur erneut.";
+
+// The uninstall's controls join the page after a restart from their own part of the window.
+ui::Control* uninstallControl(MainWindow& w, const char* name) {
+    return dynamic_cast<ui::Control*>(w.find(name));
+}
+
+void showAfterRestartPage(MainWindow& w) {
+    w.c<ui::Panel>("afterrestart").show();
+    if (auto* link = uninstallControl(w, "brelkdeletestartlab")) link->hide();
+    if (auto* picture = uninstallControl(w, "brelkdeleteimgnormal")) {
+        picture->setEnabled(false);
+        picture->hide();
+    }
+    w.app().showMessage(kCheckAfterRestart);
+}
+
+} // namespace
+
 void showbackup(MainWindow& w) {
-    // The list of slots is filled here once the backup subsystem stands.
+    auto& files = w.ctx.platform.files;
+    const std::string ini = w.ctx.modulesFile("brelk.ini");
+    if (files.fileExists(ini)) {
+        files.setAttributes(ini, 0);
+        w.state.backupcount = storedSlotCount(w.ctx.platform.profiles, ini, w.state.backupcount);
+        fillSlotList(w);
+    }
     resetgauges(w);
     hidePages(w, {9, 10, 11, 12});
     w.c<ui::Panel>("Panel8").show();
     w.state.pagehistory.push(8);
     hidePages(w, {48, 49, 74, 79, 83, 84, 85, 104});
+    if (w.state.backupcount == 0) w.app().showMessage(kNoBackupsMessage);
+    if (!w.ctx.params.empty() && w.ctx.params.front() == "/afterrestart") showAfterRestartPage(w);
 }
 
-void savesettings(MainWindow&) {
-    // Filled by the backup subsystem; until then nothing is saved and nothing fails.
+void savesettings(MainWindow& w) {
+    auto& status = w.c<ui::Label>("Label135");
+    status.setCaption("... bitte warten ...");
+    status.show();
+    SlotWriter slot(w);
+    if (!slot.open()) w.app().showMessage(kAllSlotsUsed);
+    backup(w);
+    slot.writeEntries();
+    fillSlotList(w);
+    status.setCaption("... erledigt ...");
 }
 
 } // namespace brelk

@@ -3,6 +3,7 @@
 #include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
 #include "shell/uninstall.h"
+#include "tweaks/backup_handlers.h"
 #include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -20,6 +21,7 @@ const MainWindowPart kParts[] = {
     {bindTweakEngineHandlers, nullptr},
     {bindExportHandlers, "form2_export.dfm"},
     {bindUninstallHandlers, "form2_uninstall.dfm"},
+    {bindBackupHandlers, "form2_backups.dfm"},
 };
 
 } // namespace

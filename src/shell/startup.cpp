@@ -106,6 +106,10 @@ void readWindowsVersion(MainWindow& w) {
         fillFromRegistry(w, *key, "ProductName", "Edit7");
         fillFromRegistry(w, *key, "PathName", "Edit1");
     }
+    // Every path into the Windows folder is built on Edit1; without PathName (Wine has none)
+    // the system's own Windows folder stands in, rather than a drive root.
+    auto& windowsFolder = w.c<ui::Edit>("Edit1");
+    if (windowsFolder.text().empty()) windowsFolder.setText(w.ctx.platform.system.windowsFolder());
     if (auto key = registry.openKey(RootKey::LocalMachine, kWindowsVersionKey,
                                     platform::KeyAccess::Read)) {
         if (auto dir = registryText(*key, "ProgramFilesDir")) {

@@ -3,20 +3,20 @@
 #include "tweaks/int_text.h"
 #include "tweaks/system_actions.h"
 #include "tweaks/tuning_run.h"
+#include "tweaks/tweak_keys.h"
 #include "ui/input_controls.h"
 
 namespace brelk {
 
 namespace {
 
-constexpr const char* kMemoryManagement =
-    "\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+using namespace keys;
+
 constexpr const char* kDesktop = "\\Control Panel\\Desktop";
 constexpr const char* kCdRom = "\\SYSTEM\\CurrentControlSet\\Services\\CDRom";
 constexpr const char* kExplorerLm = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 constexpr const char* kEfs = "\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\EFS";
 constexpr const char* kFileSystem = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem";
-constexpr const char* kCdfs = "\\SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
 constexpr const char* kWindowMetrics = "\\Control Panel\\Desktop\\WindowMetrics";
 constexpr const char* kVisualEffects =
     "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\VisualEffects";
@@ -30,14 +30,11 @@ constexpr const char* kLanmanServer =
     "SYSTEM\\CurrentControlSet\\Services\\lanmanserver\\parameters";
 constexpr const char* kUnreadMail = "\\Software\\Microsoft\\Windows\\CurrentVersion\\UnreadMail";
 constexpr const char* kOutlookExpress = "\\SOFTWARE\\Microsoft\\Outlook Express";
-constexpr const char* kExplorerPolicies =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 constexpr const char* kAviProperties =
     "\\System\\SystemFile Associations\\.avi\\Shellex\\PropertyHandler";
 constexpr const char* kContextMenuHandlers = "\\AllFilesystemObjects\\shellex\\ContextMenuHandlers";
 constexpr const char* kCopyTo = "\\AllFilesystemObjects\\shellex\\ContextMenuHandlers\\CoptyTo";
 constexpr const char* kMoveTo = "\\AllFilesystemObjects\\shellex\\ContextMenuHandlers\\MoveTo";
-constexpr const char* kWinlogon = "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 constexpr const char* kPower = "\\Software\\Policies\\Microsoft\\Windows\\System\\Power";
 constexpr const char* kCabinetState =
     "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState";

@@ -6,8 +6,9 @@ namespace brelk {
 
 class MainWindow;
 
-// The action behind the restore-point links. Errors of the script control or of the call
-// escape to the application's error display, leaving the status labels as they are.
+// The action behind the restore-point links. A refused restore point, and a call that cannot
+// be made (no management service), set both status labels to "... fehlgeschlagen ..." and
+// show the failure message, in the second case with the system's reason after it.
 void Wiederherstellungspunkt(MainWindow& w);
 
 } // namespace brelk

@@ -91,9 +91,6 @@ void bindTweakRowHandlers(MainWindow& w) {
     });
 
     w.bind("Image142MouseMove", [&w](ui::Event&) { w.c<ui::Image>("Image147").show(); });
-    // The scan of the current settings binds its own handler here once it is part of the
-    // program; until then the link does nothing.
-    w.bind("scansettings", [](ui::Event&) {});
 
     bindSettingsGearHandlers(w);
 }

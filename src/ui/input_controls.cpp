@@ -262,6 +262,46 @@ bool ListBox::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     return true;
 }
 
+void RadioGroup::clear() {
+    items_.clear();
+    itemIndex_ = -1;
+    notify(Change::Items);
+}
+
+void RadioGroup::addItem(std::string item) {
+    items_.push_back(std::move(item));
+    notify(Change::Items);
+}
+
+void RadioGroup::setItemIndex(int i) {
+    if (i < -1 || i >= static_cast<int>(items_.size())) i = -1;
+    if (i == itemIndex_) return;
+    itemIndex_ = i;
+    notify(Change::Position);
+}
+
+void RadioGroup::userSelected(int i) {
+    if (i < 0 || i >= static_cast<int>(items_.size())) return;
+    setItemIndex(i);
+    fire(onClick);
+}
+
+bool RadioGroup::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
+    if (is(p, "Items.Strings")) {
+        if (p.value.kind != LayoutValue::Kind::StringList) {
+            throw ELayoutError(p.line, "property 'Items.Strings' needs a list of strings");
+        }
+        items_ = p.value.items;
+    } else if (is(p, "ItemIndex")) {
+        itemIndex_ = propInt(p);
+    } else if (is(p, "Columns")) {
+        propInt(p);
+    } else {
+        return GroupBox::applyProperty(p, ctx);
+    }
+    return true;
+}
+
 void RangeControl::setPosition(int p) {
     p = std::clamp(p, min_, std::max(min_, max_));
     if (p == position_) return;

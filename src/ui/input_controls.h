@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/standard_controls.h"
 
 #include <string>
 #include <vector>
@@ -133,6 +134,26 @@ class ListBox : public Control {
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     bool sorted_ = false, border_ = true;
+};
+
+// A group box that shows its items as radio buttons, one below the other; one item (or
+// none, -1) is selected. Picking an item runs the click handler.
+class RadioGroup : public GroupBox {
+  public:
+    RadioGroup() : GroupBox("TRadioGroup") {}
+    const std::vector<std::string>& items() const { return items_; }
+    void clear();
+    void addItem(std::string item);
+    int itemIndex() const { return itemIndex_; }
+    // An index outside the items selects none.
+    void setItemIndex(int i);
+    // The user picked an item in the realisation.
+    void userSelected(int i);
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
 };
 
 // A position between a minimum and a maximum, set by dragging (track bar) or shown (progress).

@@ -70,7 +70,12 @@ class Panel : public Control {
 // A framed container with a caption (group box).
 class GroupBox : public Control {
   public:
-    GroupBox() : Control("TGroupBox", true) { acceptCaption(); }
+    GroupBox() : GroupBox("TGroupBox") {}
+
+  protected:
+    explicit GroupBox(std::string className) : Control(std::move(className), true) {
+        acceptCaption();
+    }
 };
 
 // A line or frame painted on its parent.

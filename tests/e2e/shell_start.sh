@@ -9,8 +9,9 @@ NAME=shell_start
 layout_program 1 0
 start_brelk
 
-# Any other visible window of the program is a message (all carry the program's title):
-# start-up reported an error.
+# A first start has no backup slot yet, and start-up ends on the backups page, which says so
+# before the window appears; any other message is start-up reporting an error.
+[ "$STARTUP_MESSAGES" = 1 ] || fail "$STARTUP_MESSAGES messages at start, expected one notice"
 for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
     [ "$id" = "$MAIN" ] && continue
     fail "unexpected window: $(xdotool getwindowname "$id") $(xdotool getwindowgeometry "$id" | tr '\n' ' ')"

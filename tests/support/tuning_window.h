@@ -61,6 +61,8 @@ struct TuningWindow {
     // Shows the window and one of its pages, so that clicks reach the page's controls.
     void showPage(const char* panel) {
         w().show();
+        // Start-up ends on the backups page, which tells that no backup slot exists yet.
+        h.dialogs.messages.clear();
         w().c<ui::Control>(panel).show();
     }
 

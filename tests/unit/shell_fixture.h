@@ -27,8 +27,20 @@ struct ShellFixture : ::testing::Test {
     std::string oservicesIni() const { return ctx.modulesFile("oservices.ini"); }
     std::string startbuttonIni() const { return ctx.modulesFile("startbutton.ini"); }
 
-    // A working XP machine with a shipped program folder (first start done).
-    void SetUp() override { testing_support::prepareWorkingMachine(fake); }
+    // A working XP machine with a shipped program folder (first start done, so the original
+    // state is saved as slot 1).
+    void SetUp() override {
+        testing_support::prepareWorkingMachine(fake);
+        fake.files.addFile(brelkIni(), "[Options]
+version=5.0
+firststart=0
+"
+                                       "[Backup]
+number=1
+[1]
+Date=Originalzustand
+");
+    }
 
     void setWindowsValue(const std::string& name, const std::string& text) {
         testing_support::setWindowsValue(fake, name, text);

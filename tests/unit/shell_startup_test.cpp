@@ -185,6 +185,26 @@ TEST_F(Startup, OnlyTheFirstCharacterOfTheFirstStartFlagCounts) {
     EXPECT_TRUE(visible("Panel3"));
 }
 
+// Without PathName (Wine has none), or with an empty one, the system's Windows folder stands
+// in, so that the work folder is not made at a drive root.
+TEST_F(Startup, WithoutPathNameTheSystemsWindowsFolderIsTaken) {
+    fake.system.windowsPath = "D:\\WINNT";
+    fake.files.addDirectory("D:\\WINNT");
+    for (bool empty : {false, true}) {
+        auto key = fake.registry.createKey(RootKey::LocalMachine,
+                                           "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+        if (empty) {
+            key->writeString("PathName", "");
+        } else {
+            key->deleteValue("PathName");
+        }
+        start();
+        EXPECT_EQ(c<ui::Edit>("Edit1").text(), "D:\\WINNT") << empty;
+        EXPECT_TRUE(fake.files.directoryExists("D:\\WINNT\\brelk"));
+        EXPECT_FALSE(fake.files.directoryExists("\\brelk"));
+    }
+}
+
 TEST_F(Startup, WithoutBrelkIniTheMenuStaysDisabled) {
     fake.files.deleteFile(brelkIni());
     start();

@@ -3,6 +3,7 @@
 // program against the registry editor's own export of the same branch.
 //
 //   bench_registry_export export <root> <path> <file>   prints the export's time in ms
+//   bench_registry_export walk <root> <path>            prints the time of a bare walk in ms
 //   bench_registry_export synth <path below HKCU> <keys> <values per key>
 //   bench_registry_export clean <path below HKCU>
 #include "platform/keep_alive.h"
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,6 +66,39 @@ int exportBranch(const char* rootName, const char* path, const char* file) {
                   std::chrono::steady_clock::now() - start)
                   .count();
     std::printf("export_ms %lld message_checks %d\n", static_cast<long long>(ms), served);
+    return 0;
+}
+
+// The floor under the export: the same opens, key figures and enumerations of the same
+// branch, depth first, with nothing formatted or written.
+int walkBranch(const char* rootName, const char* path) {
+    RootKey root;
+    if (!parseRoot(rootName, root)) {
+        std::fprintf(stderr, "unknown root %s\n", rootName);
+        return 2;
+    }
+    platform::Win32Platform win32;
+    auto& registry = win32.platform().registry;
+    auto start = std::chrono::steady_clock::now();
+    std::size_t keys = 0, values = 0;
+    std::vector<std::string> pending{path};
+    while (!pending.empty()) {
+        std::string current = std::move(pending.back());
+        pending.pop_back();
+        std::vector<std::string> subKeys;
+        {
+            auto key = registry.openKey(root, current, platform::KeyAccess::Read);
+            if (!key) continue;
+            ++keys;
+            subKeys = key->enumerate([&values](const platform::ValueView&) { ++values; });
+        }
+        for (auto it = subKeys.rbegin(); it != subKeys.rend(); ++it)
+            pending.push_back(current.empty() ? *it : current + '\\' + *it);
+    }
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                  std::chrono::steady_clock::now() - start)
+                  .count();
+    std::printf("walk_ms %lld keys %zu values %zu\n", static_cast<long long>(ms), keys, values);
     return 0;
 }
 
@@ -117,10 +152,13 @@ int clean(const char* path) {
 int main(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], "export") == 0)
         return exportBranch(argv[2], argv[3], argv[4]);
+    if (argc == 4 && std::strcmp(argv[1], "walk") == 0) return walkBranch(argv[2], argv[3]);
     if (argc == 5 && std::strcmp(argv[1], "synth") == 0)
         return synth(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (argc == 3 && std::strcmp(argv[1], "clean") == 0) return clean(argv[2]);
-    std::fprintf(stderr, "usage: bench_registry_export export <root> <path> <file> | synth <path> "
-                         "<keys> <values per key> | clean <path>\n");
+    std::fprintf(stderr,
+                 "usage: bench_registry_export export <root> <path> <file> | walk <root> <path> | "
+                 "synth <path> "
+                 "<keys> <values per key> | clean <path>\n");
     return 2;
 }

@@ -55,19 +55,29 @@ compare() {
     theirs=$(measure regedit "$wine" 'C:\windows\regedit.exe' /e "$winwork\\regedit.reg" "$2\\$3")
     size=$(stat -c %s "$work/ours.reg")
     inside=$(awk '/^export_ms/ {print $2 / 1000}' "$work/ours.out" | median)
-    echo "$1|$ours|$theirs|$size|$inside" | awk -F'|' '{
+    : >"$work/walk.out"
+    i=0
+    while [ $i -lt "$runs" ]; do
+        "$wine" "$bench" walk "$2" "$3" >>"$work/walk.out"
+        i=$((i + 1))
+    done
+    floor=$(awk '/^walk_ms/ {print $2 / 1000}' "$work/walk.out" | median)
+    echo "$1|$ours|$theirs|$size|$inside|$floor" | awk -F'|' '{
         split($2, o, " "); split($3, r, " ");
-        printf "%-34s %8.2f s %8.2f s %6.2fx %8.2f s %8d KB %8d KB %9d bytes\n",
-               $1, o[1], r[1], (o[1] > 0 ? r[1] / o[1] : 0), $5, o[2], r[2], $4 }'
+        printf "%-34s %8.2f s %8.2f s %6.2fx %8.2f s %8.2f s %6.2fx %8d KB %8d KB %9d bytes\n",
+               $1, o[1], r[1], (o[1] > 0 ? r[1] / o[1] : 0), $5, $6, ($6 > 0 ? $5 / $6 : 0),
+               o[2], r[2], $4 }'
 }
 
 echo "building the synthetic branch (1,000 keys x 100 values)..."
 "$wine" "$bench" synth "$synthetic" 1000 100
 
-printf "%-34s %10s %10s %7s %10s %11s %11s %15s\n" branch ours regedit ratio "(export)" \
-    "ours peak" "regedit peak" "file (ours)"
+printf "%-34s %10s %10s %7s %10s %10s %7s %11s %11s %15s\n" branch ours regedit ratio \
+    "(export)" "(walk)" "/walk" "ours peak" "regedit peak" "file (ours)"
 compare "HKLM\\Software" HKEY_LOCAL_MACHINE Software
 compare "synthetic, 100,000 values" HKEY_CURRENT_USER "$synthetic"
 compare "HKCU\\Software\\Wine (baseline)" HKEY_CURRENT_USER 'Software\Wine'
 echo "ours, regedit: whole process, start included; ratio = regedit / ours;"
-echo "(export): our export alone, inside its process; peak: resident set of each process"
+echo "(export): our export alone, inside its process; (walk): a bare walk of the same branch"
+echo "(the same opens, key figures and enumerations, nothing formatted or written), inside its"
+echo "process; /walk = (export) / (walk); peak: resident set of each process"

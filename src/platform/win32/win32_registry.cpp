@@ -26,6 +26,9 @@ HKEY rootHandle(RootKey root) {
     return HKEY_CURRENT_USER;
 }
 
+// Bytes read in the first call for a value.
+constexpr std::size_t kFirstRead = 512;
+
 class Win32Key : public RegistryKey {
   public:
     explicit Win32Key(HKEY key) : key_(key) {}
@@ -34,17 +37,15 @@ class Win32Key : public RegistryKey {
     std::optional<RegistryValue> value(std::string_view name) const override {
         std::string n(name);
         DWORD type = 0;
-        DWORD size = 0;
-        if (RegQueryValueExA(key_, n.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            return std::nullopt;
-        // The value may grow between the two calls; ask again until it fits.
+        // Most values are small: one call reads them. A larger value reports its size and is
+        // asked again, until it fits (it may grow between the calls).
+        RegistryValue v;
+        v.data.resize(kFirstRead);
         for (;;) {
-            RegistryValue v;
-            v.data.resize(size + 1);
             DWORD got = static_cast<DWORD>(v.data.size());
             LONG rc = RegQueryValueExA(key_, n.c_str(), nullptr, &type, v.data.data(), &got);
             if (rc == ERROR_MORE_DATA) {
-                size = got > size ? got : size * 2 + 16;
+                v.data.resize(std::max<std::size_t>(got + 1, v.data.size() * 2));
                 continue;
             }
             if (rc != ERROR_SUCCESS) return std::nullopt;

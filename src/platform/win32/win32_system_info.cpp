@@ -31,4 +31,10 @@ std::string Win32SystemInfo::shortDate() {
     return n > 0 ? std::string(text) : std::string();
 }
 
+std::string Win32SystemInfo::longTime() {
+    char text[128] = {};
+    int n = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, sizeof text);
+    return n > 0 ? std::string(text) : std::string();
+}
+
 } // namespace platform

@@ -10,6 +10,7 @@ class Win32SystemInfo : public SystemInfo {
     MemoryStatus memoryStatus() override;
     std::string windowsFolder() override;
     std::string shortDate() override;
+    std::string longTime() override;
 };
 
 } // namespace platform

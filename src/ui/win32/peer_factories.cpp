@@ -29,15 +29,25 @@ template <class Model, class PeerT> std::pair<std::type_index, PeerFactory> entr
 
 const std::unordered_map<std::type_index, PeerFactory>& table() {
     static const std::unordered_map<std::type_index, PeerFactory> factories = {
-        entry<Label, LabelPeer>(),         entry<Image, ImagePeer>(),
-        entry<CoolForm, CoolFormPeer>(),   entry<Bevel, BevelPeer>(),
-        entry<Panel, PanelPeer>(),         entry<GroupBox, GroupBoxPeer>(),
-        entry<ScrollBox, ScrollBoxPeer>(), entry<Timer, TimerPeer>(),
-        entry<Edit, EditPeer>(),           entry<Memo, MemoPeer>(),
-        entry<Button, ButtonPeer>(),       entry<CheckBox, CheckPeer>(),
-        entry<RadioButton, CheckPeer>(),   entry<ListBox, ListBoxPeer>(),
-        entry<TrackBar, TrackBarPeer>(),   entry<ProgressBar, ProgressBarPeer>(),
-        entry<Gauge, GaugePeer>(),         entry<WebBrowser, WebBrowserPeer>(),
+        entry<Label, LabelPeer>(),
+        entry<Image, ImagePeer>(),
+        entry<CoolForm, CoolFormPeer>(),
+        entry<Bevel, BevelPeer>(),
+        entry<Panel, PanelPeer>(),
+        entry<GroupBox, GroupBoxPeer>(),
+        entry<ScrollBox, ScrollBoxPeer>(),
+        entry<Timer, TimerPeer>(),
+        entry<Edit, EditPeer>(),
+        entry<Memo, MemoPeer>(),
+        entry<Button, ButtonPeer>(),
+        entry<CheckBox, CheckPeer>(),
+        entry<RadioButton, CheckPeer>(),
+        entry<ListBox, ListBoxPeer>(),
+        entry<TrackBar, TrackBarPeer>(),
+        entry<ProgressBar, ProgressBarPeer>(),
+        entry<Gauge, GaugePeer>(),
+        entry<WebBrowser, WebBrowserPeer>(),
+        entry<RadioGroup, RadioGroupPeer>(),
     };
     return factories;
 }

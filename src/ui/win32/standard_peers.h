@@ -4,12 +4,14 @@
 #include "ui/win32/container_peer.h"
 
 #include <memory>
+#include <vector>
 
 namespace ui {
 class Label;
 class Image;
 class Panel;
 class GroupBox;
+class RadioGroup;
 class Bevel;
 class ScrollBox;
 class Timer;
@@ -82,6 +84,23 @@ class GroupBoxPeer : public ContainerPeer {
 
   private:
     GroupBox& group_;
+};
+
+// A group box holding one native radio button per item of its radio group; the model
+// decides which one is checked.
+class RadioGroupPeer : public GroupBoxPeer {
+  public:
+    RadioGroupPeer(RadioGroup& g, Win32Backend& b);
+    void changed(Change what) override;
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  private:
+    void rebuildButtons();
+    void arrangeButtons();
+    void showSelection();
+    int indexOf(HWND button) const;
+    RadioGroup& radios_;
+    std::vector<HWND> buttons_;
 };
 
 class ScrollBoxPeer : public ContainerPeer {

@@ -30,6 +30,8 @@ layout_program() {
 
 # Waits (20 s at most, while PID runs) for a visible window whose name matches the pattern
 # and, when given, whose size is the geometry; sets FOUND to its id and WX, WY to its position.
+# With "answer" as third argument, another window of that name (a message box; the splash of
+# 372 x 243 aside) is answered with Return and counted in STARTUP_MESSAGES.
 wait_window() {
     FOUND=""
     for _ in $(seq 1 40); do
@@ -37,7 +39,12 @@ wait_window() {
         kill -0 "$PID" 2>/dev/null || fail "the program ended early"
         for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
             geometry=$(xdotool getwindowgeometry "$id" | sed -n 's/ *Geometry: //p')
-            [ -z "${2:-}" ] || [ "$geometry" = "$2" ] && FOUND=$id
+            if [ -z "${2:-}" ] || [ "$geometry" = "$2" ]; then
+                FOUND=$id
+            elif [ "${3:-}" = answer ] && [ "$geometry" != 372x243 ]; then
+                xdotool windowfocus --sync "$id" key Return 2>/dev/null
+                STARTUP_MESSAGES=$((STARTUP_MESSAGES + 1))
+            fi
         done
         [ -n "$FOUND" ] && break
     done
@@ -50,12 +57,15 @@ wait_window() {
 }
 
 # Starts brelk.exe in the program folder and waits until the main window (525 x 475) replaces
-# the splash; sets MAIN to its window id and WX, WY to its position.
+# the splash; sets MAIN to its window id and WX, WY to its position. Messages that start-up
+# shows before the main window appears (every other window with the program's title but the
+# splash) are answered with Enter; STARTUP_MESSAGES counts them.
 start_brelk() {
     cd "$DIR" || fail "cannot enter $DIR"
     "$WINE" ./brelk.exe >/dev/null 2>&1 &
     PID=$!
-    wait_window '^Brelvanto Kit 2005$' 525x475
+    STARTUP_MESSAGES=0
+    wait_window '^Brelvanto Kit 2005$' 525x475 answer
     MAIN=$FOUND
 }
 

@@ -1,0 +1,126 @@
+#include "tweaks/backup_slots.h"
+
+#include "shell/ini_integer.h"
+#include "shell/main_window.h"
+#include "tweaks/tuning_run.h"
+#include "ui/input_controls.h"
+#include "ui/standard_controls.h"
+
+namespace brelk {
+
+namespace {
+
+constexpr std::size_t kEntryLength = 100;
+constexpr std::size_t kListDateLength = 20;
+constexpr std::size_t kListTimeLength = 15;
+constexpr int kSlotHeight = 27;
+constexpr int kOneSlotHeight = 45;
+constexpr const char* kFirstSlotDate = "Originalzustand";
+// Stands for a key that is not there, which no stored value can equal.
+constexpr const char* kAbsent = "\x01";
+
+std::string brelkIni(const MainWindow& w) {
+    return w.ctx.modulesFile("brelk.ini");
+}
+
+bool slotExists(platform::Profiles& profiles, const std::string& ini, int slot) {
+    return profiles.readString(ini, std::to_string(slot), "Date", kAbsent) != kAbsent;
+}
+
+} // namespace
+
+int storedSlotCount(platform::Profiles& profiles, const std::string& ini, int current) {
+    const std::string text = profiles.readString(ini, "Backup", "number", kAbsent);
+    if (text == kAbsent) return current;
+    if (auto number = parseIniInteger(text); number && *number >= 0 && *number <= kMaxBackupSlots)
+        return *number;
+    for (int slot = kMaxBackupSlots; slot > 0; --slot)
+        if (slotExists(profiles, ini, slot)) return slot;
+    return 0;
+}
+
+std::string slotCaption(int slot, const std::string& date, const std::string& time) {
+    if (slot == 1) return date;
+    return date.substr(0, kListDateLength) + " - " + time.substr(0, kListTimeLength);
+}
+
+SlotWriter::SlotWriter(MainWindow& w) : w_(w), ini_(brelkIni(w)) {}
+
+bool SlotWriter::open() {
+    auto& profiles = w_.ctx.platform.profiles;
+    auto& count = w_.state.backupcount;
+    count = storedSlotCount(profiles, ini_, count);
+    if (count >= kMaxBackupSlots) return false;
+    slot_ = count + 1;
+    // A settings file copied from a CD is read-only; the slot must not get lost.
+    w_.ctx.platform.files.setAttributes(ini_, 0);
+    profiles.writeString(ini_, "Backup", "number", std::to_string(slot_));
+    count = slot_;
+    const std::string section = std::to_string(slot_);
+    auto& system = w_.ctx.platform.system;
+    profiles.writeString(ini_, section, "Date", slot_ == 1 ? kFirstSlotDate : system.shortDate());
+    profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime());
+    const std::string usersKey = "users" + std::to_string(slot_ == 1 ? 1 : slot_ - 1);
+    if (profiles.readString(ini_, "Backup", usersKey, "users") == "allusers") {
+        w_.c<ui::RadioButton>("RadioButton1").setChecked(false);
+        w_.c<ui::RadioButton>("RadioButton4").setChecked(true);
+    }
+    return true;
+}
+
+void SlotWriter::writeEntries() {
+    auto& profiles = w_.ctx.platform.profiles;
+    w_.ctx.platform.files.setAttributes(ini_, 0);
+    if (slot_ == 0) return;
+    const std::string section = std::to_string(slot_);
+    for (int k = 1; k <= kSlotEntries; ++k) {
+        const std::string& entry = w_.state.scantable[static_cast<std::size_t>(k)];
+        profiles.writeString(ini_, section, std::to_string(k), entry.substr(0, kEntryLength));
+    }
+}
+
+void fillSlotList(MainWindow& w) {
+    auto& profiles = w.ctx.platform.profiles;
+    const std::string ini = brelkIni(w);
+    w.c<ui::Label>("Label5").setCaption(
+        profiles.readString(ini, "Options", "version", "label5.caption"));
+    auto& list = w.c<ui::RadioGroup>("RadioGroup1");
+    list.clear();
+    for (int slot = 1; slot <= w.state.backupcount; ++slot) {
+        const std::string section = std::to_string(slot);
+        list.addItem(slotCaption(slot, profiles.readString(ini, section, "Date", ""),
+                                 profiles.readString(ini, section, "Time", "")));
+    }
+    // The list grows with its slots; after a save as after opening the page, so that a
+    // first slot saved on a page without any is seen.
+    const int count = w.state.backupcount;
+    list.setHeight(count == 1 ? kOneSlotHeight : count * kSlotHeight);
+    list.setItemIndex(0);
+}
+
+void loadbackupslot(MainWindow& w) {
+    auto& profiles = w.ctx.platform.profiles;
+    const std::string ini = brelkIni(w);
+    const std::string section = std::to_string(w.c<ui::RadioGroup>("RadioGroup1").itemIndex() + 1);
+    auto& table = w.state.restoretable;
+    for (int k = 1; k <= kSlotEntries; ++k) {
+        std::string& entry = table[static_cast<std::size_t>(k)];
+        entry = profiles.readString(ini, section, std::to_string(k), entry).substr(0, kEntryLength);
+    }
+}
+
+void backstartp8(MainWindow& w) {
+    if (w.state.backupcount == 0) {
+        w.app().showMessage(kNoBackupsMessage);
+        return;
+    }
+    loadbackupslot(w);
+    w.state.restoremode = 1;
+    struct EndRestore {
+        std::uint8_t& mode;
+        ~EndRestore() { mode = 0; }
+    } endRestore{w.state.restoremode};
+    tuning(w);
+}
+
+} // namespace brelk

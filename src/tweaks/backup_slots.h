@@ -1,0 +1,58 @@
+// Backup slots: numbered sections of modules\brelk.ini holding scan entries 1 to 60 with the
+// date and time of saving, counted by Backup/number; and the restore, which loads a slot into
+// the restore table and repeats the tuning run with the slot's values.
+#pragma once
+
+#include "platform/profiles.h"
+
+#include <string>
+
+namespace brelk {
+
+class MainWindow;
+
+constexpr int kMaxBackupSlots = 20;
+constexpr int kSlotEntries = 60;
+constexpr const char* kNoBackupsMessage =
+    "Es sind keine Backups vorhanden. Bitte führen Sie zunächst das Brelvanto Kit aus.";
+
+// The slot count of the settings file. A missing Backup/number gives `current`; a value that
+// is no number from 0 to 20 gives the number of slot sections that are there (the highest
+// slot with a date), so that no stored slot is ever written over.
+int storedSlotCount(platform::Profiles& profiles, const std::string& ini, int current);
+
+// The list text of a slot: slot 1 its date; a later slot its date (at most 20 characters),
+// " - " and its time (at most 15).
+std::string slotCaption(int slot, const std::string& date, const std::string& time);
+
+// Writes the next slot from scan entries 1 to 60 and raises Backup/number. Returns the new
+// slot's number, or 0 when all 20 are in use.
+class SlotWriter {
+  public:
+    explicit SlotWriter(MainWindow& w);
+    // Takes the next number and writes the count, date and time; the all-users choice of
+    // Backup/usersK is applied to the tuning page. False at the limit.
+    bool open();
+    // Writes keys "1" to "60" of the slot opened before.
+    void writeEntries();
+
+  private:
+    MainWindow& w_;
+    std::string ini_;
+    int slot_ = 0;
+};
+
+// Rebuilds RadioGroup1 from the slots 1..backupcount and Label5 from the version; item 0 is
+// selected. The list is 27 pixels high per slot, 45 for a single one.
+void fillSlotList(MainWindow& w);
+
+// Fills restoretable[1..60] from the slot selected in RadioGroup1; a key missing in the slot
+// leaves its entry as it is.
+void loadbackupslot(MainWindow& w);
+
+// The restore link: loads the selected slot and repeats the tuning run in restore mode. The
+// mode ends with the run, also when the run fails, so that a later run writes the rows' own
+// values again.
+void backstartp8(MainWindow& w);
+
+} // namespace brelk

@@ -1,0 +1,22 @@
+// The scan of the current settings: the reading step fills the scan table from the registry
+// (through scanregvalue, so every read is logged and a missing value gets its default), the
+// mapping step sets each tweak row to its deactivate or activate button from the table and a
+// few probes of the machine. It never checks a row's middle button.
+#pragma once
+
+namespace brelk {
+
+class MainWindow;
+
+// The reading step: scan table entries 1 to 5 and 7 to 62, the copy of the OEM logo into the
+// folder of the next backup slot, the owner and organisation fields. The rows stay as they are.
+void backup(MainWindow& w);
+
+// The mapping step. An entry 2 that is not a whole number raises the conversion error; the
+// rows after that step keep their state.
+void showscanstate(MainWindow& w);
+
+// The scan link: the status label, the reading step, the mapping step.
+void scansettings(MainWindow& w);
+
+} // namespace brelk

@@ -1,0 +1,107 @@
+#!/bin/sh
+# End to end: the mouse wheel over the terms box of a first start, before and after a click
+# into the window; then, with no backup slot yet (the backups page says so at start), the user
+# opens the power mode and scans the current settings, turns the wheel over the tuning list,
+# and saves the settings on the backups page: the scan has read the machine (a missing value
+# is created with its default) and the slot is in brelk.ini and in the list.
+# Needs DISPLAY and WINEPREFIX from the caller; the first argument may name brelk.exe.
+set -u
+NAME=scan_backup
+. "$(dirname "$0")/lib/brelk_program.sh"
+
+click() {
+    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
+        sleep 0.2 click 1 sleep 0.5
+}
+
+# The messages of the program (every other window with its title), answered with Enter.
+answer_messages() {
+    answered=0
+    for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
+        [ "$id" = "$MAIN" ] && continue
+        xdotool windowfocus --sync "$id" key Return sleep 0.5
+        answered=$((answered + 1))
+    done
+}
+
+# The page area (its top 166 pixels) as pixels, to see whether it scrolled.
+page_pixels() {
+    import -window root -crop 380x166+$((WX + 120))+$((WY + 104)) "$1" 2>/dev/null
+}
+# Turns the wheel three notches over the page, down (5, the default) or up (4), and tells
+# whether the page moved.
+wheel_scrolls() {
+    button=${2:-5}
+    xdotool mousemove $((WX + 300)) $((WY + 228)) sleep 0.3
+    page_pixels "$work/$1-before.png"
+    xdotool click "$button" click "$button" click "$button" sleep 0.5
+    page_pixels "$work/$1-after.png"
+    [ "$(compare -metric AE "$work/$1-before.png" "$work/$1-after.png" null: 2>&1)" != 0 ]
+}
+work=$(mktemp -d /tmp/scan_backup.XXXXXX)
+
+# The wheel before and after the user has clicked into the window: on the backups page at
+# start, with five slots, so that its list is taller than the page.
+layout_program 0 5
+for n in 1 2 3 4 5; do
+    printf '[%s]\r\nDate=0%s.12.2026\r\nTime=10:00:00\r\n' "$n" "$n" >>"$DIR/modules/brelk.ini"
+done
+start_brelk
+[ "$STARTUP_MESSAGES" = 0 ] || fail "$STARTUP_MESSAGES messages at start"
+before=no
+wheel_scrolls unclicked && before=yes
+shot wheel_backups_unclicked
+click 470 150 # the list's frame, which does nothing
+after=no
+wheel_scrolls clicked 4 && after=yes
+shot wheel_backups_clicked
+echo "$NAME: wheel over the backups page before any click: $before, after a click: $after"
+[ "$after" = yes ] || fail "the wheel does not scroll the backups page"
+stop_brelk
+rm -rf "$DIR"
+
+# At a first start the terms page lies over the backups page, but start-up shows the backups
+# page last, so the page history names that page and the wheel scrolls it, not the terms box.
+layout_program 1 1
+start_brelk
+click 150 110 # the terms' title
+terms=no
+wheel_scrolls terms && terms=yes
+shot wheel_terms
+echo "$NAME: wheel over the terms box of a first start: $terms"
+stop_brelk
+rm -rf "$DIR"
+
+"$WINE" reg delete 'HKLM\SYSTEM\CurrentControlSet\Control\FileSystem' /v NtfsMftZoneReservation \
+    /f >/dev/null 2>&1
+layout_program 0 0
+start_brelk
+[ "$STARTUP_MESSAGES" = 1 ] || fail "$STARTUP_MESSAGES messages at start, expected one notice"
+shot scan_backup_start
+
+click 36 451  # menu "Index": the start page
+click 265 161 # "Brelvanto Kit - Power Modus starten >"
+click 162 211 # "Einstellungen scannen >>"
+shot scan_done
+answer_messages
+[ "$answered" = 0 ] || fail "the scan showed a message"
+"$WINE" reg query 'HKLM\SYSTEM\CurrentControlSet\Control\FileSystem' /v NtfsMftZoneReservation \
+    2>/dev/null | grep -q '0x1' || fail "the scan did not create NtfsMftZoneReservation"
+wheel_scrolls list || fail "the wheel does not scroll the tuning list"
+shot scan_wheel
+
+click 88 451  # menu "Backups", which says that no slot exists yet
+answer_messages
+[ "$answered" = 1 ] || fail "the backups page showed $answered messages, expected one notice"
+click 170 163 # "Einstellungen sichern >>"
+shot backups_saved
+answer_messages
+[ "$answered" = 0 ] || fail "saving showed a message"
+shot backups_saved
+ini="$DIR/modules/brelk.ini"
+tr -d '\r' <"$ini" | grep -q '^number=1$' || fail "no slot counted: $(cat "$ini")"
+tr -d '\r' <"$ini" | grep -q '^Date=Originalzustand$' || fail "slot 1 missing: $(cat "$ini")"
+tr -d '\r' <"$ini" | grep -q '^11=1$' || fail "slot 1 lacks entry 11: $(cat "$ini")"
+stop_brelk
+rm -rf "$DIR" "$work"
+echo "$NAME: ok"

@@ -1,0 +1,207 @@
+// Backup slots and the restore on the real layouts: saving, the list, the limit of twenty,
+// damaged settings files, the restore run and its mode, the page after a restart.
+#include "shell/backup_page.h"
+#include "tweak_engine_fixture.h"
+#include "tweaks/backup_slots.h"
+
+namespace {
+
+using tweak_test::EngineFixture;
+
+constexpr const char* kNoBackups =
+    "Es sind keine Backups vorhanden. Bitte führen Sie zunächst das Brelvanto Kit aus.";
+constexpr const char* kMemory =
+    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+
+struct Slots : EngineFixture {
+    Slots() {
+        fake.files.addFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\nnumber=0\r\n");
+        h.dialogs.messages.clear();
+    }
+    std::string ini() { return ctx.modulesFile("brelk.ini"); }
+    std::string read(const std::string& section, const std::string& key) {
+        return fake.profiles.readString(ini(), section, key, "<none>");
+    }
+    void write(const std::string& section, const std::string& key, const std::string& value) {
+        fake.profiles.writeString(ini(), section, key, value);
+    }
+    ui::RadioGroup& list() { return w().c<ui::RadioGroup>("RadioGroup1"); }
+    std::vector<std::string> messages() {
+        std::vector<std::string> texts;
+        for (const auto& m : h.dialogs.messages)
+            texts.push_back(m.text);
+        return texts;
+    }
+    void save() { w().c<ui::Label>("Label133").click(); }
+};
+
+TEST_F(Slots, FirstAndSecondSaveAndTheirList) {
+    w().c<ui::Panel>("Panel8").show();
+    fake.registry.createKey(LM, kMemory)->writeInteger("LargeSystemCache", 1);
+    save();
+    EXPECT_EQ(read("Backup", "number"), "1");
+    EXPECT_EQ(read("1", "Date"), "Originalzustand");
+    EXPECT_EQ(read("1", "Time"), "");
+    EXPECT_EQ(read("1", "1"), "1");
+    EXPECT_EQ(read("1", "48"), "");
+    EXPECT_EQ(read("1", "60"), "");
+    EXPECT_EQ(read("1", "61"), "<none>");
+    EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
+    EXPECT_EQ(list().items(), std::vector<std::string>{"Originalzustand"});
+    EXPECT_EQ(list().itemIndex(), 0);
+    EXPECT_EQ(list().height(), 45) << "the first slot is seen at once";
+    w().c<ui::Label>("Label6").setEnabled(true);
+    w().c<ui::Label>("Label6").click();
+    EXPECT_EQ(list().height(), 45);
+
+    // The second slot takes the user's all-users choice of Backup/users1.
+    write("Backup", "users1", "allusers");
+    fake.system.today = "09.12.2026 und ein langer Zusatz";
+    w().c<ui::Panel>("afterrestart").show();
+    w().c<ui::Label>("Label246").click();
+    EXPECT_EQ(read("2", "Date"), "09.12.2026 und ein langer Zusatz");
+    EXPECT_EQ(list().items()[1], "09.12.2026 und ein l - 09:15:02");
+    EXPECT_TRUE(w().c<ui::RadioButton>("RadioButton4").checked());
+    EXPECT_FALSE(w().c<ui::RadioButton>("RadioButton1").checked());
+    w().c<ui::Label>("Label6").click();
+    EXPECT_EQ(list().height(), 54);
+    EXPECT_TRUE(messages().empty());
+}
+
+// Opening the power mode at a first start keeps the original state as slot 1, once.
+TEST_F(Slots, ThePowerModeOfAFirstStartSavesTheOriginalState) {
+    w().state.firststartflag = "1";
+    w().state.backupcount = 0;
+    w().c<ui::Panel>("Panel1").show();
+    for (int open = 0; open < 2; ++open) {
+        w().c<ui::Label>("Label12").click();
+        EXPECT_EQ(read("Backup", "number"), "1");
+        EXPECT_EQ(read("1", "Date"), "Originalzustand");
+        EXPECT_TRUE(w().c<ui::Panel>("Panel2").visible());
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(Slots, TheTwentyFirstSaveKeepsEverySlot) {
+    write("Backup", "number", "20");
+    write("20", "Date", "01.01.2026");
+    write("20", "1", "kept");
+    w().state.backupcount = 20;
+    w().c<ui::Panel>("Panel8").show();
+    save();
+    EXPECT_EQ(messages(), std::vector<std::string>{"Alle Speicherstellen, die für Backups zur "
+                                                   "Verfügung stehen, sind bereits belegt."});
+    EXPECT_EQ(read("Backup", "number"), "20");
+    EXPECT_EQ(read("20", "1"), "kept");
+    EXPECT_EQ(read("21", "Date"), "<none>");
+    EXPECT_EQ(list().items().size(), 20u);
+    EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
+}
+
+// A count that is no number, or out of range, falls back on the slots that are there: the
+// next save goes after them and no slot is written over.
+TEST_F(Slots, ADamagedCountNeverLosesASlot) {
+    for (const char* number : {"abc", "25", "-1", ""}) {
+        fake.files.writeFile(ini(), "[Backup]\r\n[1]\r\nDate=Originalzustand\r\n1=first\r\n"
+                                    "[2]\r\nDate=01.01.2026\r\n1=second\r\n");
+        write("Backup", "number", number);
+        w().state.backupcount = 0;
+        brelk::savesettings(w());
+        EXPECT_EQ(read("Backup", "number"), "3") << number;
+        EXPECT_EQ(read("1", "1"), "first") << number;
+        EXPECT_EQ(read("2", "1"), "second") << number;
+        EXPECT_EQ(read("3", "Date"), "08.12.2026") << number;
+    }
+}
+
+TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
+    write("Backup", "number", "2");
+    write("1", "Date", "Originalzustand");
+    write("1", "1", "0");
+    write("1", "2", "250");
+    write("2", "Date", "02.01.2026");
+    write("2", "1", "1");
+    w().c<ui::Label>("Label6").setEnabled(true);
+    w().c<ui::Label>("Label6").click();
+    check(5);
+    check(8);
+    w().state.restoretable[48] = "earlier";
+
+    w().c<ui::Label>("Label55").click();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 0) << "slot 1's value, not the row's";
+    EXPECT_EQ(text(CU, "Control Panel\\Desktop", "MenuShowDelay"), "250");
+    EXPECT_EQ(w().state.restoretable[48], "earlier") << "a key missing in the slot";
+    EXPECT_EQ(w().state.restoremode, 0);
+
+    // A later ordinary run writes the rows' own values again.
+    check(7);
+    startRun();
+    EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 1);
+
+    // The second slot, chosen in the list.
+    check(5);
+    list().userSelected(1);
+    w().c<ui::Image>("Image81").show();
+    w().c<ui::Image>("Image81").click();
+    EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 1);
+    EXPECT_EQ(w().state.restoretable[2], "250") << "slot 2 lacks key 2";
+}
+
+TEST_F(Slots, ARestoreRunThatFailsStillEndsTheMode) {
+    write("Backup", "number", "1");
+    write("1", "1", "viel");
+    w().state.backupcount = 1;
+    brelk::fillSlotList(w());
+    check(5);
+    w().c<ui::Panel>("Panel8").show();
+    w().c<ui::Label>("Label55").click();
+    EXPECT_EQ(messages(), std::vector<std::string>{"'viel' is not a valid integer value."});
+    EXPECT_EQ(w().state.restoremode, 0);
+}
+
+TEST_F(Slots, WithoutSlotsNothingIsRestored) {
+    w().state.backupcount = 0;
+    check(7);
+    brelk::backstartp8(w());
+    EXPECT_EQ(messages(), std::vector<std::string>{kNoBackups});
+    EXPECT_FALSE(number(LM, kMemory, "LargeSystemCache"));
+    EXPECT_TRUE(log().empty());
+}
+
+TEST_F(Slots, AfterARestartThePageAsksToCheckTheSystem) {
+    ctx.params = {"/afterrestart"};
+    brelk::showbackup(w());
+    EXPECT_EQ(messages(),
+              (std::vector<std::string>{
+                  kNoBackups,
+                  "Bitte kontrollieren Sie, ob sich das System im Ursprungszustand befindet. "
+                  "Andernfalls spielen Sie ein, vom Brelvanto Kit erstelltes "
+                  "Registrierdatenbank-Backup ein oder deaktivieren sämtliche Tuningoptionen und "
+                  "starten die Tuningprozedur erneut."}));
+    EXPECT_TRUE(w().c<ui::Panel>("afterrestart").visible());
+    EXPECT_TRUE(w().c<ui::Panel>("Panel8").visible());
+    EXPECT_EQ(w().state.pagehistory.entry(w().state.pagehistory.count()), 8);
+}
+
+TEST_F(Slots, HoversOfTheSaveAndRestoreLinksOnTheRealLayouts) {
+    for (const char* page : {"Panel8", "afterrestart"})
+        w().c<ui::Panel>(page).show();
+    struct Case {
+        const char* hovered;
+        const char* shown;
+    };
+    for (const Case& c :
+         {Case{"Label133", "Image178"}, Case{"Image179", "Image178"}, Case{"Label246", "Image315"},
+          Case{"Image312", "Image315"}, Case{"Image177", "Image176"}, Case{"Label55", "Image81"},
+          Case{"Image80", "Image81"}}) {
+        w().c<ui::Control>("ScrollBox8").mouseMove({}, 1, 1);
+        EXPECT_FALSE(w().c<ui::Image>(c.shown).visible()) << c.hovered;
+        w().c<ui::Control>(c.hovered).mouseMove({}, 1, 1);
+        EXPECT_TRUE(w().c<ui::Image>(c.shown).visible()) << c.hovered;
+    }
+    EXPECT_EQ(w().c<ui::Label>("Label55").font().color, 0x008000u);
+    EXPECT_TRUE(messages().empty());
+}
+
+} // namespace
