@@ -19,6 +19,7 @@ inherited Form2: TForm2
       Picture.Resource = 'link_arrow_over.bmp'
       Transparent = True
       Visible = False
+      OnClick = backstartp8
     end
     object brelkdeletestartlab: TLabel
       Left = 220
@@ -27,6 +28,7 @@ inherited Form2: TForm2
       Caption = 'Uninstall starten >'
       Font.Color = clBlack
       Transparent = True
+      OnClick = backstartp8
       OnMouseMove = brelkdeleteimgnormalMouseMove
     end
     object brelkdeletelistbox: TListBox

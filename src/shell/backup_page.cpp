@@ -18,18 +18,12 @@ constexpr const char* kCheckAfterRestart =
     "spielen Sie ein, vom Brelvanto Kit erstelltes Registrierdatenbank-Backup ein oder "
     "deaktivieren sämtliche Tuningoptionen und starten die Tuningprozedur erneut.";
 
-// The uninstall's controls join the page after a restart from their own part of the window.
-ui::Control* uninstallControl(MainWindow& w, const char* name) {
-    return dynamic_cast<ui::Control*>(w.find(name));
-}
-
 void showAfterRestartPage(MainWindow& w) {
     w.c<ui::Panel>("afterrestart").show();
-    if (auto* link = uninstallControl(w, "brelkdeletestartlab")) link->hide();
-    if (auto* picture = uninstallControl(w, "brelkdeleteimgnormal")) {
-        picture->setEnabled(false);
-        picture->hide();
-    }
+    w.c<ui::Label>("brelkdeletestartlab").hide();
+    auto& picture = w.c<ui::Image>("brelkdeleteimgnormal");
+    picture.setEnabled(false);
+    picture.hide();
     w.app().showMessage(kCheckAfterRestart);
 }
 

@@ -31,15 +31,8 @@ struct ShellFixture : ::testing::Test {
     // state is saved as slot 1).
     void SetUp() override {
         testing_support::prepareWorkingMachine(fake);
-        fake.files.addFile(brelkIni(), "[Options]
-version=5.0
-firststart=0
-"
-                                       "[Backup]
-number=1
-[1]
-Date=Originalzustand
-");
+        fake.files.addFile(brelkIni(), "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"
+                                       "[Backup]\r\nnumber=1\r\n[1]\r\nDate=Originalzustand\r\n");
     }
 
     void setWindowsValue(const std::string& name, const std::string& text) {
