@@ -40,7 +40,7 @@ inherited Form2: TForm2
         Left = 8
         Top = 32
         Width = 346
-        Height = 56
+        Height = 66
         AutoSize = False
         Caption = 'Der Tuning Assistent unterstützt Sie bei der Optimierung des Systems. Nachdem Sie mit nur wenigen Mausklicks Angaben zur Nutzung Ihres Computersystems getätigt haben, wird der Assistent alle Optionen nach Ihrem Profil eigenständig vornehmen.'
         Transparent = True
@@ -48,14 +48,14 @@ inherited Form2: TForm2
       end
       object Label57: TLabel
         Left = 8
-        Top = 94
+        Top = 106
         Caption = 'Sie nutzen das System vorwiegend für...'
         Font.Style = [fsBold]
         Transparent = True
       end
       object CheckBox42: TCheckBox
         Left = 16
-        Top = 110
+        Top = 122
         Width = 300
         Height = 17
         Color = clWhite
@@ -63,7 +63,7 @@ inherited Form2: TForm2
       end
       object CheckBox43: TCheckBox
         Left = 16
-        Top = 128
+        Top = 140
         Width = 300
         Height = 17
         Color = clWhite
@@ -71,7 +71,7 @@ inherited Form2: TForm2
       end
       object CheckBox44: TCheckBox
         Left = 16
-        Top = 146
+        Top = 158
         Width = 300
         Height = 17
         Color = clWhite
@@ -79,7 +79,7 @@ inherited Form2: TForm2
       end
       object Label58: TLabel
         Left = 8
-        Top = 172
+        Top = 184
         Width = 346
         Height = 28
         AutoSize = False
@@ -90,7 +90,7 @@ inherited Form2: TForm2
       end
       object CheckBox45: TCheckBox
         Left = 16
-        Top = 202
+        Top = 214
         Width = 300
         Height = 17
         Color = clWhite
@@ -98,7 +98,7 @@ inherited Form2: TForm2
       end
       object CheckBox46: TCheckBox
         Left = 16
-        Top = 220
+        Top = 232
         Width = 300
         Height = 17
         Color = clWhite
@@ -106,7 +106,7 @@ inherited Form2: TForm2
       end
       object CheckBox47: TCheckBox
         Left = 16
-        Top = 238
+        Top = 250
         Width = 300
         Height = 17
         Color = clWhite
@@ -114,7 +114,7 @@ inherited Form2: TForm2
       end
       object CheckBox48: TCheckBox
         Left = 16
-        Top = 256
+        Top = 268
         Width = 300
         Height = 17
         Color = clWhite
@@ -122,7 +122,7 @@ inherited Form2: TForm2
       end
       object CheckBox49: TCheckBox
         Left = 16
-        Top = 274
+        Top = 286
         Width = 300
         Height = 17
         Color = clWhite
@@ -130,7 +130,7 @@ inherited Form2: TForm2
       end
       object RadioGroup2: TGroupBox
         Left = 8
-        Top = 300
+        Top = 312
         Width = 346
         Height = 52
         Caption = ' Risikofaktor der Tuningoptionen  '
@@ -186,14 +186,14 @@ inherited Form2: TForm2
       end
       object Label88: TLabel
         Left = 8
-        Top = 362
+        Top = 374
         Caption = 'Möchten Sie jetzt genauere Einstellungen vornehmen?'
         Font.Style = [fsBold]
         Transparent = True
       end
       object CheckBox88: TCheckBox
         Left = 16
-        Top = 378
+        Top = 390
         Width = 60
         Height = 17
         Color = clWhite
@@ -202,7 +202,7 @@ inherited Form2: TForm2
       end
       object CheckBox89: TCheckBox
         Left = 90
-        Top = 378
+        Top = 390
         Width = 60
         Height = 17
         Color = clWhite
@@ -262,7 +262,7 @@ inherited Form2: TForm2
         Left = 8
         Top = 32
         Width = 346
-        Height = 56
+        Height = 66
         AutoSize = False
         Caption = 'Es ist möglich, die getätigten Einstellungen der Tuningoptionen zu exportieren, um diese dann auf gleichen doer ähnlichen Computersystemen zu importieren. Das erleichtert das Optimieren mehrerer Systeme-'
         Transparent = True
@@ -270,7 +270,7 @@ inherited Form2: TForm2
       end
       object Edit6: TEdit
         Left = 8
-        Top = 96
+        Top = 106
         Width = 250
         Height = 19
         BorderStyle = bsNone
@@ -281,7 +281,7 @@ inherited Form2: TForm2
       end
       object Button2: TButton
         Left = 266
-        Top = 94
+        Top = 104
         Width = 88
         Height = 23
         Caption = 'Durchsuchen'
@@ -289,7 +289,7 @@ inherited Form2: TForm2
       end
       object Image7: TImage
         Left = 8
-        Top = 130
+        Top = 140
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow.bmp'
@@ -298,7 +298,7 @@ inherited Form2: TForm2
       end
       object Image10: TImage
         Left = 8
-        Top = 130
+        Top = 140
         Width = 16
         Height = 16
         Cursor = crHandPoint
@@ -309,7 +309,7 @@ inherited Form2: TForm2
       end
       object Label110: TLabel
         Left = 28
-        Top = 131
+        Top = 141
         Cursor = crHandPoint
         Caption = 'Einstellungen exportieren >'
         Font.Color = clBlack
@@ -319,7 +319,7 @@ inherited Form2: TForm2
       end
       object Label115: TLabel
         Left = 28
-        Top = 150
+        Top = 160
         Caption = 'Einstellungen erfolgreich exportiert...'
         Font.Color = clGray
         Transparent = True
@@ -348,7 +348,7 @@ inherited Form2: TForm2
         Left = 8
         Top = 32
         Width = 346
-        Height = 56
+        Height = 66
         AutoSize = False
         Caption = 'Es ist möglich, bereits getätigte Einstellungen der Tuningoptionen zu importieren. Dies erleichtert das Optimieren mehrerer Systeme.'
         Transparent = True
@@ -356,7 +356,7 @@ inherited Form2: TForm2
       end
       object Edit5: TEdit
         Left = 8
-        Top = 96
+        Top = 106
         Width = 250
         Height = 19
         BorderStyle = bsNone
@@ -367,7 +367,7 @@ inherited Form2: TForm2
       end
       object Button1: TButton
         Left = 266
-        Top = 94
+        Top = 104
         Width = 88
         Height = 23
         Caption = 'Durchsuchen'
@@ -375,7 +375,7 @@ inherited Form2: TForm2
       end
       object Image14: TImage
         Left = 8
-        Top = 130
+        Top = 140
         Width = 16
         Height = 16
         Picture.Resource = 'link_arrow.bmp'
@@ -384,7 +384,7 @@ inherited Form2: TForm2
       end
       object Image59: TImage
         Left = 8
-        Top = 130
+        Top = 140
         Width = 16
         Height = 16
         Cursor = crHandPoint
@@ -395,7 +395,7 @@ inherited Form2: TForm2
       end
       object Label113: TLabel
         Left = 28
-        Top = 131
+        Top = 141
         Cursor = crHandPoint
         Caption = 'Einstellungen importieren >'
         Font.Color = clBlack
@@ -405,7 +405,7 @@ inherited Form2: TForm2
       end
       object Label114: TLabel
         Left = 28
-        Top = 150
+        Top = 160
         Caption = 'Einstellungen erfolgreich importiert...'
         Font.Color = clGray
         Transparent = True
