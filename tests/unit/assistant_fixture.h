@@ -3,6 +3,7 @@
 // by recorders, so the tests see which of them ran.
 #pragma once
 
+#include "support/customise_dialog_fields.h"
 #include "support/tuning_window.h"
 #include "tweaks/settings_file.h"
 #include "ui/input_controls.h"
@@ -19,40 +20,13 @@ namespace assistant_test {
 
 using testing_support::TuningWindow;
 
-// The dialog's fields that these pages read and write. The dialog's own layout may not hold all
-// of them yet; the missing ones are added, the profile buttons as siblings of one another.
-inline void completeDialog(ui::Form& form7) {
-    auto ensure = [&form7](const std::string& name, auto made, ui::Control* parent) {
-        if (!form7.find(name)) form7.add(std::move(made), name, parent);
-    };
-    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"})
-        ensure(edit, std::make_unique<ui::Edit>(), nullptr);
-    ui::Control* profiles = dynamic_cast<ui::Control*>(form7.find("ScrollBox3"));
-    if (!profiles && !form7.find("RadioButton2")) {
-        form7.add(std::make_unique<ui::Panel>(), "TestProfiles", nullptr);
-        profiles = &form7.get<ui::Control>("TestProfiles");
-    }
-    for (const char* name : {"RadioButton2", "RadioButton3", "RadioButton4"})
-        ensure(name, std::make_unique<ui::RadioButton>(), profiles);
-    for (const char* name : {"RadioButton1", "RadioButton5"}) {
-        if (form7.find(name)) continue;
-        const std::string holder = std::string("Test") + name;
-        form7.add(std::make_unique<ui::Panel>(), holder, nullptr);
-        form7.add(std::make_unique<ui::RadioButton>(), name, &form7.get<ui::Control>(holder));
-    }
-    if (!form7.get<ui::RadioButton>("RadioButton3").checked() &&
-        !form7.get<ui::RadioButton>("RadioButton4").checked()) {
-        form7.get<ui::RadioButton>("RadioButton2").setChecked(true);
-    }
-}
-
 // One program run: the windows started, the memory known, no message shown yet.
 struct AssistantRun {
     TuningWindow t;
     std::map<std::string, int> dialogClicks;
 
     AssistantRun() {
-        completeDialog(*t.form7);
+        testing_support::completeDialog(*t.form7);
         for (int i = 1; i <= 5; ++i) {
             const std::string name = "RadioButton" + std::to_string(i);
             t.form7->get<ui::RadioButton>(name).onClick = [this, name](ui::Event&) {
