@@ -128,7 +128,9 @@ void bindExclusiveAnswers(MainWindow& w) {
     auto answering = std::make_shared<bool>(false);
     const std::pair<const char*, const char*> answers[] = {{"CheckBox88", "CheckBox89"},
                                                            {"CheckBox89", "CheckBox88"}};
-    for (const auto& [box, other] : answers) {
+    for (const auto& answer : answers) {
+        const char* box = answer.first;
+        const char* other = answer.second;
         w.bind(std::string(box) + "Click", [&w, answering, box, other](ui::Event&) {
             if (*answering) return;
             *answering = true;
