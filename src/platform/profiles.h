@@ -18,6 +18,9 @@ class Profiles {
     // False when the file cannot be written (read-only, missing folder).
     virtual bool writeString(const std::string& file, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
+    // Removes the first section of that name with all its keys. True when the file holds no
+    // such section any more (also when the file is missing); false when it cannot be written.
+    virtual bool deleteSection(const std::string& file, const std::string& section) = 0;
 };
 
 } // namespace platform

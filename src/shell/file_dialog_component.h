@@ -1,4 +1,4 @@
-// The open-file dialogs placed on a window (TOpenDialog, TOpenPictureDialog): non-visual
+// The file dialogs placed on a window (TOpenDialog, TOpenPictureDialog, TSaveDialog): non-visual
 // components that keep the dialog's settings, above all the file name last chosen or preset,
 // between uses. Running one goes through the application's dialog service.
 #pragma once
@@ -16,6 +16,7 @@ class FileDialogComponent : public ui::Component {
 
     const std::string& fileName() const { return options_.fileName; }
     void setFileName(std::string name) { options_.fileName = std::move(name); }
+    void setInitialDir(std::string folder) { options_.initialDir = std::move(folder); }
     // The settings as the dialog service takes them.
     const ui::FileDialogOptions& options() const { return options_; }
 

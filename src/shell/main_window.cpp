@@ -4,6 +4,7 @@
 #include "shell/shell_handlers.h"
 #include "shell/uninstall.h"
 #include "tweaks/backup_handlers.h"
+#include "tweaks/assistant.h"
 #include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -22,6 +23,7 @@ const MainWindowPart kParts[] = {
     {bindExportHandlers, "form2_export.dfm"},
     {bindUninstallHandlers, "form2_uninstall.dfm"},
     {bindBackupHandlers, "form2_backups.dfm"},
+    {tweaks::bindAssistantHandlers, "form2_assistant.dfm"},
 };
 
 } // namespace
@@ -29,7 +31,7 @@ const MainWindowPart kParts[] = {
 const ui::ClassRegistry& brelkClasses() {
     static const ui::ClassRegistry classes = [] {
         ui::ClassRegistry r = ui::ClassRegistry::standard();
-        for (const char* name : {"TOpenDialog", "TOpenPictureDialog"}) {
+        for (const char* name : {"TOpenDialog", "TOpenPictureDialog", "TSaveDialog"}) {
             r.add(name, [name] { return std::make_unique<FileDialogComponent>(name); });
         }
         return r;

@@ -15,6 +15,9 @@ struct Restriction {
     const char* checked = nullptr;
 };
 
+// The first entries of the table: the rows disabled and set back to no change.
+constexpr std::size_t kRowRestrictions = 4;
+
 const std::vector<Restriction>& restrictions() {
     static const std::vector<Restriction> table = {
         // Panel25's row and the all-users switch; its activate button stays usable.
@@ -33,14 +36,22 @@ const std::vector<Restriction>& restrictions() {
     return table;
 }
 
+void apply(MainWindow& w, const Restriction& r) {
+    for (const char* name : r.disabled)
+        w.c<ui::Control>(name).setEnabled(false);
+    if (r.checked) w.c<ui::RadioButton>(r.checked).setChecked(true);
+}
+
 } // namespace
 
 void applyWindows2000Restrictions(MainWindow& w) {
-    for (const auto& r : restrictions()) {
-        for (const char* name : r.disabled)
-            w.c<ui::Control>(name).setEnabled(false);
-        if (r.checked) w.c<ui::RadioButton>(r.checked).setChecked(true);
-    }
+    for (const auto& r : restrictions())
+        apply(w, r);
+}
+
+void applyWindows2000RowRestrictions(MainWindow& w) {
+    for (std::size_t i = 0; i < kRowRestrictions; ++i)
+        apply(w, restrictions()[i]);
 }
 
 } // namespace brelk

@@ -113,4 +113,33 @@ TYPED_TEST(ProfilesContract, FileInMissingFolderIsNotWritten) {
     EXPECT_FALSE(this->files().fileExists(file));
 }
 
+TYPED_TEST(ProfilesContract, DeleteSectionRemovesItsKeysOnly) {
+    this->files().writeFile(this->file,
+                            "[Keep]\r\na=1\r\n[Gone]\r\nb=2\r\nc=3\r\n[After]\r\nd=4\r\n");
+    auto& p = this->profiles();
+    EXPECT_TRUE(p.deleteSection(this->file, "GONE"));
+    EXPECT_EQ(this->read("Gone", "b"), "default");
+    EXPECT_EQ(this->read("Gone", "c"), "default");
+    EXPECT_EQ(this->read("Keep", "a"), "1");
+    EXPECT_EQ(this->read("After", "d"), "4");
+    // No such section, and no such file: nothing to remove.
+    EXPECT_TRUE(p.deleteSection(this->file, "Gone"));
+    EXPECT_TRUE(p.deleteSection(this->folder + "none.ini", "Gone"));
+    EXPECT_FALSE(this->files().fileExists(this->folder + "none.ini"));
+    // A section written after the removal starts empty.
+    EXPECT_TRUE(p.writeString(this->file, "Gone", "e", "5"));
+    EXPECT_EQ(this->read("Gone", "b"), "default");
+    EXPECT_EQ(this->read("Gone", "e"), "5");
+}
+
+TYPED_TEST(ProfilesContract, DeleteSectionOfAReadOnlyFileFails) {
+    const std::string original = "[A]\r\nb=c\r\n";
+    this->files().writeFile(this->file, original);
+    ASSERT_TRUE(this->files().setAttributes(this->file, platform::fileattr::readOnly));
+    EXPECT_FALSE(this->profiles().deleteSection(this->file, "A"));
+    EXPECT_FALSE(this->profiles().deleteSection(this->file, "Other"));
+    EXPECT_EQ(this->read("A", "b"), "c");
+    ASSERT_TRUE(this->files().setAttributes(this->file, 0));
+}
+
 } // namespace contract

@@ -70,6 +70,7 @@ ui::RadioButton& radio(TuningWindow& t, int n) {
 std::set<int> checkedRowButtons(TuningWindow& t) {
     std::set<int> checked;
     for (int n = 5; n <= 235; ++n) {
+        if (n >= 182 && n <= 184) continue; // the assistant's risk levels, not row buttons
         auto* b = dynamic_cast<ui::RadioButton*>(t.w().find("RadioButton" + std::to_string(n)));
         if (b && b->checked()) checked.insert(n);
     }

@@ -17,6 +17,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import assistant_icons  # noqa: E402
 import bmp  # noqa: E402
 import dialogs  # noqa: E402
 import glyphs  # noqa: E402
@@ -65,6 +66,8 @@ def build():
     for name, picture in glyphs.menu_hovers(main_bitmap).items():
         files[name + ".bmp"] = bmp.encode(picture)
     for name, picture in tuning_list.pictures().items():
+        files[name + ".bmp"] = bmp.encode(picture)
+    for name, picture in assistant_icons.pictures().items():
         files[name + ".bmp"] = bmp.encode(picture)
     files[RC_NAME] = resource_script(files)
     return files

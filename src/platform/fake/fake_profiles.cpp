@@ -17,4 +17,12 @@ bool FakeProfiles::writeString(const std::string& file, const std::string& secti
     return files_.writeFile(file, ini::setValue(text, section, key, value));
 }
 
+bool FakeProfiles::deleteSection(const std::string& file, const std::string& section) {
+    auto text = files_.readFile(file);
+    if (!text) return !files_.directoryExists(file);
+    const auto attributes = files_.attributes(file);
+    if (attributes && (*attributes & fileattr::readOnly)) return false;
+    return files_.writeFile(file, ini::removeSection(*text, section));
+}
+
 } // namespace platform

@@ -15,6 +15,7 @@ class FakeProfiles : public Profiles {
                            const std::string& key, const std::string& defaultValue) override;
     bool writeString(const std::string& file, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    bool deleteSection(const std::string& file, const std::string& section) override;
 
   private:
     FileSystem& files_;

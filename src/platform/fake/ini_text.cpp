@@ -120,6 +120,20 @@ std::string setValue(std::string_view text, std::string_view section, std::strin
     return result;
 }
 
+std::string removeSection(std::string_view text, std::string_view section) {
+    auto lines = splitLines(text);
+    auto loc = locate(lines, section, {});
+    if (!loc.sectionLine) return std::string(text);
+    std::size_t end = *loc.sectionLine + 1;
+    while (end < lines.size() && !sectionName(lines[end]))
+        ++end;
+    std::string result;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i < *loc.sectionLine || i >= end) result.append(lines[i]).append("\r\n");
+    }
+    return result;
+}
+
 std::string unquote(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())

@@ -17,6 +17,10 @@ std::optional<std::string> findValue(std::string_view text, std::string_view sec
 std::string setValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value);
 
+// The text without the first section of that name (its header and its lines up to the next
+// section); the text itself when there is no such section.
+std::string removeSection(std::string_view text, std::string_view section);
+
 // A value as the read returns it: one pair of enclosing quotes (" or ') removed.
 std::string unquote(std::string_view value);
 
