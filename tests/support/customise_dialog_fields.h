@@ -11,13 +11,13 @@
 
 namespace testing_support {
 
-// Adds Edit1-Edit5 and RadioButton1-RadioButton5 where the dialog lacks them, the profile
-// buttons 2-4 as siblings of one another and 1 and 5 each alone; profile 2 selected.
+// Adds Edit1-Edit5, Edit11, Edit12 and RadioButton1-RadioButton5 where the dialog lacks them, the
+// profile buttons 2-4 as siblings of one another and 1 and 5 each alone; profile 2 selected.
 inline void completeDialog(ui::Form& form7) {
     auto ensure = [&form7](const std::string& name, auto made, ui::Control* parent) {
         if (!form7.find(name)) form7.add(std::move(made), name, parent);
     };
-    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"})
+    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit11", "Edit12"})
         ensure(edit, std::make_unique<ui::Edit>(), nullptr);
     ui::Control* profiles = dynamic_cast<ui::Control*>(form7.find("ScrollBox3"));
     if (!profiles && !form7.find("RadioButton2")) {
