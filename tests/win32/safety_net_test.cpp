@@ -136,6 +136,8 @@ const std::map<std::string, const char*> kKnownLosses = {
     {"CoptyTo", "missing before: entry 54 empty, the restore (if filled) keeps the arm's value"},
     {"CMDPrompt", "missing before: entry 55 empty, the restore (if filled) keeps the arm's value"},
     {"Use Search Asst", "missing before: entry 57 empty, the restore (if filled) keeps \"no\""},
+    {"brelkmervane", "every run walks the anti-spying mode, and \"dauerhaft\" (checked in the "
+                     "form) writes the start entry, the restore run too"},
 };
 
 std::string describe(const std::optional<RegistryValue>& v) {
