@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "online/online_handlers.h"
 #include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
 #include "tweaks/export_handlers.h"
@@ -18,6 +19,7 @@ const MainWindowPart kParts[] = {
     {tweaks::bindProgressHandlers, "form2_endpage.dfm"},
     {bindTweakEngineHandlers, nullptr},
     {bindExportHandlers, "form2_export.dfm"},
+    {bindOnlineHandlers, "form2_online.dfm"},
 };
 
 } // namespace
