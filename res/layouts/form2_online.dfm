@@ -226,7 +226,7 @@ inherited Form2: TForm2
       Visible = False
     end
     object Label150: TLabel
-      Left = 110
+      Left = 120
       Top = 92
       Caption = ''
       Font.Color = clBlack

@@ -2,9 +2,7 @@
 // (tools/test_server.py, which runs this suite with BRELK_TEST_SERVER set): real sockets, real
 // downloads through the system, a real program folder. Without the server the cases skip.
 #include "online/bug_report.h"
-#include "shell/customise_window.h"
-#include "shell/main_window.h"
-#include "support/shell_neighbours.h"
+#include "support/started_main_window.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -149,11 +147,7 @@ struct OnlineServer : ::testing::Test {
     }
 
     void start() {
-        auto main = std::make_unique<brelk::MainWindow>(*ctx);
-        main->loadLayout(testing_support::kShellNeighbours, brelk::brelkClasses(), resources);
-        w = &h.app.createForm(std::move(main));
-        ctx->form7 = &h.app.createForm(std::make_unique<brelk::CustomiseWindow>(*ctx));
-        w->show();
+        w = &testing_support::startMainWindow(*ctx, resources);
         h.dialogs.messages.clear();
     }
     template <class T> T& c(const std::string& name) { return w->c<T>(name); }
