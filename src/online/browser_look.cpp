@@ -3,7 +3,6 @@
 #include "shell/main_window.h"
 #include "shell/pages.h"
 #include "shell/server_base.h"
-#include "ui/errors.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
@@ -16,12 +15,6 @@ constexpr const char* kScrollBarParts[] = {
     "scrollbarFaceColor",  "scrollbarHighlightColor", "scrollbarShadowColor",
     "scrollbarTrackColor",
 };
-
-ui::WebBrowser& firingBrowser(const ui::Event& e) {
-    auto* browser = dynamic_cast<ui::WebBrowser*>(e.sender);
-    if (!browser) throw ui::Exception("The event did not come from a web browser");
-    return *browser;
-}
 
 } // namespace
 
@@ -51,10 +44,13 @@ void Anleitstart(MainWindow& w) {
 
 void bindBrowserLookHandlers(MainWindow& w) {
     w.bind("Anleitstart", [&w](ui::Event&) { Anleitstart(w); });
-    for (const char* handler : {"WebBrowser2NavigateComplete2", "WebBrowser4NavigateComplete2"}) {
-        w.bind(handler, [](ui::Event& e) { stylePreview(firingBrowser(e)); });
+    // Each handler belongs to the browser it is named after.
+    for (const char* browser : {"WebBrowser2", "WebBrowser4"}) {
+        w.bind(std::string(browser) + "NavigateComplete2",
+               [&w, browser](ui::Event&) { stylePreview(w.c<ui::WebBrowser>(browser)); });
     }
-    w.bind("WebBrowser1DocumentComplete", [](ui::Event& e) { stylePage(firingBrowser(e)); });
+    w.bind("WebBrowser1DocumentComplete",
+           [&w](ui::Event&) { stylePage(w.c<ui::WebBrowser>("WebBrowser1")); });
 }
 
 } // namespace brelk
