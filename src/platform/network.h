@@ -1,14 +1,34 @@
-// Name lookup and TCP connections through Windows Sockets 1.1.
+// Name lookup and TCP connections through Windows Sockets 1.1; downloads and requests over
+// HTTP through the system's URL functions.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 using Ipv4Address = std::array<std::uint8_t, 4>;
+
+// The system's binding-status codes that a download reports.
+namespace bindstatus {
+constexpr std::uint32_t findingResource = 1;
+constexpr std::uint32_t connecting = 2;
+constexpr std::uint32_t beginDownloadData = 4;
+constexpr std::uint32_t downloadingData = 5;
+constexpr std::uint32_t endDownloadData = 6;
+} // namespace bindstatus
+
+// Hears what a running download reports; called on the downloading (calling) thread.
+class DownloadStatus {
+  public:
+    virtual ~DownloadStatus() = default;
+    // progressMax is 0 when the server sent no length.
+    virtual void onProgress(std::uint32_t progress, std::uint32_t progressMax,
+                            std::uint32_t statusCode, const std::string& statusText) = 0;
+};
 
 class Network {
   public:
@@ -17,8 +37,19 @@ class Network {
     // The first IPv4 address of a host name or dotted address; nothing when it cannot be
     // resolved or the sockets library cannot start.
     virtual std::optional<Ipv4Address> resolveHost(const std::string& host) = 0;
-    // Connects (blocking, with the system's time-out) and closes again; true when it connected.
+    // Connects (blocking, for at most a few seconds) and closes again; true when it connected.
     virtual bool connectTcp(const Ipv4Address& address, std::uint16_t port) = 0;
+    // The IPv4 addresses of this machine's own host name, in the order of the name lookup;
+    // empty when the name does not resolve.
+    virtual std::vector<Ipv4Address> localAddresses() = 0;
+
+    // Downloads the address into the file (created or replaced), blocking until it ends;
+    // status, when given, hears its progress. True when the system reports success.
+    virtual bool downloadToFile(const std::string& url, const std::string& file,
+                                DownloadStatus* status) = 0;
+    // One HTTP GET of the address whose answer is read to its end; true when the server
+    // accepted the request (a success status).
+    virtual bool requestUrl(const std::string& url) = 0;
 };
 
 } // namespace platform

@@ -9,16 +9,6 @@
 namespace brelk {
 namespace {
 
-// A link hover shows the link's highlight picture and turns its label green; some links also
-// turn their neighbours back to black and hide a neighbour's highlight.
-struct LinkHover {
-    const char* handler;
-    const char* picture;
-    const char* label;
-    std::vector<const char*> blackLabels;
-    const char* hiddenPicture = nullptr;
-};
-
 const std::vector<LinkHover>& linkHovers() {
     static const std::vector<LinkHover> hovers = {
         {"Wizardrollover", "Image22", "Label11", {"Label12"}, "Image23"},
@@ -36,14 +26,6 @@ const std::vector<LinkHover>& linkHovers() {
         {"prDokurollverp7", "Image68", "Label40", {"Label37", "Label38", "Label39", "Label20"}},
     };
     return hovers;
-}
-
-void hoverLink(MainWindow& w, const LinkHover& h) {
-    w.c<ui::Image>(h.picture).show();
-    w.c<ui::Label>(h.label).setFontColor(look::kLinkHover);
-    for (const char* name : h.blackLabels)
-        w.c<ui::Label>(name).setFontColor(look::kLinkNormal);
-    if (h.hiddenPicture) w.c<ui::Image>(h.hiddenPicture).hide();
 }
 
 // A menu hover lightens the label and shows the highlight behind it ("x" has none).
@@ -83,6 +65,14 @@ void hoverEdit(MainWindow& w, const EditHover& h) {
 }
 
 } // namespace
+
+void hoverLink(MainWindow& w, const LinkHover& h) {
+    w.c<ui::Image>(h.picture).show();
+    w.c<ui::Label>(h.label).setFontColor(look::kLinkHover);
+    for (const char* name : h.blackLabels)
+        w.c<ui::Label>(name).setFontColor(look::kLinkNormal);
+    if (h.hiddenPicture) w.c<ui::Image>(h.hiddenPicture).hide();
+}
 
 void bindHoverHandlers(MainWindow& w) {
     for (const auto& h : linkHovers()) {

@@ -1,10 +1,11 @@
 #include "shell/main_window.h"
 
+#include "online/online_handlers.h"
 #include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
 #include "shell/uninstall.h"
-#include "tweaks/backup_handlers.h"
 #include "tweaks/assistant.h"
+#include "tweaks/backup_handlers.h"
 #include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -24,6 +25,7 @@ const MainWindowPart kParts[] = {
     {bindUninstallHandlers, "form2_uninstall.dfm"},
     {bindBackupHandlers, "form2_backups.dfm"},
     {tweaks::bindAssistantHandlers, "form2_assistant.dfm"},
+    {bindOnlineHandlers, "form2_online.dfm"},
 };
 
 } // namespace

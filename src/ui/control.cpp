@@ -91,6 +91,11 @@ void Control::setHint(std::string h) {
     notify(Change::Hint);
 }
 
+void Control::setCursor(Cursor c) {
+    cursor_ = c;
+    notify(Change::Cursor);
+}
+
 void Control::click() {
     if (!acceptsInput()) return;
     if (clickBehaviour()) fire(onClick);

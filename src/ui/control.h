@@ -59,6 +59,7 @@ class Control : public Component {
     void setHint(std::string h);
     bool showHint() const { return showHint_; }
     Cursor cursor() const { return cursor_; }
+    void setCursor(Cursor c);
     int tabOrder() const { return tabOrder_; }
 
     // User input. Disabled or hidden controls take none.

@@ -386,7 +386,23 @@ void WebBrowser::setBodyStyle(const std::string& property, const std::string& va
     if (auto* b = dynamic_cast<BrowserPeer*>(peer())) b->setBodyStyle(property, value);
 }
 
+void WebBrowser::navigationCompleted() {
+    fire(onNavigateComplete2);
+}
+
+void WebBrowser::documentCompleted() {
+    fire(onDocumentComplete);
+}
+
 bool WebBrowser::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
+    if (is(p, "OnNavigateComplete2")) {
+        onNavigateComplete2 = ctx.handler(p);
+        return true;
+    }
+    if (is(p, "OnDocumentComplete")) {
+        onDocumentComplete = ctx.handler(p);
+        return true;
+    }
     if (is(p, "ControlData")) {
         if (p.value.kind != LayoutValue::Kind::Binary) {
             throw ELayoutError(p.line, "property 'ControlData' needs binary data");

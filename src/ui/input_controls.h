@@ -226,6 +226,10 @@ class WebBrowser : public Control {
     void navigate(const std::string& url);
     void setBodyStyle(const std::string& property, const std::string& value);
     const std::string& url() const { return url_; }
+    // The realisation reports that a navigation completed, or that a document is complete.
+    void navigationCompleted();
+    void documentCompleted();
+    Handler onNavigateComplete2, onDocumentComplete;
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   private:

@@ -74,7 +74,7 @@ TEST_F(BrowserWindow, WithoutEngineItStaysAnEmptyWhiteWindowAndRaises) {
 
 TEST_F(BrowserWindow, EmbeddedControlFillsItsHostAndLetsGoOfEverything) {
     HWND host = plainWindow(225, 40);
-    auto embedding = ui::win32::BrowserEmbedding::create(host);
+    auto embedding = ui::win32::BrowserEmbedding::create(host, [](ui::win32::BrowserEvent) {});
     if (!embedding) GTEST_SKIP() << "no web-browser control on this system";
     EXPECT_EQ(ui::win32::BrowserSite::alive(), 1);
     ASSERT_NE(GetWindow(host, GW_CHILD), nullptr);

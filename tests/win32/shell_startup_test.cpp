@@ -1,8 +1,6 @@
 // The main window's start-up against the real registry and real INI files: a registry sandbox
 // and a temporary program folder.
-#include "shell/customise_window.h"
-#include "shell/main_window.h"
-#include "support/shell_neighbours.h"
+#include "support/started_main_window.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -41,13 +39,7 @@ struct ShellStartup : ::testing::Test {
         ASSERT_TRUE(env.platform().files.writeFile(folder + name, text));
     }
 
-    void start() {
-        auto main = std::make_unique<brelk::MainWindow>(*ctx);
-        main->loadLayout(testing_support::kShellNeighbours, brelk::brelkClasses(), resources);
-        w = &h.app.createForm(std::move(main));
-        ctx->form7 = &h.app.createForm(std::make_unique<brelk::CustomiseWindow>(*ctx));
-        w->show();
-    }
+    void start() { w = &testing_support::startMainWindow(*ctx, resources); }
 };
 
 TEST_F(ShellStartup, RecordsTheProgramFolderAndWritesTheStartButtonDefaultsBack) {

@@ -26,8 +26,30 @@ std::optional<Ipv4Address> parseDottedAddress(const std::string& text) {
     return address;
 }
 
-FakeNetwork::FakeNetwork() {
+FakeNetwork::FakeNetwork(FileSystem* files) : files_(files) {
     addHost("localhost", {127, 0, 0, 1});
+}
+
+bool FakeNetwork::downloadToFile(const std::string& url, const std::string& file,
+                                 DownloadStatus* status) {
+    requests.push_back(url);
+    auto report = [status](std::uint32_t done, std::uint32_t total, std::uint32_t code) {
+        if (status) status->onProgress(done, total, code, "");
+    };
+    report(0, 0, bindstatus::findingResource);
+    report(0, 0, bindstatus::connecting);
+    auto it = served.find(url);
+    if (it == served.end()) return false;
+    const auto size = static_cast<std::uint32_t>(it->second.size());
+    report(0, size, bindstatus::beginDownloadData);
+    report(size, size, bindstatus::downloadingData);
+    report(size, size, bindstatus::endDownloadData);
+    return files_ && files_->writeFile(file, it->second);
+}
+
+bool FakeNetwork::requestUrl(const std::string& url) {
+    requests.push_back(url);
+    return acceptRequests;
 }
 
 std::optional<Ipv4Address> FakeNetwork::resolveHost(const std::string& host) {

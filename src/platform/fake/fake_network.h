@@ -1,6 +1,8 @@
-// Name lookup and connections for tests: known host names and listening addresses and ports.
+// Name lookup, connections and downloads for tests: known host names, listening addresses and
+// ports, and the files that addresses serve.
 #pragma once
 
+#include "platform/file_system.h"
 #include "platform/network.h"
 
 #include <map>
@@ -12,11 +14,19 @@ namespace platform {
 
 class FakeNetwork : public Network {
   public:
-    FakeNetwork();
+    // Downloads are written into files when given.
+    explicit FakeNetwork(FileSystem* files = nullptr);
 
     // Host names are looked up without regard to case; dotted addresses resolve to themselves.
     std::optional<Ipv4Address> resolveHost(const std::string& host) override;
     bool connectTcp(const Ipv4Address& address, std::uint16_t port) override;
+    std::vector<Ipv4Address> localAddresses() override { return ownAddresses; }
+    // Serves the bodies of `served`, reporting the statuses of a download with a known length;
+    // any other address fails after connecting.
+    bool downloadToFile(const std::string& url, const std::string& file,
+                        DownloadStatus* status) override;
+    // Accepted while acceptRequests holds.
+    bool requestUrl(const std::string& url) override;
 
     // Test setup.
     void addHost(const std::string& name, const Ipv4Address& address);
@@ -28,6 +38,13 @@ class FakeNetwork : public Network {
     std::set<std::pair<Ipv4Address, std::uint16_t>> listening;
     bool socketsAvailable = true;
     std::vector<std::pair<Ipv4Address, std::uint16_t>> connections; // every attempt
+    std::vector<Ipv4Address> ownAddresses;
+    std::map<std::string, std::string> served; // address -> body
+    bool acceptRequests = true;
+    std::vector<std::string> requests; // every download and request, in order
+
+  private:
+    FileSystem* files_;
 };
 
 // Parses "a.b.c.d" with four decimal parts of 0 to 255.

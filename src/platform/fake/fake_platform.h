@@ -35,7 +35,7 @@ class FakePlatform {
     FakeProcesses processes{files};
     FakeShell shell{files, processes};
     FakeSecurity security;
-    FakeNetwork network;
+    FakeNetwork network{&files};
     FakeSystemInfo system;
     FakeDesktop desktop{files};
     FakeScriptHost scripts;

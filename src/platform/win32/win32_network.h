@@ -1,4 +1,5 @@
-// Name lookup and TCP connections through Windows Sockets 1.1.
+// Name lookup and TCP connections through Windows Sockets 1.1; downloads through
+// URLDownloadToFileA, requests through WinINet.
 #pragma once
 
 #include "platform/network.h"
@@ -9,6 +10,10 @@ class Win32Network : public Network {
   public:
     std::optional<Ipv4Address> resolveHost(const std::string& host) override;
     bool connectTcp(const Ipv4Address& address, std::uint16_t port) override;
+    std::vector<Ipv4Address> localAddresses() override;
+    bool downloadToFile(const std::string& url, const std::string& file,
+                        DownloadStatus* status) override;
+    bool requestUrl(const std::string& url) override;
 };
 
 } // namespace platform

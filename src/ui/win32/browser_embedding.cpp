@@ -35,16 +35,17 @@ bool htmlEngineAvailable() {
            document;
 }
 
-std::unique_ptr<BrowserEmbedding> BrowserEmbedding::create(HWND host) {
+std::unique_ptr<BrowserEmbedding>
+BrowserEmbedding::create(HWND host, std::function<void(BrowserEvent)> onEvent) {
     if (!host) return nullptr;
     std::unique_ptr<BrowserEmbedding> e(new BrowserEmbedding(host));
-    if (!e->activate()) return nullptr;
+    if (!e->activate(std::move(onEvent))) return nullptr;
     return e;
 }
 
 BrowserEmbedding::BrowserEmbedding(HWND host) : host_(host) {}
 
-bool BrowserEmbedding::activate() {
+bool BrowserEmbedding::activate(std::function<void(BrowserEvent)> onEvent) {
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
                                 __uuidof(IOleObject), reinterpret_cast<void**>(object_.out()))) ||
         !object_) {
@@ -59,11 +60,18 @@ bool BrowserEmbedding::activate() {
         return false; // the destructor undoes what was done
     }
     inPlace_.queryFrom(object_.get());
+    // Without events the pages keep their own look; the control works all the same.
+    events_ = BrowserEvents::create(std::move(onEvent));
+    events_->connect(object_.get());
     fit();
     return true;
 }
 
 BrowserEmbedding::~BrowserEmbedding() {
+    if (events_) {
+        events_->disconnect();
+        events_->Release();
+    }
     browser_.reset();
     if (inPlace_) inPlace_->InPlaceDeactivate();
     inPlace_.reset();

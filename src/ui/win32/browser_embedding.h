@@ -3,11 +3,13 @@
 // closes the control and releases every object.
 #pragma once
 
+#include "ui/win32/browser_events.h"
 #include "ui/win32/browser_site.h"
 #include "ui/win32/com_ptr.h"
 
 #include <exdisp.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,8 +18,10 @@ namespace ui::win32 {
 class BrowserEmbedding {
   public:
     // The control filling `host`, or nullptr when it cannot be created or activated (COM not
-    // initialised, control not installed).
-    static std::unique_ptr<BrowserEmbedding> create(HWND host);
+    // initialised, control not installed). onEvent hears its completed navigations and
+    // documents.
+    static std::unique_ptr<BrowserEmbedding> create(HWND host,
+                                                    std::function<void(BrowserEvent)> onEvent);
     ~BrowserEmbedding();
     BrowserEmbedding(const BrowserEmbedding&) = delete;
     BrowserEmbedding& operator=(const BrowserEmbedding&) = delete;
@@ -30,10 +34,11 @@ class BrowserEmbedding {
 
   private:
     explicit BrowserEmbedding(HWND host);
-    bool activate();
+    bool activate(std::function<void(BrowserEvent)> onEvent);
 
     HWND host_;
     BrowserSite* site_ = nullptr;
+    BrowserEvents* events_ = nullptr;
     ComPtr<IOleObject> object_;
     ComPtr<IOleInPlaceObject> inPlace_;
     ComPtr<IWebBrowser2> browser_;

@@ -26,7 +26,12 @@ void registerHostClass(HINSTANCE instance, WNDPROC proc) {
 WebBrowserPeer::WebBrowserPeer(WebBrowser& w, Win32Backend& b) : WindowPeer(w, b) {
     registerHostClass(b.instance(), &WebBrowserPeer::proc);
     create(kHostClass, WS_CLIPCHILDREN, 0);
-    if (hwnd_ && htmlEngineAvailable()) embedding_ = BrowserEmbedding::create(hwnd_);
+    if (hwnd_ && htmlEngineAvailable()) {
+        embedding_ = BrowserEmbedding::create(hwnd_, [&w](BrowserEvent e) {
+            if (e == BrowserEvent::NavigateComplete) w.navigationCompleted();
+            if (e == BrowserEvent::DocumentComplete) w.documentCompleted();
+        });
+    }
 }
 
 // The control goes before its window does.

@@ -1,0 +1,35 @@
+// The download status of the update page: every report of a running download shows its stage
+// in Label142 and its progress in Gauge5.
+#pragma once
+
+#include "platform/network.h"
+
+#include <functional>
+
+namespace ui {
+class Gauge;
+class Label;
+} // namespace ui
+
+namespace brelk {
+
+class cDownloadStatusCallback : public platform::DownloadStatus {
+  public:
+    // processMessages keeps the window painted while the download blocks it.
+    cDownloadStatusCallback(ui::Label& status, ui::Gauge& gauge,
+                            std::function<void()> processMessages);
+
+    void onProgress(std::uint32_t progress, std::uint32_t progressMax, std::uint32_t statusCode,
+                    const std::string& statusText) override;
+
+  private:
+    ui::Label& status_;
+    ui::Gauge& gauge_;
+    std::function<void()> processMessages_;
+};
+
+// The percentage of a download: progress * 100 / total without overflow; 0 for an unknown
+// total. The gauge clamps what lies outside 0..100.
+int downloadPercent(std::uint32_t progress, std::uint32_t progressMax);
+
+} // namespace brelk

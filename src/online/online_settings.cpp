@@ -1,0 +1,25 @@
+#include "online/online_settings.h"
+
+#include "shell/main_window.h"
+#include "shell/server_base.h"
+#include "ui/input_controls.h"
+#include "ui/standard_controls.h"
+
+namespace brelk {
+
+void Saveonlinesettings(MainWindow& w) {
+    auto& status = w.c<ui::Label>("Label141");
+    status.hide();
+    auto& profiles = w.ctx.platform.profiles;
+    const std::string file = w.ctx.modulesFile("oservices.ini");
+    const std::string section = "Onlineservices";
+    profiles.writeString(file, section, "Server1", serverHost(w.c<ui::Edit>("Edit8").text()));
+    profiles.writeString(file, section, "Server2", serverHost(w.c<ui::Edit>("Edit9").text()));
+    profiles.writeString(file, section, "ping",
+                         w.c<ui::CheckBox>("CheckBox1").checked() ? "yes" : "no");
+    status.setCaption(w.ctx.platform.files.fileExists(file) ? "- erledigt -"
+                                                            : "Fehler beim Export");
+    status.show();
+}
+
+} // namespace brelk

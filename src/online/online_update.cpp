@@ -1,0 +1,164 @@
+#include "online/online_update.h"
+
+#include "online/download_names.h"
+#include "online/download_status.h"
+#include "online/server_choice.h"
+#include "shell/ini_integer.h"
+#include "shell/main_window.h"
+#include "ui/dialogs.h"
+#include "ui/input_controls.h"
+#include "ui/standard_controls.h"
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace brelk {
+namespace {
+
+constexpr int kShowMinimized = 2;
+constexpr const char* kUpdateListPath = "/premium/2005b/dwn/update.ini";
+constexpr const char* kUpdateFilesPath = "/premium/2005b/dwn/";
+
+bool ask(MainWindow& w, const std::string& question) {
+    return w.app().dialogs().messageBox(question, w.app().title(),
+                                        ui::mb::OkCancel | ui::mb::IconInfo) == ui::mb::IdOk;
+}
+
+void showRunStatus(MainWindow& w, const std::string& text) {
+    auto& status = w.c<ui::Label>("Label145");
+    status.setCaption(text);
+    status.show();
+}
+
+// The names of the list, each checked before anything is fetched; nothing when one is refused.
+std::optional<std::vector<std::string>> listedNames(MainWindow& w, const std::string& list,
+                                                    int count) {
+    std::vector<std::string> names;
+    for (int n = 1; n <= count; ++n) {
+        std::string name = w.ctx.platform.profiles.readString(list, "Files", std::to_string(n), "");
+        if (!isSafeDownloadName(name)) {
+            w.app().showMessage("Die Updateinformationen nennen einen unzulässigen Dateinamen: \"" +
+                                name + "\". Das Update wird nicht durchgeführt.");
+            return std::nullopt;
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+// Creates the sub-folders that a listed name lies in, below the update folder.
+void ensureSubFolders(MainWindow& w, const std::string& updateFolder, const std::string& name) {
+    const std::string path = localPath(name);
+    for (std::size_t sep = path.find('\\'); sep != std::string::npos;
+         sep = path.find('\\', sep + 1)) {
+        const std::string folder = updateFolder + path.substr(0, sep);
+        if (!w.ctx.platform.files.directoryExists(folder)) {
+            w.ctx.platform.files.createDirectory(folder);
+        }
+    }
+}
+
+bool fetchAll(MainWindow& w, const std::string& base, const std::vector<std::string>& names) {
+    const std::string updateFolder = w.ctx.programFolder + "update\\";
+    for (const auto& name : names) {
+        w.c<ui::Label>("Label150").setCaption(name);
+        ensureSubFolders(w, updateFolder, name);
+        cDownloadStatusCallback status(w.c<ui::Label>("Label142"), w.c<ui::Gauge>("Gauge5"),
+                                       [&w] { w.app().processMessages(); });
+        bool fetched = false;
+        try {
+            fetched = w.ctx.platform.network.downloadToFile(
+                base + kUpdateFilesPath + urlPath(name), updateFolder + localPath(name), &status);
+        } catch (const std::exception&) {
+        }
+        if (!fetched) {
+            showRunStatus(w, "- abgebrochen -");
+            w.app().showMessage("Die Datei \"" + name +
+                                "\" konnte nicht heruntergeladen werden. Das Update wurde "
+                                "abgebrochen.");
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool isNewerVersion(const std::string& offered, const std::string& installed) {
+    const std::string a = offered.substr(0, kVersionLimit);
+    const std::string b = installed.substr(0, kVersionLimit);
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (ca != cb) return ca > cb;
+    }
+    return a.size() > b.size();
+}
+
+std::optional<int> updateFileCount(const std::string& text) {
+    auto count = parseIniInteger(text);
+    if (!count || *count < 0 || *count > kListEntryLimit) return std::nullopt;
+    return count;
+}
+
+void Updatesuche(MainWindow& w) {
+    ensureFolders(w,
+                  {"update", "update\\modules", "update\\modules\\web", "update\\modules\\skins"});
+    const std::string base = limitedServerBase(w);
+    const std::string list = w.ctx.programFolder + "update\\update.ini";
+    if (!downloadfile(w.ctx.platform.network, base + kUpdateListPath, list)) {
+        w.app().showMessage("Fehler beim Download der Updateinformationen");
+        return;
+    }
+    if (!w.ctx.platform.files.fileExists(list)) {
+        w.app().showMessage("Fehler beim Öffnen der Updateinformationen");
+        return;
+    }
+    auto& profiles = w.ctx.platform.profiles;
+    const std::string offered =
+        profiles.readString(list, "Options", "Version", "").substr(0, kVersionLimit);
+    const std::string filesText = profiles.readString(list, "Options", "Files", "");
+    const auto count = updateFileCount(filesText);
+    if (!count) {
+        w.app().showMessage("Die Updateinformationen sind fehlerhaft: die Dateianzahl \"" +
+                            filesText + "\" ist keine Zahl von 0 bis 20.");
+        return;
+    }
+    const std::string installed = w.c<ui::Label>("Label5").caption().substr(0, kVersionLimit);
+    if (!isNewerVersion(offered, installed)) {
+        w.c<ui::Label>("Label151").show();
+        w.c<ui::Label>("Label149").setCaption("kein Update verfügbar");
+        return;
+    }
+    const auto names = listedNames(w, list, *count);
+    if (!names) return;
+
+    for (const char* name : {"Label142", "Label151", "Label152"})
+        w.c<ui::Label>(name).show();
+    w.c<ui::Gauge>("Gauge5").show();
+    w.c<ui::Label>("Label149").setCaption(offered);
+    if (!ask(w, "Möchten Sie das Brelvanto Kit von " + installed + " auf " + offered +
+                    " aktualisieren?")) {
+        showRunStatus(w, "- abgebrochen -");
+        return;
+    }
+    // With no files listed there is nothing to hand over to the updater.
+    if (names->empty() || !fetchAll(w, base, *names)) return;
+
+    showRunStatus(w, "- erledigt -");
+    w.c<ui::Gauge>("Gauge5").setPosition(100);
+    if (!ask(w, "Das Brelvanto Kit wird nun beendet und die Updateprozedur gestartet.")) {
+        showRunStatus(w, "- abgebrochen -");
+        return;
+    }
+    w.ctx.platform.shell.execute("open", w.ctx.programFolder + "update\\update.exe", "", "",
+                                 kShowMinimized);
+    if (const auto* quit = w.handler("beenden")) {
+        ui::Event e;
+        (*quit)(e);
+    }
+}
+
+} // namespace brelk

@@ -1,0 +1,18 @@
+// A stand-in updater: records that it was started by writing "started.txt" beside itself,
+// then ends.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+int main() {
+    char path[MAX_PATH] = {};
+    const DWORD size = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string marker(path, size);
+    marker = marker.substr(0, marker.find_last_of('\\') + 1) + "started.txt";
+    if (FILE* f = std::fopen(marker.c_str(), "w")) {
+        std::fputs("started\n", f);
+        std::fclose(f);
+    }
+    return 0;
+}

@@ -1,0 +1,265 @@
+// Server choice, download status, version comparison, list checks and the online update on the
+// fake network.
+#include "online/download_names.h"
+#include "online/download_status.h"
+#include "online/online_update.h"
+#include "online_fixture.h"
+
+namespace {
+
+using online_test::OnlineFixture;
+
+TEST(DownloadNames, OnlyNamesThatStayInsideTheirFolderAreTaken) {
+    const struct {
+        std::string name;
+        bool safe;
+    } cases[] = {
+        {"liesmich.txt", true},
+        {"modules\\web\\news.htm", true},
+        {"modules/web/news.htm", true},
+        {"..x.txt", true},
+        {std::string(150, 'a'), true},
+        {"", false},
+        {std::string(151, 'a'), false},
+        {"\\windows\\evil.dll", false},
+        {"/etc/evil", false},
+        {"C:\\evil.exe", false},
+        {"c:evil.exe", false},
+        {"datei.txt:strom", false},
+        {"..", false},
+        {"..\\evil.exe", false},
+        {"modules\\..\\..\\evil.exe", false},
+        {"modules/../../evil.exe", false},
+        {"modules\\.\\x", false},
+        {"modules\\\\x", false},
+        {"modules\\", false},
+        {"tab\there", false},
+    };
+    for (const auto& k : cases)
+        EXPECT_EQ(brelk::isSafeDownloadName(k.name), k.safe) << k.name;
+}
+
+TEST(UpdateList, VersionsCompareByCharacterCodeAndCountsAreZeroToTwenty) {
+    const std::string thirty(30, '5');
+    const struct {
+        std::string offered, installed;
+        bool newer;
+    } versions[] = {
+        {"1.2", "1.10", true}, {"1.10", "1.2", false},
+        {"5.0", "5.0", false}, {"", "5.0", false},
+        {"", "", false},       {"5.0a", "5.0", true},
+        {"a", "B", true},      {"B", "a", false},
+        {"\xE4", "z", true},   {thirty + "9", thirty, false},
+    };
+    for (const auto& v : versions) {
+        EXPECT_EQ(brelk::isNewerVersion(v.offered, v.installed), v.newer)
+            << v.offered << " / " << v.installed;
+    }
+    const struct {
+        std::string text;
+        std::optional<int> count;
+    } counts[] = {
+        {"0", 0},
+        {"3", 3},
+        {"20", 20},
+        {"21", std::nullopt},
+        {"-1", std::nullopt},
+        {"drei", std::nullopt},
+        {"", std::nullopt},
+        {"3x", std::nullopt},
+    };
+    for (const auto& k : counts)
+        EXPECT_EQ(brelk::updateFileCount(k.text), k.count) << k.text;
+}
+
+TEST(DownloadStatus, EachStageShowsItsTextAndTheDataStageItsPercentage) {
+    testing_support::HeadlessApp h;
+    ui::Label label;
+    ui::Gauge gauge;
+    int processed = 0;
+    brelk::cDownloadStatusCallback status(label, gauge, [&] { ++processed; });
+    const struct {
+        std::uint32_t code, progress, max;
+        std::string caption;
+        int gauge;
+    } steps[] = {
+        {1, 0, 0, "Datei wurde gefunden...", 0},
+        {2, 0, 0, "Es wird verbunden...", 0},
+        {5, 50, 200, "Datei wird heruntergeladen...", 25},
+        {4, 0, 0, "Der Download wurde gestartet...", 0},
+        {5, 4000000000u, 4200000000u, "Datei wird heruntergeladen...", 95},
+        {3, 1, 1, "Datei wird heruntergeladen...", 95}, // other codes change nothing
+        {5, 10, 0, "Datei wird heruntergeladen...", 0}, // no length sent
+        {5, 300, 200, "Datei wird heruntergeladen...", 100},
+        {6, 0, 0, "Download abgeschlossen...", 100},
+    };
+    for (const auto& s : steps) {
+        status.onProgress(s.progress, s.max, s.code, "");
+        EXPECT_EQ(label.caption(), s.caption) << s.code;
+        EXPECT_EQ(gauge.position(), s.gauge) << s.code;
+    }
+    EXPECT_EQ(processed, static_cast<int>(std::size(steps)));
+}
+
+TEST_F(OnlineFixture, TheServerChoiceTakesThePrimaryOnlyWhenItsHostAnswers) {
+    const std::string longHost = std::string(160, 'h') + ".example";
+    fake.network.addHost(longHost, {10, 0, 0, 200});
+    fake.network.listen({10, 0, 0, 200}, 80);
+    const struct {
+        std::string primary, fallback, updateBase;
+    } cases[] = {
+        {base, "http://zwei.example", base},
+        {"http://unbekannt.example", "http://zwei.example", "http://zwei.example"},
+        {"http://10.0.0.9", "http://zwei.example", "http://zwei.example"}, // resolves, no answer
+        {"http://" + longHost, "x", ("http://" + longHost).substr(0, 150)},
+    };
+    for (const auto& k : cases) {
+        c<ui::Edit>("Edit8").setText(k.primary);
+        c<ui::Edit>("Edit9").setText(k.fallback);
+        fake.network.requests.clear();
+        run("Updatesuche");
+        EXPECT_EQ(requested(0), k.updateBase + "/premium/2005b/dwn/update.ini") << k.primary;
+        // The browser pages use the base whole.
+        run("Anleitstart");
+        EXPECT_EQ(c<ui::WebBrowser>("WebBrowser1").url(),
+                  (k.updateBase == k.fallback ? k.fallback : k.primary) +
+                      "/premium/2005b/tipps.htm");
+    }
+    EXPECT_EQ(fake.network.connections.back().first, (platform::Ipv4Address{10, 0, 0, 200}));
+}
+
+TEST_F(OnlineFixture, TheUpdateStopsWhereTheListOrItsFilesFail) {
+    const std::string updater = folder() + "update\\update.exe";
+    const struct {
+        const char* what;
+        std::optional<std::string> list; // nothing: not on the server
+        std::vector<int> answers;
+        std::vector<std::string> messages;
+        std::string versionShown;
+        std::size_t requests;
+        std::string runStatus;
+    } cases[] = {
+        {"no list", std::nullopt, {}, {"Fehler beim Download der Updateinformationen"}, "", 1, ""},
+        {"same version",
+         "[Options]\r\nVersion=5.0\r\nFiles=1\r\n[Files]\r\n1=a.txt\r\n",
+         {},
+         {},
+         "kein Update verfügbar",
+         1,
+         ""},
+        {"count above 20",
+         "[Options]\r\nVersion=6.0\r\nFiles=21\r\n",
+         {},
+         {"Die Updateinformationen sind fehlerhaft: die Dateianzahl \"21\" ist keine Zahl von 0 "
+          "bis 20."},
+         "",
+         1,
+         ""},
+        {"no count",
+         "[Options]\r\nVersion=6.0\r\n",
+         {},
+         {"Die Updateinformationen sind fehlerhaft: die Dateianzahl \"\" ist keine Zahl von 0 bis "
+          "20."},
+         "",
+         1,
+         ""},
+        {"absolute name",
+         "[Options]\r\nVersion=6.0\r\nFiles=2\r\n[Files]\r\n1=a.txt\r\n2=C:\\x\r\n",
+         {},
+         {"Die Updateinformationen nennen einen unzulässigen Dateinamen: \"C:\\x\". Das Update "
+          "wird nicht durchgeführt."},
+         "",
+         1,
+         ""},
+        {"gap in the names",
+         "[Options]\r\nVersion=6.0\r\nFiles=2\r\n[Files]\r\n1=a.txt\r\n",
+         {},
+         {"Die Updateinformationen nennen einen unzulässigen Dateinamen: \"\". Das Update wird "
+          "nicht durchgeführt."},
+         "",
+         1,
+         ""},
+        {"cancelled",
+         "[Options]\r\nVersion=6.0\r\nFiles=1\r\n[Files]\r\n1=a.txt\r\n",
+         {ui::mb::IdCancel},
+         {"Möchten Sie das Brelvanto Kit von 5.0 auf 6.0 aktualisieren?"},
+         "6.0",
+         1,
+         "- abgebrochen -"},
+        {"no files",
+         "[Options]\r\nVersion=6.0\r\nFiles=0\r\n",
+         {},
+         {"Möchten Sie das Brelvanto Kit von 5.0 auf 6.0 aktualisieren?"},
+         "6.0",
+         1,
+         ""},
+        {"missing file",
+         "[Options]\r\nVersion=6.0\r\nFiles=3\r\n[Files]\r\n1=a.txt\r\n2=fehlt.txt\r\n3=b.txt\r\n",
+         {},
+         {"Möchten Sie das Brelvanto Kit von 5.0 auf 6.0 aktualisieren?",
+          "Die Datei \"fehlt.txt\" konnte nicht heruntergeladen werden. Das Update wurde "
+          "abgebrochen."},
+         "6.0",
+         3,
+         "- abgebrochen -"},
+    };
+    serve("dwn/a.txt", "A");
+    serve("dwn/b.txt", "B");
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        if (k.list) {
+            serve("dwn/update.ini", *k.list);
+        } else {
+            fake.network.served.erase(base + "/premium/2005b/dwn/update.ini");
+        }
+        fake.network.requests.clear();
+        h.dialogs.messages.clear();
+        c<ui::Label>("Label149").setCaption("");
+        c<ui::Label>("Label145").setCaption("");
+        h.dialogs.answers.assign(k.answers.begin(), k.answers.end());
+        run("Updatesuche");
+        EXPECT_EQ(messages(), k.messages);
+        EXPECT_EQ(c<ui::Label>("Label149").caption(), k.versionShown);
+        EXPECT_EQ(fake.network.requests.size(), k.requests);
+        EXPECT_EQ(c<ui::Label>("Label145").caption(), k.runStatus);
+        EXPECT_TRUE(fake.shell.executions.empty());
+        EXPECT_FALSE(h.app.terminated());
+    }
+    EXPECT_FALSE(fake.files.fileExists(folder() + "update\\b.txt"));
+}
+
+TEST_F(OnlineFixture, AWholeUpdateFetchesIntoTheUpdateFolderAndHandsOverToTheUpdater) {
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.1\r\nFiles=2\r\n[Files]\r\n1=liesmich.txt\r\n"
+                            "2=modules\\neu\\x.htm\r\n");
+    serve("dwn/liesmich.txt", "L");
+    serve("dwn/modules/neu/x.htm", "X");
+    run("Updatesuche");
+    EXPECT_EQ(requested(2), base + "/premium/2005b/dwn/modules/neu/x.htm");
+    EXPECT_EQ(fake.files.readFile(folder() + "update\\modules\\neu\\x.htm"), "X");
+    for (const char* sub : {"update\\modules\\web", "update\\modules\\skins"})
+        EXPECT_TRUE(fake.files.directoryExists(folder() + sub)) << sub;
+    EXPECT_EQ(c<ui::Label>("Label150").caption(), "modules\\neu\\x.htm");
+    EXPECT_EQ(c<ui::Gauge>("Gauge5").position(), 100);
+    ASSERT_EQ(fake.shell.executions.size(), 1u);
+    EXPECT_EQ(fake.shell.executions[0].verb, "open");
+    EXPECT_EQ(fake.shell.executions[0].file, folder() + "update\\update.exe");
+    EXPECT_EQ(fake.shell.executions[0].showCommand, 2);
+    EXPECT_TRUE(h.app.terminated());
+}
+
+TEST_F(OnlineFixture, TheSettingsAreSavedAsBareHostNames) {
+    c<ui::Edit>("Edit8").setText("http://eins.example");
+    c<ui::Edit>("Edit9").setText("zwei.example");
+    c<ui::CheckBox>("CheckBox1").setChecked(true);
+    run("Saveonlinesettings");
+    EXPECT_EQ(fake.files.readFile(oservicesIni()),
+              "[Onlineservices]\r\nServer1=eins.example\r\nServer2=zwei.example\r\nping=yes\r\n");
+    EXPECT_EQ(c<ui::Label>("Label141").caption(), "- erledigt -");
+    EXPECT_TRUE(visible("Label141"));
+
+    ctx.programFolder = "C:\\nirgends\\";
+    run("Saveonlinesettings");
+    EXPECT_EQ(c<ui::Label>("Label141").caption(), "Fehler beim Export");
+}
+
+} // namespace
