@@ -1,0 +1,121 @@
+#!/bin/sh
+# End to end, the whole life of an update: an installed brelk (version 5.0 in brelk.ini) finds
+# version 5.1 on a test server of its own loopback address, downloads update.ini and the files
+# into its update folder and starts update\update.exe, which is the real setup.exe, and ends.
+# The installer shows the installation folder that brelk registered; "fortfahren >" copies the
+# files into place, records 5.1 in brelk.ini and starts the new brelk.exe.
+# Needs DISPLAY and WINEPREFIX from the caller; the arguments may name brelk.exe and setup.exe
+# (default: the win64 build).
+set -u
+NAME=update_pipeline
+. "$(dirname "$0")/lib/brelk_program.sh"
+SETUP=${2:-$ROOT/build/win64/setup.exe}
+[ -f "$SETUP" ] || fail "no $SETUP"
+SHOTS=${E2E_ARTIFACTS:-$ROOT/build/e2e-shots}
+STARTED=""
+
+WWW=$(mktemp -d /tmp/brelk-www.XXXXXX)
+python3 "$ROOT/tools/test_server.py" --root "$WWW" --env-file "$WWW.env" --lifetime 240 &
+SERVER=$!
+for _ in $(seq 1 50); do
+    [ -f "$WWW.env" ] && break
+    sleep 0.2
+done
+[ -f "$WWW.env" ] || fail "the test server did not start"
+. "$WWW.env"
+finish() {
+    [ -n "$STARTED" ] && kill "$STARTED" 2>/dev/null
+    [ -n "$PID" ] && kill "$PID" 2>/dev/null
+    kill "$SERVER" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WWW" "$WWW.env" "$(dirname "$BRELK_TEST_SERVER_LOG")/_requests.log"
+}
+trap finish EXIT
+
+# Version 5.1 on the server: a new brelk.exe, a companion program and the updater.
+dwn="$WWW/premium/2005b/dwn"
+mkdir -p "$dwn/modules"
+printf '[Options]\r\nVersion=5.1\r\nFiles=3\r\n[Files]\r\n1=brelk.exe\r\n2=modules\\dorvask.exe\r\n3=update.exe\r\n' \
+    >"$dwn/update.ini"
+cp "$EXE" "$dwn/brelk.exe"
+printf 'new' >"$dwn/modules/dorvask.exe"
+cp "$SETUP" "$dwn/update.exe"
+
+# Answers every message box of brelk until the file exists (the two questions of the update).
+answer_until() {
+    for _ in $(seq 1 240); do
+        [ -f "$1" ] && return 0
+        for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
+            [ "$id" = "$MAIN" ] || xdotool key --window "$id" Return 2>/dev/null
+        done
+        sleep 0.5
+    done
+    return 1
+}
+
+layout_program 0 0
+printf 'old' >"$DIR/modules/dorvask.exe"
+printf '[Onlineservices]\r\nServer1=%s\r\nServer2=%s\r\nping=no\r\n' "$BRELK_TEST_SERVER" \
+    "$BRELK_TEST_SERVER" >"$DIR/modules/oservices.ini"
+start_brelk
+xdotool mousemove $((WX + 196)) $((WY + 451)) sleep 0.2 mousemove $((WX + 200)) $((WY + 451)) \
+    sleep 0.2 click 1 sleep 0.5 # menu "Update"
+xdotool mousemove $((WX + 166)) $((WY + 133)) sleep 0.2 mousemove $((WX + 170)) $((WY + 133)) \
+    sleep 0.2 click 1 sleep 0.5 # "Update durchführen >"
+answer_until "$DIR/update/update.exe" || fail "the update was not downloaded"
+
+# brelk hands over to the updater and ends; the installer comes up in its place.
+BRELK=$PID
+for _ in $(seq 1 60); do
+    kill -0 "$BRELK" 2>/dev/null || break
+    for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
+        [ "$id" = "$MAIN" ] || xdotool key --window "$id" Return 2>/dev/null
+    done
+    sleep 0.5
+done
+kill -0 "$BRELK" 2>/dev/null && fail "brelk did not end after the download"
+PID=""
+SETUPWIN=""
+for _ in $(seq 1 60); do
+    SETUPWIN=$(xdotool search --onlyvisible --name '^brelk installer$' 2>/dev/null | head -n 1)
+    [ -n "$SETUPWIN" ] && break
+    sleep 0.5
+done
+[ -n "$SETUPWIN" ] || fail "the installer did not start"
+PID=$(xdotool getwindowpid "$SETUPWIN" 2>/dev/null)
+sleep 1
+position=$(xdotool getwindowgeometry "$SETUPWIN" |
+    sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+WX=${position% *}
+WY=${position#* }
+mkdir -p "$SHOTS"
+"$ROOT/tools/screenshot.sh" "$SHOTS/update_pipeline_installer.png"
+
+# "fortfahren >"
+xdotool mousemove $((WX + 186)) $((WY + 302)) sleep 0.2 mousemove $((WX + 190)) $((WY + 302)) \
+    sleep 0.2 click 1
+ini="$DIR/modules/brelk.ini"
+for _ in $(seq 1 40); do
+    grep -q '^version=5.1' "$ini" && break
+    sleep 0.5
+done
+grep -q '^version=5.1' "$ini" || fail "version not recorded: $(cat "$ini")"
+[ "$(cat "$DIR/modules/dorvask.exe")" = new ] || fail "modules\\dorvask.exe not replaced"
+cmp -s "$DIR/brelk.exe" "$dwn/brelk.exe" || fail "brelk.exe not replaced"
+
+# The new brelk.exe starts once the bar is full.
+BRELKWIN=""
+for _ in $(seq 1 40); do
+    BRELKWIN=$(xdotool search --name '^Brelvanto Kit 2005$' 2>/dev/null | head -n 1)
+    [ -n "$BRELKWIN" ] && break
+    sleep 0.5
+done
+[ -n "$BRELKWIN" ] || fail "the new brelk.exe was not started"
+STARTED=$(xdotool getwindowpid "$BRELKWIN" 2>/dev/null)
+sleep 1
+xdotool windowraise "$SETUPWIN" 2>/dev/null
+sleep 0.5
+"$ROOT/tools/screenshot.sh" "$SHOTS/update_pipeline_done.png"
+grep -q 'dwn/update.ini' "$BRELK_TEST_SERVER_LOG" || fail "update.ini was not requested"
+rm -rf "$DIR"
+echo "update_pipeline: ok"
