@@ -7,11 +7,6 @@ set -u
 NAME=assistant_run
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-click() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
-}
-
 # Mouse-wheel notches down over the page; each moves the assistant's list by one line.
 wheel_down() {
     xdotool mousemove $((WX + 300)) $((WY + 200)) sleep 0.2
@@ -24,17 +19,17 @@ wheel_down() {
 
 layout_program 0 1
 start_brelk
-click 36 451  # menu "Index": the start page
-click 265 207 # "Brelvanto Kit - Tuning Assistenten starten >"
+click_at 36 451  # menu "Index": the start page
+click_at 265 207 # "Brelvanto Kit - Tuning Assistenten starten >"
 shot assistant_page
 wheel_down 20 # the goals come into view
 for y in 166 184 202 220 238; do
-    click 150 "$y" # "Geschwindigkeit" .. "Spionageschutz"
+    click_at 150 "$y" # "Geschwindigkeit" .. "Spionageschutz"
 done
 shot assistant_goals
 wheel_down 20 # the risk levels and the last question
 shot assistant_levels
-click 206 261 # "Tuningprozedur starten >"
+click_at 206 261 # "Tuningprozedur starten >"
 
 log="$DIR/tuning.log"
 for _ in $(seq 1 30); do

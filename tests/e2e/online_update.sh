@@ -12,21 +12,8 @@ SHOTS=${E2E_ARTIFACTS:-$ROOT/build/e2e-shots}
 STANDIN=$(dirname "$EXE")/tests/record_start.exe
 [ -f "$STANDIN" ] || fail "no stand-in updater $STANDIN"
 
-WWW=$(mktemp -d /tmp/brelk-www.XXXXXX)
-python3 "$ROOT/tools/test_server.py" --root "$WWW" --env-file "$WWW.env" --lifetime 180 &
-SERVER=$!
-for _ in $(seq 1 50); do
-    [ -f "$WWW.env" ] && break
-    sleep 0.2
-done
-[ -f "$WWW.env" ] || fail "the test server did not start"
-. "$WWW.env"
-finish() {
-    kill "$SERVER" 2>/dev/null
-    wait "$SERVER" 2>/dev/null
-    rm -rf "$WWW" "$WWW.env" "$(dirname "$BRELK_TEST_SERVER_LOG")/_requests.log"
-}
-trap finish EXIT
+start_test_server 180
+trap stop_test_server EXIT
 
 dwn="$WWW/premium/2005b/dwn"
 mkdir -p "$dwn"
@@ -37,11 +24,6 @@ head -c 400000 /dev/zero >"$dwn/paket.bin"
 cp "$STANDIN" "$dwn/update.exe"
 echo "/premium/2005b/dwn/paket.bin slow 8" >"$WWW/_behaviour"
 
-# Clicks at a point of the main window, given relative to its top-left corner.
-click() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
-}
 # Confirms the message box that is open beside the main window.
 confirm() {
     for _ in $(seq 1 240); do
@@ -62,8 +44,8 @@ layout_program 0 0
 printf '[Onlineservices]\r\nServer1=%s\r\nServer2=%s\r\nping=no\r\n' "$BRELK_TEST_SERVER" \
     "$BRELK_TEST_SERVER" >"$DIR/modules/oservices.ini"
 start_brelk
-click 200 451 # menu "Update"
-click 170 133 # "Update durchführen >"
+click_at 200 451 # menu "Update"
+click_at 170 133 # "Update durchführen >"
 confirm "update question"
 sleep 4
 mkdir -p "$SHOTS"

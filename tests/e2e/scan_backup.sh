@@ -9,11 +9,6 @@ set -u
 NAME=scan_backup
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-click() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
-}
-
 # The messages of the program (every other window with its title), answered with Enter.
 answer_messages() {
     answered=0
@@ -51,7 +46,7 @@ start_brelk
 before=no
 wheel_scrolls unclicked && before=yes
 shot wheel_backups_unclicked
-click 470 150 # the list's frame, which does nothing
+click_at 470 150 # the list's frame, which does nothing
 after=no
 wheel_scrolls clicked 4 && after=yes
 shot wheel_backups_clicked
@@ -64,7 +59,7 @@ rm -rf "$DIR"
 # page last, so the page history names that page and the wheel scrolls it, not the terms box.
 layout_program 1 1
 start_brelk
-click 150 110 # the terms' title
+click_at 150 110 # the terms' title
 terms=no
 wheel_scrolls terms && terms=yes
 shot wheel_terms
@@ -79,9 +74,9 @@ start_brelk
 [ "$STARTUP_MESSAGES" = 1 ] || fail "$STARTUP_MESSAGES messages at start, expected one notice"
 shot scan_backup_start
 
-click 36 451  # menu "Index": the start page
-click 265 161 # "Brelvanto Kit - Power Modus starten >"
-click 162 211 # "Einstellungen scannen >>"
+click_at 36 451  # menu "Index": the start page
+click_at 265 161 # "Brelvanto Kit - Power Modus starten >"
+click_at 162 211 # "Einstellungen scannen >>"
 shot scan_done
 answer_messages
 [ "$answered" = 0 ] || fail "the scan showed a message"
@@ -90,10 +85,10 @@ answer_messages
 wheel_scrolls list || fail "the wheel does not scroll the tuning list"
 shot scan_wheel
 
-click 88 451  # menu "Backups", which says that no slot exists yet
+click_at 88 451  # menu "Backups", which says that no slot exists yet
 answer_messages
 [ "$answered" = 1 ] || fail "the backups page showed $answered messages, expected one notice"
-click 170 163 # "Einstellungen sichern >>"
+click_at 170 163 # "Einstellungen sichern >>"
 shot backups_saved
 answer_messages
 [ "$answered" = 0 ] || fail "saving showed a message"

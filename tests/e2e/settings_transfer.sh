@@ -9,11 +9,6 @@ set -u
 NAME=settings_transfer
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-click() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
-}
-
 # Window ids of messages shown beside the main window.
 messages() {
     for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
@@ -22,22 +17,22 @@ messages() {
 }
 
 export_now() {
-    click 448 451 # menu "Export"
-    click 200 251 # "Einstellungen exportieren >"
+    click_at 448 451 # menu "Export"
+    click_at 200 251 # "Einstellungen exportieren >"
     sleep 1
 }
 
 settings="modules/brelksettings.ini"
 layout_program 0 1
 start_brelk
-click 398 451 # menu "Import": no file yet
-click 200 251 # "Einstellungen importieren >"
+click_at 398 451 # menu "Import": no file yet
+click_at 200 251 # "Einstellungen importieren >"
 shot import_missing
 [ -z "$(messages)" ] || fail "a message appeared on the import of a missing file"
 
-click 36 451  # menu "Index"
-click 265 161 # "Brelvanto Kit - Power Modus starten >"
-click 463 235 # the performance category's activate header button
+click_at 36 451  # menu "Index"
+click_at 265 161 # "Brelvanto Kit - Power Modus starten >"
+click_at 463 235 # the performance category's activate header button
 export_now
 shot export_page
 if ! grep -q 'Edit4' "$ROOT/res/layouts/form7.dfm"; then
@@ -54,9 +49,9 @@ cp "$settings" first.ini
 stop_brelk
 
 start_brelk
-click 398 451 # menu "Import"
+click_at 398 451 # menu "Import"
 shot import_page
-click 200 251 # "Einstellungen importieren >"
+click_at 200 251 # "Einstellungen importieren >"
 shot import_done
 export_now
 [ -z "$(messages)" ] || fail "a message appeared in the second run"

@@ -44,18 +44,11 @@ wait_window '^brelk installer$'
 SETUPWIN=$FOUND
 shot setup_update_ready
 
-# "fortfahren >"
-xdotool mousemove $((WX + 186)) $((WY + 302)) sleep 0.2 mousemove $((WX + 190)) $((WY + 302)) \
-    sleep 0.2 click 1
-sleep 1.2
+click_at 190 302 # "fortfahren >"
+sleep 0.7
 shot setup_update_running
 
-ini="$DIR/modules/brelk.ini"
-for _ in $(seq 1 30); do
-    grep -q '^version=5.1' "$ini" && break
-    sleep 0.5
-done
-grep -q '^version=5.1' "$ini" || fail "version not recorded: $(cat "$ini")"
+wait_version 5.1
 [ "$(cat "$DIR/modules/dorvask.exe")" = new ] || fail "modules\\dorvask.exe not replaced"
 [ "$(cat "$DIR/modules/skins/blue.bmp")" = "new skin" ] || fail "skin not copied"
 [ -f "$DIR/modules/web/tips.htm" ] || fail "web page not copied"
@@ -63,22 +56,13 @@ cmp -s "$DIR/update/update.exe" "$SETUP" || fail "the running updater was change
 [ -d "$DIR/update/modules/skins" ] || fail "update\\modules\\skins not created"
 
 # The new brelk.exe starts (its splash or main window) once the bar is full.
-BRELKWIN=""
-for _ in $(seq 1 40); do
-    BRELKWIN=$(xdotool search --name '^Brelvanto Kit 2005$' 2>/dev/null | head -n 1)
-    [ -n "$BRELKWIN" ] && break
-    sleep 0.5
-done
-[ -n "$BRELKWIN" ] || fail "brelk.exe was not started"
-STARTED=$(xdotool getwindowpid "$BRELKWIN" 2>/dev/null)
+wait_started_brelk
 sleep 1
 xdotool windowraise "$SETUPWIN" 2>/dev/null
 sleep 0.5
 shot setup_update_done
 
-# "beenden >" ends the installer.
-xdotool mousemove $((WX + 76)) $((WY + 302)) sleep 0.2 mousemove $((WX + 80)) $((WY + 302)) \
-    sleep 0.2 click 1
+click_at 80 302 # "beenden >" ends the installer.
 for _ in $(seq 1 20); do
     kill -0 "$PID" 2>/dev/null || break
     sleep 0.5

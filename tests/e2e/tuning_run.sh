@@ -8,19 +8,13 @@ set -u
 NAME=tuning_run
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-# Clicks at a point of the main window, given relative to its top-left corner.
-click() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
-}
-
 layout_program 0 1
 start_brelk
-click 36 451  # menu "Index": the start page
-click 265 161 # "Brelvanto Kit - Power Modus starten >"
+click_at 36 451  # menu "Index": the start page
+click_at 265 161 # "Brelvanto Kit - Power Modus starten >"
 shot tuning_page
-click 463 235 # the performance category's activate header button
-click 217 261 # "Tuningprozedur starten >"
+click_at 463 235 # the performance category's activate header button
+click_at 217 261 # "Tuningprozedur starten >"
 shot tuning_running
 
 log="$DIR/tuning.log"

@@ -14,21 +14,12 @@ SETUP=${2:-$ROOT/build/win64/setup.exe}
 SHOTS=${E2E_ARTIFACTS:-$ROOT/build/e2e-shots}
 STARTED=""
 
-WWW=$(mktemp -d /tmp/brelk-www.XXXXXX)
-python3 "$ROOT/tools/test_server.py" --root "$WWW" --env-file "$WWW.env" --lifetime 240 &
-SERVER=$!
-for _ in $(seq 1 50); do
-    [ -f "$WWW.env" ] && break
-    sleep 0.2
-done
-[ -f "$WWW.env" ] || fail "the test server did not start"
-. "$WWW.env"
+start_test_server 240
 finish() {
     [ -n "$STARTED" ] && kill "$STARTED" 2>/dev/null
     [ -n "$PID" ] && kill "$PID" 2>/dev/null
-    kill "$SERVER" 2>/dev/null
+    stop_test_server
     wait 2>/dev/null
-    rm -rf "$WWW" "$WWW.env" "$(dirname "$BRELK_TEST_SERVER_LOG")/_requests.log"
 }
 trap finish EXIT
 
@@ -58,10 +49,8 @@ printf 'old' >"$DIR/modules/dorvask.exe"
 printf '[Onlineservices]\r\nServer1=%s\r\nServer2=%s\r\nping=no\r\n' "$BRELK_TEST_SERVER" \
     "$BRELK_TEST_SERVER" >"$DIR/modules/oservices.ini"
 start_brelk
-xdotool mousemove $((WX + 196)) $((WY + 451)) sleep 0.2 mousemove $((WX + 200)) $((WY + 451)) \
-    sleep 0.2 click 1 sleep 0.5 # menu "Update"
-xdotool mousemove $((WX + 166)) $((WY + 133)) sleep 0.2 mousemove $((WX + 170)) $((WY + 133)) \
-    sleep 0.2 click 1 sleep 0.5 # "Update durchführen >"
+click_at 200 451 # menu "Update"
+click_at 170 133 # "Update durchführen >"
 answer_until "$DIR/update/update.exe" || fail "the update was not downloaded"
 
 # brelk hands over to the updater and ends; the installer comes up in its place.
@@ -91,27 +80,13 @@ WY=${position#* }
 mkdir -p "$SHOTS"
 "$ROOT/tools/screenshot.sh" "$SHOTS/update_pipeline_installer.png"
 
-# "fortfahren >"
-xdotool mousemove $((WX + 186)) $((WY + 302)) sleep 0.2 mousemove $((WX + 190)) $((WY + 302)) \
-    sleep 0.2 click 1
-ini="$DIR/modules/brelk.ini"
-for _ in $(seq 1 40); do
-    grep -q '^version=5.1' "$ini" && break
-    sleep 0.5
-done
-grep -q '^version=5.1' "$ini" || fail "version not recorded: $(cat "$ini")"
+click_at 190 302 # "fortfahren >"
+wait_version 5.1
 [ "$(cat "$DIR/modules/dorvask.exe")" = new ] || fail "modules\\dorvask.exe not replaced"
 cmp -s "$DIR/brelk.exe" "$dwn/brelk.exe" || fail "brelk.exe not replaced"
 
 # The new brelk.exe starts once the bar is full.
-BRELKWIN=""
-for _ in $(seq 1 40); do
-    BRELKWIN=$(xdotool search --name '^Brelvanto Kit 2005$' 2>/dev/null | head -n 1)
-    [ -n "$BRELKWIN" ] && break
-    sleep 0.5
-done
-[ -n "$BRELKWIN" ] || fail "the new brelk.exe was not started"
-STARTED=$(xdotool getwindowpid "$BRELKWIN" 2>/dev/null)
+wait_started_brelk
 sleep 1
 xdotool windowraise "$SETUPWIN" 2>/dev/null
 sleep 0.5

@@ -31,10 +31,13 @@ layout_program() {
 # Waits (20 s at most, while PID runs) for a visible window whose name matches the pattern
 # and, when given, whose size is the geometry; sets FOUND to its id and WX, WY to its position.
 # With "answer" as third argument, another window of that name (a message box; the splash of
-# 372 x 243 aside) is answered with Return and counted in STARTUP_MESSAGES.
+# 372 x 243 aside) is answered with Return and counted once in STARTUP_MESSAGES; the watch goes
+# on for a moment after the window has appeared, since a message may still be on its way.
 wait_window() {
     FOUND=""
-    for _ in $(seq 1 40); do
+    answered=" "
+    settle=0
+    for _ in $(seq 1 44); do
         sleep 0.5
         kill -0 "$PID" 2>/dev/null || fail "the program ended early"
         for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
@@ -43,10 +46,19 @@ wait_window() {
                 FOUND=$id
             elif [ "${3:-}" = answer ] && [ "$geometry" != 372x243 ]; then
                 xdotool windowfocus --sync "$id" key Return 2>/dev/null
-                STARTUP_MESSAGES=$((STARTUP_MESSAGES + 1))
+                case $answered in
+                *" $id "*) ;;
+                *)
+                    answered="$answered$id "
+                    STARTUP_MESSAGES=$((STARTUP_MESSAGES + 1))
+                    ;;
+                esac
             fi
         done
-        [ -n "$FOUND" ] && break
+        if [ -n "$FOUND" ]; then
+            [ "${3:-}" = answer ] && [ "$settle" -lt 3 ] && settle=$((settle + 1)) && continue
+            break
+        fi
     done
     [ -n "$FOUND" ] || fail "no window $1 ${2:-}"
     sleep 1
@@ -80,4 +92,52 @@ shot() {
     [ -n "${E2E_ARTIFACTS:-}" ] || return 0
     mkdir -p "$E2E_ARTIFACTS"
     import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null
+}
+
+# Moves the pointer onto a point given relative to WX, WY (a small step first, so the window
+# sees a move there) and clicks it.
+click_at() {
+    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
+        sleep 0.2 click 1 sleep 0.5
+}
+
+# Starts tools/test_server.py on a loopback address of its own, serving the new folder WWW
+# for at most the given seconds, and reads its variables (BRELK_TEST_SERVER, ..._LOG).
+start_test_server() {
+    WWW=$(mktemp -d /tmp/brelk-www.XXXXXX)
+    python3 "$ROOT/tools/test_server.py" --root "$WWW" --env-file "$WWW.env" --lifetime "$1" &
+    SERVER=$!
+    for _ in $(seq 1 50); do
+        [ -f "$WWW.env" ] && break
+        sleep 0.2
+    done
+    [ -f "$WWW.env" ] || fail "the test server did not start"
+    . "$WWW.env"
+}
+
+stop_test_server() {
+    kill "$SERVER" 2>/dev/null
+    wait "$SERVER" 2>/dev/null
+    rm -rf "$WWW" "$WWW.env" "$(dirname "$BRELK_TEST_SERVER_LOG")/_requests.log"
+}
+
+# Waits until the installer has recorded the version in the installation's brelk.ini.
+wait_version() {
+    for _ in $(seq 1 40); do
+        grep -q "^version=$1" "$DIR/modules/brelk.ini" && return 0
+        sleep 0.5
+    done
+    fail "version $1 not recorded: $(cat "$DIR/modules/brelk.ini")"
+}
+
+# Waits until a brelk.exe started by the installer shows a window; sets STARTED to its process.
+wait_started_brelk() {
+    BRELKWIN=""
+    for _ in $(seq 1 40); do
+        BRELKWIN=$(xdotool search --name '^Brelvanto Kit 2005$' 2>/dev/null | head -n 1)
+        [ -n "$BRELKWIN" ] && break
+        sleep 0.5
+    done
+    [ -n "$BRELKWIN" ] || fail "brelk.exe was not started"
+    STARTED=$(xdotool getwindowpid "$BRELKWIN" 2>/dev/null)
 }
