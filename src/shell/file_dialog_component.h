@@ -1,4 +1,4 @@
-// The open-file dialogs placed on a window (TOpenDialog, TOpenPictureDialog): non-visual
+// The file dialogs placed on a window (TOpenDialog, TOpenPictureDialog, TSaveDialog): non-visual
 // components that keep the dialog's settings, above all the file name last chosen or preset,
 // between uses. Running one goes through the application's dialog service.
 #pragma once

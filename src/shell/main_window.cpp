@@ -2,6 +2,7 @@
 
 #include "shell/file_dialog_component.h"
 #include "shell/shell_handlers.h"
+#include "sysinfo/sysinfo_handlers.h"
 #include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -18,6 +19,7 @@ const MainWindowPart kParts[] = {
     {tweaks::bindProgressHandlers, "form2_endpage.dfm"},
     {bindTweakEngineHandlers, nullptr},
     {bindExportHandlers, "form2_export.dfm"},
+    {sysinfo::bindSysinfoHandlers, "form2_sysinfo.dfm"},
 };
 
 } // namespace
@@ -25,7 +27,7 @@ const MainWindowPart kParts[] = {
 const ui::ClassRegistry& brelkClasses() {
     static const ui::ClassRegistry classes = [] {
         ui::ClassRegistry r = ui::ClassRegistry::standard();
-        for (const char* name : {"TOpenDialog", "TOpenPictureDialog"}) {
+        for (const char* name : {"TOpenDialog", "TOpenPictureDialog", "TSaveDialog"}) {
             r.add(name, [name] { return std::make_unique<FileDialogComponent>(name); });
         }
         return r;

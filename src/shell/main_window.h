@@ -30,7 +30,7 @@ struct MainWindowPart {
 };
 
 // The classes the program's layouts use: the class library's standard ones and the file
-// dialogs placed on a window (TOpenDialog, TOpenPictureDialog).
+// dialogs placed on a window (TOpenDialog, TOpenPictureDialog, TSaveDialog).
 const ui::ClassRegistry& brelkClasses();
 
 } // namespace brelk
