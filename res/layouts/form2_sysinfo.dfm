@@ -8,6 +8,7 @@ inherited Form2: TForm2
     Top = 352
     Caption = 'Freier Speicher:'
     Font.Color = clGray
+    Font.Height = -10
     Transparent = True
   end
   object Bevel1: TBevel
@@ -34,6 +35,7 @@ inherited Form2: TForm2
     Top = 369
     Caption = 'Prozessorauslastung:'
     Font.Color = clGray
+    Font.Height = -10
     Transparent = True
   end
   object Bevel2: TBevel
@@ -78,12 +80,12 @@ inherited Form2: TForm2
     object Image250: TImage
       Left = 8
       Top = 32
-      Width = 16
+      Width = 152
       Height = 16
       Cursor = crHandPoint
       Hint = 'Analysieren Sie hier Ihre Hardware'
       ShowHint = True
-      Picture.Resource = 'link_arrow.bmp'
+      Picture.Resource = 'hardware_link.bmp'
       Transparent = True
       OnClick = Hardwareanalyse
       OnMouseMove = hardwarerollp83
@@ -91,12 +93,12 @@ inherited Form2: TForm2
     object Image249: TImage
       Left = 8
       Top = 32
-      Width = 16
+      Width = 152
       Height = 16
       Cursor = crHandPoint
       Hint = 'Analysieren Sie hier Ihre Hardware'
       ShowHint = True
-      Picture.Resource = 'link_arrow_over.bmp'
+      Picture.Resource = 'hardware_link_over.bmp'
       Transparent = True
       Visible = False
       OnClick = Hardwareanalyse
@@ -286,9 +288,9 @@ inherited Form2: TForm2
       end
       object Label210: TLabel
         Left = 8
-        Top = 28
+        Top = 26
         Width = 360
-        Height = 56
+        Height = 70
         AutoSize = False
         Caption = 'Der Wirkungsgrad einer Tuningsoftware ist natürlich begrenzt. Ab einem bestimmten Punkt sollte man über ein Hardwareupgrade nachdenken. Entscheindende Komponetnen für die Systemgeschwindigkeit sind Prozessor und Arbeitsspeicher.'
         Transparent = True
@@ -297,7 +299,7 @@ inherited Form2: TForm2
       end
       object StringGrid1: TStringGrid
         Left = 8
-        Top = 92
+        Top = 100
         Width = 311
         Height = 54
         ColCount = 3
@@ -348,7 +350,7 @@ inherited Form2: TForm2
     object Button3: TButton
       Left = 8
       Top = 170
-      Width = 180
+      Width = 190
       Height = 23
       Caption = 'Ausgewählten Prozess beenden'
       Visible = False

@@ -8,12 +8,6 @@ set -u
 NAME=tuning_run
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-# Clicks at a point of the main window, given relative to its top-left corner.
-click() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
-}
-
 layout_program 0 1
 start_brelk
 click 36 451  # menu "Index": the start page
