@@ -55,16 +55,27 @@ void GaugeRefresh::tick(MainWindow& w) {
     free.setPosition(kilobytes(memory.free));
     free.setForeColor(freeMemoryColor(ceilPercent(free.position(), free.max())));
 
+    refreshLoad(w);
+}
+
+void GaugeRefresh::refreshLoad(MainWindow& w) {
     auto& load = w.c<ui::Gauge>("Gauge7");
+    if (ticksToWait_ > 0) {
+        --ticksToWait_;
+        return;
+    }
     try {
         sampler_.sample();
         const double usage = sampler_.cpuUsage(0);
         failureShown_ = false;
+        failures_ = 0;
         load.setRange(load.min(), 100);
         load.setPosition(static_cast<int>(std::ceil(usage * 100.0)));
         load.setForeColor(loadColor(load.position()));
     } catch (const std::exception& e) {
         load.setPosition(0);
+        failures_ = std::min(failures_ + 1, 6);
+        ticksToWait_ = std::min(1 << failures_, kLongestRetryWait) - 1;
         if (failureShown_) return;
         // Marked before the message shows: the timer goes on ticking under the message box.
         failureShown_ = true;

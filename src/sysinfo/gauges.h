@@ -31,17 +31,24 @@ ui::Color freeMemoryColor(int percentFree);
 ui::Color loadColor(int percentLoad);
 
 // One refresh per tick. A failing sampler is reported once through the application's error
-// display, leaves the load gauge at 0 and is tried again quietly at every tick; it is
-// reported again only after it has worked in between.
+// display, leaves the load gauge at 0 and is tried again quietly; it is reported again only
+// after it has worked in between. Failed tries are spaced out (2, 4, 8 ... up to 64 ticks
+// apart): where the system has no processor data, asking for it can cost more than a frame.
 class GaugeRefresh {
   public:
+    static constexpr int kLongestRetryWait = 64;
+
     explicit GaugeRefresh(platform::Hardware& hw) : sampler_(hw) {}
     void tick(MainWindow& w);
     CpuUsage& sampler() { return sampler_; }
 
   private:
+    void refreshLoad(MainWindow& w);
+
     CpuUsage sampler_;
     bool failureShown_ = false;
+    int failures_ = 0;    // in a row
+    int ticksToWait_ = 0; // before the next try
 };
 
 } // namespace brelk::sysinfo

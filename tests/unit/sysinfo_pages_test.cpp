@@ -84,21 +84,35 @@ TEST_F(SysinfoTest, TheTickShowsTheLoadOfTheFirstProcessorWithItsColour) {
     EXPECT_TRUE(messages().empty());
 }
 
-TEST_F(SysinfoTest, AFailingSamplerIsReportedOnceUntilItHasWorkedAgain) {
+TEST_F(SysinfoTest, AFailingSamplerIsReportedOnceAndTriedAgainLessOften) {
     loadOver(0.5);
     fake.hardware.perfBlock.reset();
-    for (int i = 0; i < 3; ++i)
+    auto& queries = fake.hardware.perfQueries;
+    // Which of 130 ticks ask for the data: the waits double up to 64 ticks.
+    std::vector<int> tries;
+    for (int i = 0; i < 130; ++i) {
+        const auto before = queries.size();
         tick();
+        if (queries.size() > before) tries.push_back(i);
+    }
+    EXPECT_EQ(tries, (std::vector<int>{0, 2, 6, 14, 30, 62, 126}));
     EXPECT_EQ(messages(),
               (std::vector<std::string>{"Unable to locate the \"Processor\" performance object."}));
     EXPECT_EQ(gauge("Gauge7").position(), 0);
     EXPECT_EQ(gauge("Gauge7").foreColor(), kOrange) << "the colour stays as it was";
-    EXPECT_GT(gauge("Gauge6").max(), 0) << "the memory gauge goes on";
+    EXPECT_GT(gauge("Gauge6").max(), 0) << "the memory gauge goes on every tick";
 
-    loadOver(0.5);
+    // Working again: the next failure is reported, and the waits start short again.
+    fake.hardware.perfBlock = buildPerfBlock({kT0 + 10 * kSecond, {0, 0}});
+    const auto waiting = queries.size();
+    for (int i = 0; i < 64 && queries.size() == waiting; ++i)
+        tick();
+    ASSERT_EQ(queries.size(), waiting + 1);
     fake.hardware.perfBlock.reset();
     tick();
     tick();
+    tick();
+    EXPECT_EQ(queries.size(), waiting + 3);
     EXPECT_EQ(messages().size(), 2u);
 }
 
