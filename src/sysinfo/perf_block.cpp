@@ -50,7 +50,10 @@ std::uint64_t findProcessorObject(const Bytes& b) {
     const std::uint32_t objects = b.u32(kBlockNumObjectTypes, kNoProcessorObject);
     for (std::uint32_t i = 0; i < objects; ++i) {
         if (b.u32(object + kObjectNameTitleIndex, kNoProcessorObject) == kProcessorObject) break;
-        object += b.u32(object + kObjectTotalByteLength, kNoProcessorObject);
+        const std::uint32_t length = b.u32(object + kObjectTotalByteLength, kNoProcessorObject);
+        // A zero length would look at the same object again for the rest of the count.
+        if (length == 0) break;
+        object += length;
     }
     if (!b.holds(object, kObjectSize) ||
         b.u32(object + kObjectNameTitleIndex, kNoProcessorObject) != kProcessorObject) {
@@ -67,7 +70,9 @@ std::uint64_t findProcessorTimeCounter(const Bytes& b, std::uint64_t object) {
             kProcessorTimeCounter) {
             break;
         }
-        counter += b.u32(counter + kCounterByteLength, kNoProcessorTimeCounter);
+        const std::uint32_t length = b.u32(counter + kCounterByteLength, kNoProcessorTimeCounter);
+        if (length == 0) break; // as for the objects
+        counter += length;
     }
     if (!b.holds(counter, kCounterDefinitionSize) ||
         b.u32(counter + kCounterNameTitleIndex, kNoProcessorTimeCounter) != kProcessorTimeCounter) {

@@ -137,6 +137,19 @@ TEST_F(SamplerTest, BrokenBlocksEndTheSampleWithTheErrorText) {
          },
          {kT0, {5, 5}, 200},
          kNoObject},
+        {"four billion objects of no length",
+         [](Bytes& b) {
+             storeU32(b, perf::kBlockNumObjectTypes, 0xFFFFFFFFu);
+             storeU32(b, kObject + perf::kObjectNameTitleIndex, 2);
+             storeU32(b, kObject + perf::kObjectTotalByteLength, 0);
+         },
+         normal, kNoObject},
+        {"four billion counters of no length",
+         [](Bytes& b) {
+             storeU32(b, kObject + perf::kObjectNumCounters, 0xFFFFFFFFu);
+             storeU32(b, kObject + perf::kObjectSize + perf::kCounterByteLength, 0);
+         },
+         normal, kNoCounter},
         {"instance count beyond the block",
          [](Bytes& b) { storeU32(b, kObject + perf::kObjectNumInstances, 0x7FFFFFFFu); }, normal,
          kNoObject},
