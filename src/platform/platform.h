@@ -3,6 +3,7 @@
 
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "platform/hardware.h"
 #include "platform/network.h"
 #include "platform/processes.h"
 #include "platform/profiles.h"
@@ -25,6 +26,7 @@ struct Platform {
     SystemInfo& system;
     Desktop& desktop;
     ScriptHost& scripts;
+    Hardware& hardware;
 };
 
 } // namespace platform

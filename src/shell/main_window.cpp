@@ -6,6 +6,7 @@
 #include "shell/uninstall.h"
 #include "tweaks/assistant.h"
 #include "tweaks/backup_handlers.h"
+#include "sysinfo/sysinfo_handlers.h"
 #include "tweaks/export_handlers.h"
 #include "tweaks/progress_handlers.h"
 #include "tweaks/row_handlers.h"
@@ -26,6 +27,7 @@ const MainWindowPart kParts[] = {
     {bindBackupHandlers, "form2_backups.dfm"},
     {tweaks::bindAssistantHandlers, "form2_assistant.dfm"},
     {bindOnlineHandlers, "form2_online.dfm"},
+    {sysinfo::bindSysinfoHandlers, "form2_sysinfo.dfm"},
 };
 
 } // namespace

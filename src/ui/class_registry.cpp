@@ -3,7 +3,9 @@
 #include "ui/cool_form.h"
 #include "ui/form.h"
 #include "ui/input_controls.h"
+#include "ui/list_view.h"
 #include "ui/standard_controls.h"
+#include "ui/string_grid.h"
 
 namespace ui {
 
@@ -29,6 +31,8 @@ const ClassRegistry& ClassRegistry::standard() {
         r.add<ProgressBar>("TProgressBar");
         r.add<Gauge>("TGauge");
         r.add<WebBrowser>("TWebBrowser");
+        r.add<ListView>("TListView");
+        r.add<StringGrid>("TStringGrid");
         return r;
     }();
     return registry;

@@ -73,7 +73,7 @@ struct TuningWindow {
     RecordingSecurity security;
     platform::Platform services{fake.registry, fake.profiles, fake.files,   fake.processes,
                                 fake.shell,    security,      fake.network, fake.system,
-                                fake.desktop,  fake.scripts};
+                                fake.desktop,  fake.scripts,  fake.hardware};
     HeadlessApp h;
     ui::DirectoryResourceStore resources{BRELK_RES_DIR};
     brelk::Context ctx{h.app, services, resources, kProgramFolder, {}};

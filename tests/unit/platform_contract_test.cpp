@@ -31,6 +31,7 @@ using ContractEnvs = ::testing::Types<FakeEnv>;
 
 #include "../contract/file_system_contract.h"
 #include "../contract/file_writer_contract.h"
+#include "../contract/hardware_contract.h"
 #include "../contract/profiles_contract.h"
 #include "../contract/registry_contract.h"
 #include "../contract/registry_walk_contract.h"

@@ -30,6 +30,7 @@ TEST(RegistrySandbox, KeepsTestWritesOutOfTheRealRegistry) {
 
 #include "../contract/file_system_contract.h"
 #include "../contract/file_writer_contract.h"
+#include "../contract/hardware_contract.h"
 #include "../contract/profiles_contract.h"
 #include "../contract/registry_contract.h"
 #include "../contract/registry_walk_contract.h"

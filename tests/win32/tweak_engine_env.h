@@ -49,9 +49,9 @@ class Win32Engine {
         env.isolateRegistry();
         scratch = env.scratchFolder();
         auto& real = env.platform();
-        platform = std::make_unique<platform::Platform>(
-            platform::Platform{real.registry, real.profiles, real.files, real.processes, shell,
-                               real.security, real.network, real.system, desktop, real.scripts});
+        platform = std::make_unique<platform::Platform>(platform::Platform{
+            real.registry, real.profiles, real.files, real.processes, shell, real.security,
+            real.network, real.system, desktop, real.scripts, real.hardware});
         real.files.createDirectory(scratch + "modules");
         real.files.createDirectory(scratch + "WINDOWS");
         real.files.createDirectory(scratch + "WINDOWS\\system32");

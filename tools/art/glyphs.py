@@ -70,6 +70,22 @@ def link_arrow_over(img):
     arrow(img)
 
 
+HARDWARE_LINK_TEXT = "Hardware-Analyse >"
+HARDWARE_LINK_SIZE = (152, 16)
+
+
+def text_link(text, colour, balls):
+    """A link drawn as one picture: the round arrow and the link's text beside it."""
+    def draw(img):
+        ball_img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+        ball(ball_img, balls)
+        arrow(ball_img)
+        img.alpha_composite(ball_img)
+        fnt = paint.font("DejaVuSans-Bold.ttf", 11)
+        paint.layer(img, colour, paint.text_mask(img.size, (20, 8), text, fnt, anchor="lm"))
+    return draw
+
+
 def info_icon(img):
     ball(img, BLUE_BALL)
     letter_i(img)
@@ -187,6 +203,9 @@ ROW_ICON_SIZE = (15, 15)  # centred in the rows' 20 x 15 icon places
 GLYPHS = {
     "link_arrow": ((16, 16), link_arrow),
     "link_arrow_over": ((16, 16), link_arrow_over),
+    "hardware_link": (HARDWARE_LINK_SIZE, text_link(HARDWARE_LINK_TEXT, (0, 0, 0), BLUE_BALL)),
+    "hardware_link_over": (HARDWARE_LINK_SIZE,
+                           text_link(HARDWARE_LINK_TEXT, (0, 128, 0), GREEN_BALL)),
     "info_icon": ((32, 32), info_icon),
     "info_icon_over": ((32, 32), info_icon_over),
     "uninstall_normal": ((16, 16), uninstall_normal),

@@ -172,8 +172,9 @@ int main(int argc, char** argv) {
         int started = 0;
     } shell;
     platform::Win32Desktop desktop{platform::DisplayChanges::TestOnly};
-    platform::Platform p{registry,      real.profiles, real.files,  real.processes, shell,
-                         real.security, real.network,  real.system, desktop,        real.scripts};
+    platform::Platform p{registry, real.profiles, real.files,   real.processes,
+                         shell,    real.security, real.network, real.system,
+                         desktop,  real.scripts,  real.hardware};
 
     ui::win32::Win32Backend backend(GetModuleHandleA(nullptr));
     ui::ScriptedDialogs dialogs;

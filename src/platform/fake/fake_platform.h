@@ -4,6 +4,7 @@
 
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_hardware.h"
 #include "platform/fake/fake_network.h"
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_profiles.h"
@@ -39,10 +40,11 @@ class FakePlatform {
     FakeSystemInfo system;
     FakeDesktop desktop{files};
     FakeScriptHost scripts;
+    FakeHardware hardware;
 
   private:
-    Platform platform_{registry, profiles, files,  processes, shell,
-                       security, network,  system, desktop,   scripts};
+    Platform platform_{registry, profiles, files,   processes, shell,   security,
+                       network,  system,   desktop, scripts,   hardware};
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_hardware.h"
 #include "platform/win32/win32_network.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_profiles.h"
@@ -34,8 +35,9 @@ class Win32Platform {
     Win32SystemInfo system_;
     Win32Desktop desktop_;
     Win32ScriptHost scripts_;
-    Platform platform_{registry_, profiles_, files_,  processes_, shell_,
-                       security_, network_,  system_, desktop_,   scripts_};
+    Win32Hardware hardware_;
+    Platform platform_{registry_, profiles_, files_,   processes_, shell_,   security_,
+                       network_,  system_,   desktop_, scripts_,   hardware_};
 };
 
 } // namespace platform

@@ -80,6 +80,14 @@ LRESULT ContainerPeer::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (child) return child->command(HIWORD(wp));
         }
         break;
+    case WM_NOTIFY: {
+        const auto* n = reinterpret_cast<const NMHDR*>(lp);
+        auto* child =
+            n ? reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(n->hwndFrom, GWLP_USERDATA))
+              : nullptr;
+        if (child) return child->notify(*n);
+        break;
+    }
     case WM_HSCROLL:
     case WM_VSCROLL:
         // From a child control; a container's own scroll bars send no window handle.

@@ -2,8 +2,11 @@
 
 #include "ui/cool_form.h"
 #include "ui/input_controls.h"
+#include "ui/list_view.h"
 #include "ui/standard_controls.h"
+#include "ui/string_grid.h"
 #include "ui/win32/input_peers.h"
+#include "ui/win32/list_peers.h"
 #include "ui/win32/standard_peers.h"
 #include "ui/win32/web_browser_peer.h"
 
@@ -48,6 +51,8 @@ const std::unordered_map<std::type_index, PeerFactory>& table() {
         entry<Gauge, GaugePeer>(),
         entry<WebBrowser, WebBrowserPeer>(),
         entry<RadioGroup, RadioGroupPeer>(),
+        entry<ListView, ListViewPeer>(),
+        entry<StringGrid, StringGridPeer>(),
     };
     return factories;
 }

@@ -58,9 +58,12 @@ class WindowPeer : public ControlPeer {
     void changed(Change what) override;
     void perform(Command c) override;
     // Window messages the host routes to its child: notifications, scroll notifications
-    // (WM_HSCROLL, WM_VSCROLL of a track bar) and colour requests.
+    // (WM_HSCROLL, WM_VSCROLL of a track bar), common-control notifications and colour
+    // requests.
     virtual LRESULT command(WORD /*code*/) { return 0; }
     virtual void scrolled(WORD /*code*/) {}
+    // WM_NOTIFY of a common control (list view).
+    virtual LRESULT notify(const NMHDR& /*n*/) { return 0; }
     virtual HBRUSH controlColors(HDC dc);
 
   protected:

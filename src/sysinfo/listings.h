@@ -1,0 +1,24 @@
+// The listing page: installed programs, loaded drivers, running processes and services, each
+// with its title, columns, order and count line; the run log Memo3 gets one line per entry.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace brelk {
+class MainWindow;
+}
+
+namespace brelk::sysinfo {
+
+void installierteprogramme(MainWindow& w);
+void Aktivetreibershow(MainWindow& w);
+void Aktiveprozesse(MainWindow& w);
+void showservices(MainWindow& w);
+
+// The status shown for a service's start type; nothing for a type without one.
+std::optional<std::string> serviceStatus(int start);
+// A process id as at least four upper-case hexadecimal digits.
+std::string processIdText(unsigned pid);
+
+} // namespace brelk::sysinfo
