@@ -24,6 +24,9 @@ class StartedBrelk : public StartedProgram {
   public:
     StartedBrelk() {
         testing_support::prepareWorkingMachine(fake);
+        // A running machine lists at least its shell and this program among its processes.
+        fake.processes.add("explorer.exe");
+        fake.processes.add("brelk.exe");
         auto windows = brelk::createProgramWindows(ctx);
         windows.splash.show();
         windows.splash.get<ui::Timer>("Timer1").tick();

@@ -65,7 +65,7 @@ struct Win32Setup : ::testing::Test {
         shell = std::make_unique<tweak_test::RecordingShell>(real.shell);
         p = std::make_unique<platform::Platform>(platform::Platform{
             real.registry, real.profiles, *files, real.processes, *shell, real.security,
-            real.network, real.system, real.desktop, real.scripts});
+            real.network, real.system, real.desktop, real.scripts, real.hardware});
         for (const char* f :
              {"setup.exe", "brelk.exe", "update.exe", "Dokumentation.htm", "modules\\dorvask.exe",
               "modules\\oservices.ini", "modules\\skins\\blue.bmp", "modules\\web\\tips.htm"})
