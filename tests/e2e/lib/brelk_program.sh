@@ -78,6 +78,9 @@ start_brelk() {
     wait_window '^Brelvanto Kit 2005$' 525x475 answer
     MAIN=$FOUND
     dismiss_sampler_message
+    # Counted from Wine's trace, which sees every message box however fast it came and went.
+    STARTUP_MESSAGES=$(grep 'trace:msgbox:MSGBOX_OnInit' "$MSGLOG" 2>/dev/null |
+        grep -vc 'Processor\\" performance object')
 }
 
 # Wine's performance data hold no processor object, so the processor-load gauge reports that
