@@ -24,6 +24,7 @@ const ClassRegistry& ClassRegistry::standard() {
         r.add<CheckBox>("TCheckBox");
         r.add<RadioButton>("TRadioButton");
         r.add<ListBox>("TListBox");
+        r.add<FileListBox>("TFileListBox");
         r.add<TrackBar>("TTrackBar");
         r.add<ProgressBar>("TProgressBar");
         r.add<Gauge>("TGauge");

@@ -2,10 +2,11 @@
 // small fragment with the components of other subsystems that the shell reaches by name.
 #pragma once
 
+#include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "support/shell_neighbours.h"
+#include "support/shipped_pictures.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -29,6 +30,7 @@ struct ShellFixture : ::testing::Test {
     // A working XP machine with a shipped program folder (first start done).
     void SetUp() override {
         fake.files.addFile(brelkIni(), "[Options]\r\nversion=5.0\r\nfirststart=0\r\n");
+        testing_support::addShippedPictures(fake.files, folder());
         setWindowsValue("ProductName", "Microsoft Windows XP");
         setWindowsValue("PathName", "C:\\WINDOWS");
         setWindowsValue("RegisteredOwner", "Anna Berger");

@@ -1,6 +1,6 @@
 // The main window's start-up against the real registry and real INI files: a registry sandbox
 // and a temporary program folder.
-#include "shell/customise_window.h"
+#include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "support/shell_neighbours.h"
 #include "support/test_forms.h"

@@ -38,6 +38,7 @@ const std::unordered_map<std::type_index, PeerFactory>& table() {
         entry<RadioButton, CheckPeer>(),   entry<ListBox, ListBoxPeer>(),
         entry<TrackBar, TrackBarPeer>(),   entry<ProgressBar, ProgressBarPeer>(),
         entry<Gauge, GaugePeer>(),         entry<WebBrowser, WebBrowserPeer>(),
+        entry<FileListBox, ListBoxPeer>(),
     };
     return factories;
 }
