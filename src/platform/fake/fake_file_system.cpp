@@ -74,7 +74,8 @@ FakeFileSystem::FakeFileSystem(std::string programFolder)
 }
 
 const FakeFileSystem::Drive* FakeFileSystem::drive(const std::string& root) const {
-    if (root.empty()) return nullptr;
+    // Only a drive's root names it, as "C:\\".
+    if (root.size() != 3 || root[1] != ':' || root[2] != '\\') return nullptr;
     auto it = drives.find(static_cast<char>(std::toupper(static_cast<unsigned char>(root[0]))));
     return it == drives.end() ? nullptr : &it->second;
 }

@@ -32,7 +32,7 @@ class FakeFileSystem : public FileSystem {
     std::optional<std::int64_t> freeBytesAvailable(const std::string& root) override;
 
     // Test setup: the drives by upper-case letter; a letter not listed has no drive. C: is a
-    // hard disk with 8 GB free at start.
+    // hard disk with 8 GB free at start. Only a root path ("C:\\") names a drive.
     struct Drive {
         unsigned type = drivetype::fixed;
         std::optional<std::int64_t> freeBytes;

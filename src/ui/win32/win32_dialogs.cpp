@@ -62,7 +62,8 @@ std::optional<std::string> fileDialog(const FileDialogOptions& o, bool save) {
     ofn.lpstrInitialDir = o.initialDir.empty() ? nullptr : o.initialDir.c_str();
     ofn.lpstrTitle = o.title.empty() ? nullptr : o.title.c_str();
     ofn.lpstrDefExt = o.defaultExt.empty() ? nullptr : o.defaultExt.c_str();
-    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING |
+    // The program's own paths never depend on the current folder; the dialog leaves it be.
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     if (!save && o.selectionChanged) {
         ofn.Flags |= OFN_ENABLEHOOK;
