@@ -138,20 +138,24 @@ object Form7: TForm7
       object Label21: TLabel
         Left = 8
         Top = 8
+        Width = 204
+        Height = 28
+        AutoSize = False
         Caption = 'Skin für (Internet) Explorer Toolbar'
         Font.Style = [fsBold]
         Transparent = True
+        WordWrap = True
       end
       object Image3: TImage
         Left = 22
-        Top = 28
+        Top = 38
         Width = 176
         Height = 94
         OnMouseMove = rollover2
       end
       object FileListBox1: TFileListBox
         Left = 22
-        Top = 128
+        Top = 138
         Width = 177
         Height = 42
         Mask = '*.bmp'
@@ -159,7 +163,7 @@ object Form7: TForm7
       end
       object RadioButton1: TRadioButton
         Left = 8
-        Top = 178
+        Top = 188
         Width = 190
         Height = 17
         Caption = 'anderes Skin wählen'
@@ -265,7 +269,7 @@ object Form7: TForm7
         object RadioButton2: TRadioButton
           Left = 12
           Top = 20
-          Width = 190
+          Width = 170
           Height = 17
           Caption = 'Durchschnittsnutzer'
           Checked = True
@@ -275,7 +279,7 @@ object Form7: TForm7
         object RadioButton3: TRadioButton
           Left = 12
           Top = 42
-          Width = 190
+          Width = 170
           Height = 17
           Caption = 'Power User'
           Color = clWhite
@@ -284,7 +288,7 @@ object Form7: TForm7
         object RadioButton4: TRadioButton
           Left = 12
           Top = 64
-          Width = 190
+          Width = 170
           Height = 17
           Caption = 'Spieler'
           Color = clWhite
@@ -413,16 +417,16 @@ object Form7: TForm7
       object Edit7: TEdit
         Left = 8
         Top = 80
-        Width = 130
+        Width = 116
         Height = 17
         BorderStyle = bsNone
         Color = 14408667
         Text = 'Titel'
       end
       object Button1: TButton
-        Left = 144
+        Left = 128
         Top = 79
-        Width = 64
+        Width = 80
         Height = 19
         Caption = 'durchsuchen'
         OnClick = Button1Click
@@ -436,16 +440,16 @@ object Form7: TForm7
       object Edit8: TEdit
         Left = 8
         Top = 118
-        Width = 130
+        Width = 116
         Height = 17
         BorderStyle = bsNone
         Color = 14408667
         Text = 'Titel'
       end
       object Button2: TButton
-        Left = 144
+        Left = 128
         Top = 117
-        Width = 64
+        Width = 80
         Height = 19
         Caption = 'durchsuchen'
         OnClick = Button2Click
@@ -459,16 +463,16 @@ object Form7: TForm7
       object Edit10: TEdit
         Left = 8
         Top = 156
-        Width = 130
+        Width = 116
         Height = 17
         BorderStyle = bsNone
         Color = 14408667
         Text = 'Titel'
       end
       object Button4: TButton
-        Left = 144
+        Left = 128
         Top = 155
-        Width = 64
+        Width = 80
         Height = 19
         Caption = 'durchsuchen'
         OnClick = Button4Click
@@ -482,16 +486,16 @@ object Form7: TForm7
       object Edit9: TEdit
         Left = 8
         Top = 194
-        Width = 130
+        Width = 116
         Height = 17
         BorderStyle = bsNone
         Color = 14408667
         Text = 'Titel'
       end
       object Button3: TButton
-        Left = 144
+        Left = 128
         Top = 193
-        Width = 64
+        Width = 80
         Height = 19
         Caption = 'durchsuchen'
         OnClick = Button3Click
@@ -529,7 +533,7 @@ object Form7: TForm7
       object Edit11: TEdit
         Left = 8
         Top = 48
-        Width = 130
+        Width = 116
         Height = 17
         BorderStyle = bsNone
         Color = 14408667
@@ -537,9 +541,9 @@ object Form7: TForm7
         OnClick = Edit11Click
       end
       object Button5: TButton
-        Left = 144
+        Left = 128
         Top = 47
-        Width = 64
+        Width = 80
         Height = 19
         Caption = 'durchsuchen'
         OnClick = Button5Click
@@ -551,7 +555,7 @@ object Form7: TForm7
         Transparent = True
       end
       object Edit12: TEdit
-        Left = 112
+        Left = 124
         Top = 77
         Width = 20
         Height = 17
@@ -562,7 +566,7 @@ object Form7: TForm7
         OnClick = Edit12Click
       end
       object Label26: TLabel
-        Left = 136
+        Left = 148
         Top = 78
         Caption = ':\'
         Transparent = True

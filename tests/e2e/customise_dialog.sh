@@ -1,8 +1,9 @@
 #!/bin/sh
 # End to end: on the tuning page the user opens the customisation dialog from each of its seven
 # gears; the dialog comes up over the main window at (30, 50) on the gear's panel. "x" closes
-# it; "fortfahren >" on the page-file panel stores the page-file values in the program's
-# registry key, where they are read back. No error message appears on the way.
+# it. On the page-file panel the profile "Spieler" recomputes the size and "fortfahren >"
+# stores the page-file values in the program's registry key, where they are read back. No
+# error message appears on the way.
 # Needs DISPLAY and WINEPREFIX from the caller; the first argument may name brelk.exe.
 set -u
 NAME=customise_dialog
@@ -16,21 +17,30 @@ click_screen() {
 click() { click_screen $((WX + $1)) $((WY + $2)); }
 click_dialog() { click_screen $((30 + $1)) $((50 + $2)); }
 
-# The tuning list scrolls eight pixels per wheel notch; a gear at content position TOP is
-# brought near the list's top, hovered (its clickable twin appears) and clicked.
+# The tuning list scrolls eight pixels per wheel notch. A gear at content position TOP is
+# brought some 64 pixels below the list's top (so the last gears are reached before the list
+# ends; SCROLLED counts the notches so far), hovered (its clickable twin appears) and clicked.
+SCROLLED=0
 open_gear() {
-    top=$1
-    xdotool mousemove $((WX + 300)) $((WY + 200)) click --repeat 300 --delay 2 4 sleep 0.3
-    notches=$(((top - 40) / 8))
-    [ "$notches" -gt 0 ] && xdotool click --repeat "$notches" --delay 2 5 sleep 0.5
-    click $((120 + 276 + 8)) $((104 + top - notches * 8 + 8))
+    notches=$((($1 - 64) / 8))
+    delta=$((notches - SCROLLED))
+    button=5
+    [ "$delta" -lt 0 ] && button=4 && delta=$((-delta))
+    xdotool mousemove $((WX + 300)) $((WY + 200))
+    [ "$delta" -gt 0 ] && xdotool click --repeat "$delta" --delay 60 "$button"
+    SCROLLED=$notches
+    # Wine works through the notches after xdotool has sent them.
+    sleep $((2 + delta / 10))
+    click $((120 + 276 + 8)) $((104 + $1 - notches * 8 + 8))
 }
 
+# The dialog's window id (the visible 274 x 323 window), or nothing.
 dialog_window() {
-    for id in $(xdotool search --onlyvisible --name '^Systemeinstellungen - Grafik einbinden$' \
-        2>/dev/null); do
-        echo "$id"
-        return
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 274x323'; then
+            echo "$id"
+            return
+        fi
     done
 }
 
@@ -39,33 +49,34 @@ start_brelk
 click 36 451  # menu "Index": the start page
 click 265 161 # "Brelvanto Kit - Power Modus starten >"
 
-# Content tops of the seven plain gears: OEM logo, toolbar skin, page file, Internet Explorer
-# title, "My Computer", start button, folder as drive.
-for top in 887 906 267 982 1001 1825 1844; do
-    open_gear "$top"
-    id=$(dialog_window)
-    [ -n "$id" ] || fail "the gear at $top opened no dialog"
-    position=$(xdotool getwindowgeometry "$id" | sed -n 's/ *Position: \([0-9]*,[0-9]*\).*/\1/p')
-    [ "$position" = "30,50" ] || fail "the dialog stands at $position"
-    shot "customise_gear_$top"
-    click_dialog 254 14 # "x"
-    [ -z "$(dialog_window)" ] || fail "x did not close the dialog"
-done
-
 open_gear 267 # the page file
 [ -n "$(dialog_window)" ] || fail "the page-file gear opened no dialog"
+click_dialog 58 234 # profile "Spieler": 700 MB from 512 MB of memory on
 shot customise_page_file
 click_dialog 200 302 # "fortfahren >"
 [ -z "$(dialog_window)" ] || fail "fortfahren did not close the dialog"
 for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
     [ "$id" = "$MAIN" ] || fail "a message appeared"
 done
+
+# Content tops of the seven plain gears: page file, OEM logo, toolbar skin, Internet Explorer
+# title, "My Computer", start button, folder as drive.
+for top in 267 887 906 982 1001 1825 1844; do
+    open_gear "$top"
+    shot "customise_gear_$top"
+    id=$(dialog_window)
+    [ -n "$id" ] || fail "the gear at $top opened no dialog"
+    position=$(xdotool getwindowgeometry "$id" | sed -n 's/ *Position: \([0-9]*,[0-9]*\).*/\1/p')
+    [ "$position" = "30,50" ] || fail "the dialog stands at $position"
+    click_dialog 254 14 # "x"
+    [ -z "$(dialog_window)" ] || fail "x did not close the dialog"
+done
 stop_brelk
 
 stored=$("$WINE" reg query 'HKLM\SOFTWARE\Kestovar' /v Pagingfiles 2>/dev/null | tr -d '\r' |
     sed -n 's/.*REG_SZ *//p')
 case "$stored" in
-[c-f]:\\pagefile.sys\ [0-9]*\ [0-9]*) ;;
+[c-f]:\\pagefile.sys\ 700\ 700) ;;
 *) fail "Pagingfiles stored as '$stored'" ;;
 esac
 rm -rf "$DIR"
