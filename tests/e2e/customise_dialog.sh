@@ -1,9 +1,9 @@
 #!/bin/sh
 # End to end: on the tuning page the user opens the customisation dialog from each of its seven
-# gears; the dialog comes up over the main window at (30, 50) on the gear's panel. "x" closes
-# it. On the page-file panel the profile "Spieler" recomputes the size and "fortfahren >"
-# stores the page-file values in the program's registry key, where they are read back. No
-# error message appears on the way.
+# gears; the dialog comes up over the main window at (30, 50) on the gear's panel, also when
+# the main window was clicked meanwhile. "x" closes it. On the page-file panel the profile
+# "Spieler" recomputes the size and "fortfahren >" stores the page-file values in the
+# program's registry key, where they are read back. No error message appears on the way.
 # Needs DISPLAY and WINEPREFIX from the caller; the first argument may name brelk.exe.
 set -u
 NAME=customise_dialog
@@ -71,6 +71,17 @@ for top in 267 887 906 982 1001 1825 1844; do
     click_dialog 254 14 # "x"
     [ -z "$(dialog_window)" ] || fail "x did not close the dialog"
 done
+# A click into the main window raises it over the open dialog; the next gear brings the dialog
+# back to the front (xwininfo lists the root's children topmost first).
+open_gear 1844
+click 200 150 # a row's caption on the tuning page
+open_gear 1825
+shot customise_front
+dialog=$(printf '0x%x' "$(dialog_window)")
+main=$(printf '0x%x' "$MAIN")
+top=$(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' |
+    grep -x -e "$dialog" -e "$main" | head -n 1)
+[ "$top" = "$dialog" ] || fail "the dialog stays behind the main window ($top on top)"
 stop_brelk
 
 stored=$("$WINE" reg query 'HKLM\SOFTWARE\Kestovar' /v Pagingfiles 2>/dev/null | tr -d '\r' |

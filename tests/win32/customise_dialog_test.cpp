@@ -82,22 +82,23 @@ bool press(HWND dialog, int id) {
     return true;
 }
 
+struct ChildSearch {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<ChildSearch*>(p);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::string(cls) != s->className) return TRUE;
+    s->found = w;
+    return FALSE;
+}
+
 HWND findChild(HWND parent, const char* className) {
-    struct Search {
-        const char* name;
-        HWND found;
-    } search{className, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            char cls[64] = {};
-            GetClassNameA(w, cls, sizeof cls);
-            if (std::string(cls) != s->name) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ChildSearch search{className, nullptr};
+    EnumChildWindows(parent, matchChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
