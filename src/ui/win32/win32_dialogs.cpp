@@ -99,10 +99,11 @@ std::optional<std::string> Win32Dialogs::browseFolder(const std::string& title, 
         shellMalloc->Release();
         return std::nullopt;
     }
-    char path[MAX_PATH] = {};
+    char path[MAX_PATH] = {}, displayName[MAX_PATH] = {};
     BROWSEINFOA bi{};
     bi.hwndOwner = parent;
     bi.pidlRoot = rootItem;
+    bi.pszDisplayName = displayName;
     bi.lpszTitle = title.c_str();
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     LPITEMIDLIST item = SHBrowseForFolderA(&bi);
