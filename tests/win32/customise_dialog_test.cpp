@@ -76,6 +76,11 @@ class DialogAnswerer {
     UINT_PTR timer_ = 0;
 };
 
+// A step that lets the dialog settle for some ticks (a browser fills its tree meanwhile).
+DialogAnswerer::Step settle(int ticks) {
+    return [ticks](HWND) mutable { return --ticks <= 0; };
+}
+
 bool press(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -252,12 +257,13 @@ TEST_F(CustomiseOnWine, TheFolderBrowserFillsOrEmptiesTheFolderField) {
     start(true);
     const std::string picked = folder + "modules";
     {
-        DialogAnswerer answer({[&](HWND d) {
+        DialogAnswerer answer({settle(6),
+                               [&](HWND d) {
                                    SendMessageA(d, BFFM_SETSELECTIONA, TRUE,
                                                 reinterpret_cast<LPARAM>(picked.c_str()));
                                    return true;
                                },
-                               [](HWND d) { return press(d, IDOK); }});
+                               settle(6), [](HWND d) { return press(d, IDOK); }});
         runHandler("Button5Click");
         EXPECT_TRUE(answer.finished());
     }
