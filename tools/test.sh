@@ -170,7 +170,8 @@ generated_suite() {
     if {
         /usr/bin/python3 "$BRELK_ROOT/tools/art/make_art.py" --check &&
             /usr/bin/python3 -m unittest discover -s "$BRELK_ROOT/tools/art" -q &&
-            /usr/bin/python3 "$BRELK_ROOT/tools/layout/embed_regions.py" --check
+            /usr/bin/python3 "$BRELK_ROOT/tools/layout/embed_regions.py" --check &&
+            /usr/bin/python3 "$BRELK_ROOT/tools/art/make_shipped.py" --check
     } >"$log" 2>&1; then
         result generated PASS "artwork, regions ($((SECONDS - started)) s)"
     else

@@ -8,12 +8,14 @@ object Form7: TForm7
   Color = clBlack
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
-  Position = poScreenCenter
+  OnCreate = ini_read
+  OnShow = pagefileactive
+  OnMouseMove = rollover2
   object CoolForm1: TCoolForm
-    left = 0
-    top = 0
-    width = 274
-    height = 323
+    Left = 0
+    Top = 0
+    Width = 274
+    Height = 323
     Picture.Resource = 'form7_skin.bmp'
     Mask2 = {
       2006000020000000010000006000000000060000000000000000000012010000
@@ -66,66 +68,108 @@ object Form7: TForm7
       3F010000090000003F01000009010000400100000A0000004001000008010000
       410100000C000000410100000601000042010000100000004201000002010000
       43010000}
+    OnMouseMove = rollover2
   end
-  object Panel6: TPanel
+  object Panel1: TPanel
     Left = 30
     Top = 50
     Width = 220
-    Height = 220
+    Height = 229
     BevelOuter = bvNone
     Color = clWhite
     Visible = False
-    object ScrollBox6: TScrollBox
+    object ScrollBox1: TScrollBox
       Left = 0
       Top = 0
       Width = 220
-      Height = 220
+      Height = 229
       BorderStyle = bsNone
       Color = clWhite
-      object Edit6: TEdit
+      OnMouseMove = rollover2
+      object Label22: TLabel
         Left = 8
-        Top = 24
-        Width = 200
-        Height = 17
-        BorderStyle = bsNone
-        Color = 14408667
-        Text = 'Menü'
+        Top = 8
+        Caption = 'Logo für Systemeigenschaften'
+        Font.Style = [fsBold]
+        Transparent = True
       end
-      object Edit7: TEdit
+      object Label4: TLabel
         Left = 8
-        Top = 60
-        Width = 140
-        Height = 17
-        BorderStyle = bsNone
-        Color = 14408667
-        Text = 'Titel'
+        Top = 26
+        Caption = 'max. Bildgröße: 114 x180 Pixel'
+        Transparent = True
       end
-      object Edit8: TEdit
-        Left = 8
-        Top = 96
-        Width = 140
-        Height = 17
-        BorderStyle = bsNone
-        Color = 14408667
-        Text = 'Titel'
+      object Image1: TImage
+        Left = 20
+        Top = 46
+        Width = 180
+        Height = 114
+        Transparent = True
+        OnMouseMove = rollover2
       end
-      object Edit10: TEdit
+      object RadioButton5: TRadioButton
         Left = 8
-        Top = 132
-        Width = 140
+        Top = 170
+        Width = 190
         Height = 17
-        BorderStyle = bsNone
-        Color = 14408667
-        Text = 'Titel'
+        Caption = 'anderes OEM-Logo wählen'
+        Color = clWhite
+        OnClick = labeltest
+        OnMouseMove = rollover2
       end
-      object Edit9: TEdit
+    end
+  end
+  object Panel2: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 229
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object ScrollBox2: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 229
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover2
+      object Label21: TLabel
         Left = 8
-        Top = 168
-        Width = 140
+        Top = 8
+        Width = 204
+        Height = 28
+        AutoSize = False
+        Caption = 'Skin für (Internet) Explorer Toolbar'
+        Font.Style = [fsBold]
+        Transparent = True
+        WordWrap = True
+      end
+      object Image3: TImage
+        Left = 22
+        Top = 38
+        Width = 176
+        Height = 94
+        OnMouseMove = rollover2
+      end
+      object FileListBox1: TFileListBox
+        Left = 22
+        Top = 138
+        Width = 177
+        Height = 42
+        Mask = '*.bmp'
+        OnClick = FileListBox1Click
+      end
+      object RadioButton1: TRadioButton
+        Left = 8
+        Top = 188
+        Width = 190
         Height = 17
-        BorderStyle = bsNone
-        Color = 14408667
-        Text = 'Titel'
+        Caption = 'anderes Skin wählen'
+        Color = clWhite
+        OnClick = openskin
+        OnMouseMove = rollover2
       end
     end
   end
@@ -137,34 +181,460 @@ object Form7: TForm7
     BevelOuter = bvNone
     Color = clWhite
     Visible = False
-    object Edit1: TEdit
-      Left = 80
-      Top = 40
-      Width = 50
-      Height = 21
-      Text = '400'
-    end
-    object Edit2: TEdit
-      Left = 80
-      Top = 68
-      Width = 50
-      Height = 21
-      Text = '400'
-    end
-    object Edit3: TEdit
-      Left = 80
-      Top = 96
-      Width = 20
-      Height = 21
-      Text = 'C'
+    object ScrollBox3: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 229
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover2
+      object Label6: TLabel
+        Left = 8
+        Top = 8
+        Caption = 'virtueller Arbeitsspeicher'
+        Font.Style = [fsBold]
+        Transparent = True
+      end
+      object Label2: TLabel
+        Left = 16
+        Top = 36
+        Caption = 'Minimum:'
+        Transparent = True
+      end
+      object Edit1: TEdit
+        Left = 80
+        Top = 35
+        Width = 50
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = '400'
+      end
+      object Label7: TLabel
+        Left = 136
+        Top = 36
+        Caption = 'MB'
+        Transparent = True
+      end
+      object Label3: TLabel
+        Left = 16
+        Top = 60
+        Caption = 'Maximum:'
+        Transparent = True
+      end
+      object Edit2: TEdit
+        Left = 80
+        Top = 59
+        Width = 50
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = '400'
+      end
+      object Label8: TLabel
+        Left = 136
+        Top = 60
+        Caption = 'MB'
+        Transparent = True
+      end
+      object Label9: TLabel
+        Left = 16
+        Top = 84
+        Caption = 'Laufwerk:'
+        Transparent = True
+      end
+      object Edit3: TEdit
+        Left = 80
+        Top = 83
+        Width = 20
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'C'
+      end
+      object Label11: TLabel
+        Left = 104
+        Top = 84
+        Caption = ':\'
+        Transparent = True
+      end
+      object Profile: TGroupBox
+        Left = 8
+        Top = 112
+        Width = 200
+        Height = 92
+        Caption = '  Profile  '
+        Color = clWhite
+        object RadioButton2: TRadioButton
+          Left = 12
+          Top = 20
+          Width = 170
+          Height = 17
+          Caption = 'Durchschnittsnutzer'
+          Checked = True
+          Color = clWhite
+          OnClick = RadioButton2Click
+        end
+        object RadioButton3: TRadioButton
+          Left = 12
+          Top = 42
+          Width = 170
+          Height = 17
+          Caption = 'Power User'
+          Color = clWhite
+          OnClick = RadioButton3Click
+        end
+        object RadioButton4: TRadioButton
+          Left = 12
+          Top = 64
+          Width = 170
+          Height = 17
+          Caption = 'Spieler'
+          Color = clWhite
+          OnClick = RadioButton4Click
+        end
+      end
     end
   end
-  object OpenPictureDialog1: TOpenPictureDialog
+  object Panel4: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 229
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object ScrollBox4: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 229
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover2
+      object Label14: TLabel
+        Left = 8
+        Top = 8
+        Width = 200
+        Height = 28
+        AutoSize = False
+        Caption = 'Titelleiste des Microsoft® Internet Explorer® modifizieren'
+        Transparent = True
+        WordWrap = True
+      end
+      object Edit5: TEdit
+        Left = 8
+        Top = 44
+        Width = 200
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+    end
   end
-  object OpenPictureDialog2: TOpenPictureDialog
+  object Panel5: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 229
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object ScrollBox5: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 229
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover2
+      object Label13: TLabel
+        Left = 8
+        Top = 8
+        Width = 200
+        Height = 28
+        AutoSize = False
+        Caption = 'Die Bezeichnung des Arbeitsplatzes modifizieren '
+        Transparent = True
+        WordWrap = True
+      end
+      object Edit4: TEdit
+        Left = 8
+        Top = 44
+        Width = 200
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+    end
   end
-  object OpenPictureDialog3: TOpenPictureDialog
+  object Panel6: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 229
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object ScrollBox6: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 229
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover2
+      object Label12: TLabel
+        Left = 8
+        Top = 8
+        Caption = 'Windows® Startbutton manipulieren'
+        Transparent = True
+      end
+      object Label15: TLabel
+        Left = 8
+        Top = 28
+        Caption = 'ButtonText:'
+        Transparent = True
+      end
+      object Edit6: TEdit
+        Left = 8
+        Top = 42
+        Width = 200
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Menü'
+      end
+      object Label16: TLabel
+        Left = 8
+        Top = 66
+        Caption = 'Hintergrund (normal)'
+        Transparent = True
+      end
+      object Edit7: TEdit
+        Left = 8
+        Top = 80
+        Width = 116
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Button1: TButton
+        Left = 128
+        Top = 79
+        Width = 80
+        Height = 19
+        Caption = 'durchsuchen'
+        OnClick = Button1Click
+      end
+      object Label17: TLabel
+        Left = 8
+        Top = 104
+        Caption = 'Hintergrund (highlighted)'
+        Transparent = True
+      end
+      object Edit8: TEdit
+        Left = 8
+        Top = 118
+        Width = 116
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Button2: TButton
+        Left = 128
+        Top = 117
+        Width = 80
+        Height = 19
+        Caption = 'durchsuchen'
+        OnClick = Button2Click
+      end
+      object Label20: TLabel
+        Left = 8
+        Top = 142
+        Caption = 'Icon'
+        Transparent = True
+      end
+      object Edit10: TEdit
+        Left = 8
+        Top = 156
+        Width = 116
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Button4: TButton
+        Left = 128
+        Top = 155
+        Width = 80
+        Height = 19
+        Caption = 'durchsuchen'
+        OnClick = Button4Click
+      end
+      object Label18: TLabel
+        Left = 8
+        Top = 180
+        Caption = 'Sound'
+        Transparent = True
+      end
+      object Edit9: TEdit
+        Left = 8
+        Top = 194
+        Width = 116
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = 'Titel'
+      end
+      object Button3: TButton
+        Left = 128
+        Top = 193
+        Width = 80
+        Height = 19
+        Caption = 'durchsuchen'
+        OnClick = Button3Click
+      end
+    end
+  end
+  object Panel7: TPanel
+    Left = 30
+    Top = 50
+    Width = 220
+    Height = 229
+    BevelOuter = bvNone
+    Color = clWhite
+    Visible = False
+    object ScrollBox7: TScrollBox
+      Left = 0
+      Top = 0
+      Width = 220
+      Height = 229
+      BorderStyle = bsNone
+      Color = clWhite
+      OnMouseMove = rollover2
+      object Label23: TLabel
+        Left = 8
+        Top = 8
+        Caption = 'Ordner als Laufwerk mounten'
+        Transparent = True
+      end
+      object Label25: TLabel
+        Left = 8
+        Top = 32
+        Caption = 'Ordner:'
+        Transparent = True
+      end
+      object Edit11: TEdit
+        Left = 8
+        Top = 48
+        Width = 116
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = '...'
+        OnClick = Edit11Click
+      end
+      object Button5: TButton
+        Left = 128
+        Top = 47
+        Width = 80
+        Height = 19
+        Caption = 'durchsuchen'
+        OnClick = Button5Click
+      end
+      object Label24: TLabel
+        Left = 8
+        Top = 78
+        Caption = 'Laufwerksbuchstabe:'
+        Transparent = True
+      end
+      object Edit12: TEdit
+        Left = 124
+        Top = 77
+        Width = 20
+        Height = 17
+        BorderStyle = bsNone
+        Color = 14408667
+        Text = '...'
+        OnChange = Edit12Change
+        OnClick = Edit12Click
+      end
+      object Label26: TLabel
+        Left = 148
+        Top = 78
+        Caption = ':\'
+        Transparent = True
+      end
+    end
+  end
+  object Image5: TImage
+    Left = 160
+    Top = 295
+    Width = 16
+    Height = 16
+    Cursor = crHandPoint
+    Picture.Resource = 'link_arrow.bmp'
+    Transparent = True
+    OnClick = kopieren
+    OnMouseMove = rollover
+  end
+  object Image2: TImage
+    Left = 160
+    Top = 295
+    Width = 16
+    Height = 16
+    Cursor = crHandPoint
+    Picture.Resource = 'link_arrow_over.bmp'
+    Transparent = True
+    Visible = False
+    OnClick = kopieren
+  end
+  object Label5: TLabel
+    Left = 180
+    Top = 296
+    Caption = 'fortfahren >'
+    Cursor = crHandPoint
+    Font.Color = clBlack
+    Transparent = True
+    OnClick = kopieren
+    OnMouseMove = rollover
+  end
+  object Label10: TLabel
+    Left = 250
+    Top = 7
+    Caption = 'x'
+    Cursor = crHandPoint
+    Font.Color = clWhite
+    Font.Style = [fsBold]
+    Transparent = True
+    OnClick = Form7schliessen
+    OnMouseMove = Label10MouseMove
+  end
+  object OpenDialog1: TOpenDialog
+    Filter = '*.bmp|*.bmp'
+    OnSelectionChange = OpenDialog1SelectionChange
+  end
+  object OpenDialog2: TOpenDialog
+    Filter = '*.bmp|*.bmp'
+    OnSelectionChange = OpenDialog2SelectionChange
   end
   object OpenDialog3: TOpenDialog
+    Filter = '*.wav|*.wav'
+    OnSelectionChange = OpenDialog3SelectionChange
+  end
+  object OpenPictureDialog1: TOpenPictureDialog
+    OnSelectionChange = OpenPictureDialog1SelectionChange
+  end
+  object OpenPictureDialog2: TOpenPictureDialog
+    OnSelectionChange = OpenPictureDialog2SelectionChange
+  end
+  object OpenPictureDialog3: TOpenPictureDialog
+    OnSelectionChange = OpenPictureDialog3SelectionChange
   end
 end

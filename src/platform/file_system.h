@@ -28,6 +28,17 @@ struct DirEntry {
     bool isDirectory() const { return (attributes & fileattr::directory) != 0; }
 };
 
+// Drive types as the system reports them for a root path such as "C:\\".
+namespace drivetype {
+constexpr unsigned unknown = 0;
+constexpr unsigned noRootDir = 1; // no such drive
+constexpr unsigned removable = 2;
+constexpr unsigned fixed = 3;
+constexpr unsigned remote = 4;
+constexpr unsigned cdrom = 5;
+constexpr unsigned ramdisk = 6;
+} // namespace drivetype
+
 enum class CreateDirResult { Created, AlreadyExists, Failed };
 
 // A file being written piece by piece; closed when the object goes away.
@@ -71,6 +82,11 @@ class FileSystem {
     virtual std::string programFolder() = 0;
     // The full path of the running program's executable.
     virtual std::string programPath() = 0;
+    // The type of the drive of a root path ("C:\\"), a drivetype code.
+    virtual unsigned driveType(const std::string& root) = 0;
+    // The free bytes on the drive of a root path that the current user may use; nothing when
+    // the system cannot tell.
+    virtual std::optional<std::int64_t> freeBytesAvailable(const std::string& root) = 0;
 };
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "ui/component.h"
 #include "ui/dialogs.h"
 
+#include <optional>
 #include <string>
 
 namespace brelk {
@@ -14,16 +15,25 @@ class FileDialogComponent : public ui::Component {
   public:
     explicit FileDialogComponent(std::string className) : ui::Component(std::move(className)) {}
 
-    const std::string& fileName() const { return options_.fileName; }
+    // While the dialog is shown, the file currently selected in it; else the file name last
+    // chosen or preset.
+    const std::string& fileName() const { return selection_ ? *selection_ : options_.fileName; }
     void setFileName(std::string name) { options_.fileName = std::move(name); }
     void setInitialDir(std::string folder) { options_.initialDir = std::move(folder); }
     // The settings as the dialog service takes them.
     const ui::FileDialogOptions& options() const { return options_; }
 
+    // Shows the dialog. Each selection change runs OnSelectionChange; a chosen file becomes the
+    // file name, a cancel keeps the previous one. True when a file was chosen.
+    bool execute();
+
+    ui::Handler onSelectionChange;
+
     bool applyProperty(const ui::LayoutProperty& p, ui::LoadContext& ctx) override;
 
   private:
     ui::FileDialogOptions options_;
+    std::optional<std::string> selection_;
 };
 
 } // namespace brelk

@@ -1,6 +1,6 @@
 #include "shell/hover_reset.h"
 
-#include "shell/customise_window.h"
+#include "customise/customise_window.h"
 #include "shell/hover_look.h"
 #include "shell/main_window.h"
 #include "tweaks/hover_reset.h"

@@ -1,6 +1,6 @@
 #include "shell/program.h"
 
-#include "shell/customise_window.h"
+#include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
 

@@ -12,17 +12,7 @@ namespace {
 
 constexpr const char* kSection = "Einstellungen";
 
-enum class DefaultBase { ProgramFolder, WindowsFolder };
-
-struct FileSetting {
-    const char* key;
-    const char* edit;   // field of the customisation dialog
-    const char* picker; // its file dialog
-    DefaultBase base;
-    const char* defaultName;
-};
-
-constexpr FileSetting kFileSettings[] = {
+constexpr StartButtonFileSetting kFileSettings[] = {
     {"buttonimgnormal", "Edit7", "OpenPictureDialog1", DefaultBase::ProgramFolder,
      "modules\\startbuttons\\glass_blue_normal.bmp"},
     {"buttonimgover", "Edit8", "OpenPictureDialog2", DefaultBase::ProgramFolder,
@@ -32,7 +22,7 @@ constexpr FileSetting kFileSettings[] = {
     {"sound", "Edit9", "OpenDialog3", DefaultBase::WindowsFolder, "\\media\\chimes.wav"},
 };
 
-std::string defaultFile(MainWindow& w, const FileSetting& s) {
+std::string defaultFile(MainWindow& w, const StartButtonFileSetting& s) {
     const std::string base = s.base == DefaultBase::ProgramFolder
                                  ? w.ctx.programFolder
                                  : w.c<ui::Edit>("Edit1").text(); // the Windows folder
@@ -40,6 +30,10 @@ std::string defaultFile(MainWindow& w, const FileSetting& s) {
 }
 
 } // namespace
+
+std::span<const StartButtonFileSetting> startButtonFileSettings() {
+    return kFileSettings;
+}
 
 void loadStartButtonSettings(MainWindow& w) {
     if (!w.ctx.form7) throw ui::EComponentError("Component 'Form7' not found");

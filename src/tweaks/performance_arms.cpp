@@ -63,9 +63,16 @@ std::optional<std::string> menuDelayBar(TuningRun& run, std::string_view) {
 }
 
 // The page file as the customisation dialog sets it: drive letter, minimum and maximum MB.
+// Without a drive letter (no drive had room for it) a setting would name no drive, so nothing
+// is written and the log says why.
 std::optional<std::string> pageFileSetting(TuningRun& run, std::string_view) {
-    return run.form7Text("Edit3") + ":\\pagefile.sys " + run.form7Text("Edit1") + " " +
-           run.form7Text("Edit2");
+    const std::string& drive = run.form7Text("Edit3");
+    if (drive.empty()) {
+        run.window.c<ui::Memo>("Memo3").addLine(
+            "Pagingfiles: kein Laufwerk für die Auslagerungsdatei, nichts geschrieben");
+        return std::nullopt;
+    }
+    return drive + ":\\pagefile.sys " + run.form7Text("Edit1") + " " + run.form7Text("Edit2");
 }
 
 void deleteDesktopIni(TuningRun& run) {

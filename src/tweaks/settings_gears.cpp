@@ -20,6 +20,8 @@ void showForm7Panel(MainWindow& w, int panel) {
     ui::Form* dialog = w.ctx.form7;
     if (!dialog) return;
     dialog->show();
+    // Also when it was open already: it may lie behind the main window.
+    dialog->bringToFront();
     for (int i = 1; i <= kForm7Panels; ++i) {
         const std::string name = "Panel" + std::to_string(i);
         if (i != panel) setVisible(*dialog, name.c_str(), false);

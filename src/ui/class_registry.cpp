@@ -27,6 +27,7 @@ const ClassRegistry& ClassRegistry::standard() {
         r.add<RadioButton>("TRadioButton");
         r.add<ListBox>("TListBox");
         r.add<RadioGroup>("TRadioGroup");
+        r.add<FileListBox>("TFileListBox");
         r.add<TrackBar>("TTrackBar");
         r.add<ProgressBar>("TProgressBar");
         r.add<Gauge>("TGauge");

@@ -1,6 +1,7 @@
 // Message boxes and the common dialogs go through this one service, so that tests answer them.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,7 +20,13 @@ struct FileDialogOptions {
     std::string initialDir;
     std::string fileName; // preset file name
     std::string defaultExt;
+    // Called with the selected file's full path each time the selection changes while an
+    // open dialog is shown.
+    std::function<void(const std::string&)> selectionChanged;
 };
+
+// The shell's special folder that a folder browser starts from by default: the desktop.
+constexpr int kDesktopFolder = 0;
 
 class DialogService {
   public:
@@ -27,7 +34,11 @@ class DialogService {
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     virtual std::optional<std::string> openFile(const FileDialogOptions& o) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogOptions& o) = 0;
-    virtual std::optional<std::string> browseFolder(const std::string& title) = 0;
+    // Only file-system folders can be picked, below the special folder `root` (a shell folder
+    // id such as 17 for My Computer). Nothing when cancelled, when the root cannot be resolved
+    // or when the picked folder has no file-system path.
+    virtual std::optional<std::string> browseFolder(const std::string& title,
+                                                    int root = kDesktopFolder) = 0;
 };
 
 } // namespace ui

@@ -70,6 +70,8 @@ class Form : public Control {
     void mouseWheel(ShiftState shift, int delta, int x, int y);
     // Asks the window system to drag the window while the left button is held.
     void beginSystemMove() { perform(Command::SystemMove); }
+    // Raises the window above the others and activates it.
+    void bringToFront() { perform(Command::BringToFront); }
 
     Handler onCreate, onShow, onHide, onMouseWheel, onKeyDown;
 

@@ -41,6 +41,13 @@ int ScriptedDialogs::messageBox(const std::string& text, const std::string& capt
 
 std::optional<std::string> ScriptedDialogs::openFile(const FileDialogOptions& o) {
     fileDialogs.push_back(o);
+    if (!selections.empty()) {
+        const std::vector<std::string> changes = std::move(selections.front());
+        selections.pop_front();
+        for (const auto& path : changes) {
+            if (o.selectionChanged) o.selectionChanged(path);
+        }
+    }
     if (files.empty()) return std::nullopt;
     auto f = files.front();
     files.pop_front();
@@ -51,7 +58,8 @@ std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogOptions& o)
     return openFile(o);
 }
 
-std::optional<std::string> ScriptedDialogs::browseFolder(const std::string& title) {
+std::optional<std::string> ScriptedDialogs::browseFolder(const std::string& title, int root) {
+    folderRoots.push_back(root);
     FileDialogOptions o;
     o.title = title;
     return openFile(o);

@@ -40,12 +40,17 @@ class ScriptedDialogs : public DialogService {
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::optional<std::string> openFile(const FileDialogOptions& o) override;
     std::optional<std::string> saveFile(const FileDialogOptions& o) override;
-    std::optional<std::string> browseFolder(const std::string& title) override;
+    std::optional<std::string> browseFolder(const std::string& title,
+                                            int root = kDesktopFolder) override;
 
     // Answers used in order; when none is left a message box answers OK (or Yes) and the
     // file dialogs are cancelled.
     std::deque<int> answers;
     std::deque<std::optional<std::string>> files;
+    // For each open dialog in order: the selection changes the user makes before answering.
+    std::deque<std::vector<std::string>> selections;
+    // The root folder of each folder browser shown.
+    std::vector<int> folderRoots;
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogOptions> fileDialogs;
 };

@@ -244,6 +244,31 @@ void ListBox::userSelected(int i) {
     fire(onClick);
 }
 
+void FileListBox::showFolder(std::string directory, std::vector<std::string> fileNames) {
+    std::sort(fileNames.begin(), fileNames.end(), [](const std::string& a, const std::string& b) {
+        return strcasecmp(a.c_str(), b.c_str()) < 0;
+    });
+    directory_ = std::move(directory);
+    setItems(std::move(fileNames));
+    if (!items().empty()) setItemIndex(0);
+}
+
+std::string FileListBox::selectedPath() const {
+    if (itemIndex() < 0) return {};
+    return directory_ + items()[static_cast<std::size_t>(itemIndex())];
+}
+
+bool FileListBox::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
+    if (is(p, "Mask")) {
+        mask_ = propString(p);
+    } else if (is(p, "Directory")) {
+        directory_ = propString(p);
+    } else {
+        return ListBox::applyProperty(p, ctx);
+    }
+    return true;
+}
+
 bool ListBox::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     if (is(p, "Items.Strings")) {
         if (p.value.kind != LayoutValue::Kind::StringList) {

@@ -116,7 +116,7 @@ class RadioButton : public CheckControl {
 
 class ListBox : public Control {
   public:
-    ListBox() : Control("TListBox", true) { setColor(colors::Window); }
+    ListBox() : ListBox("TListBox") {}
     const std::vector<std::string>& items() const { return items_; }
     void setItems(std::vector<std::string> items);
     void addItem(std::string item);
@@ -129,6 +129,11 @@ class ListBox : public Control {
     // False for BorderStyle bsNone.
     bool border() const { return border_; }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    explicit ListBox(std::string className) : Control(std::move(className), true) {
+        setColor(colors::Window);
+    }
 
   private:
     std::vector<std::string> items_;
@@ -154,6 +159,25 @@ class RadioGroup : public GroupBox {
   private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
+};
+
+// A list box showing the files of one folder that match its mask, sorted by name without
+// regard to case. The caller reads the folder and hands over the names.
+class FileListBox : public ListBox {
+  public:
+    FileListBox() : ListBox("TFileListBox") {}
+    const std::string& mask() const { return mask_; }
+    // The folder shown, as given, normally with its trailing backslash.
+    const std::string& directory() const { return directory_; }
+    // Shows the files of a folder; the first one becomes selected.
+    void showFolder(std::string directory, std::vector<std::string> fileNames);
+    // The folder followed by the selected file's name; empty without a selection.
+    std::string selectedPath() const;
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    std::string mask_ = "*.*";
+    std::string directory_;
 };
 
 // A position between a minimum and a maximum, set by dragging (track bar) or shown (progress).

@@ -41,6 +41,7 @@ enum class Command {
     SystemMove, // let the window system drag the window while the left button is held
     Focus,
     Repaint,
+    BringToFront, // raise a window above the program's others and activate it
 };
 
 class CommandPeer : public Peer {

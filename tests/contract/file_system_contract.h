@@ -165,6 +165,16 @@ TYPED_TEST(FileSystemContract, ProgramFolderEndsWithBackslash) {
     EXPECT_TRUE(this->files().directoryExists(folder));
 }
 
+TYPED_TEST(FileSystemContract, TheScratchDriveIsAHardDiskWithFreeSpace) {
+    auto& fs = this->files();
+    const std::string root = this->dir.substr(0, 3);
+    EXPECT_EQ(fs.driveType(root), platform::drivetype::fixed) << root;
+    const auto free = fs.freeBytesAvailable(root);
+    ASSERT_TRUE(free) << root;
+    EXPECT_GT(*free, 0);
+    EXPECT_EQ(fs.driveType(this->dir + "missing\\"), platform::drivetype::noRootDir);
+}
+
 template <typename Env> class FindFilesContract : public FileSystemContract<Env> {
   protected:
     // root: a.txt, hidden h.txt, system s.dat, sub1\x.txt, sub1\deep\y.txt, sub2\z.txt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/fake/fake_platform.h"
+#include "support/shipped_pictures.h"
 
 #include <string>
 
@@ -19,6 +20,7 @@ inline void setWindowsValue(platform::FakePlatform& fake, const std::string& nam
 inline void prepareWorkingMachine(platform::FakePlatform& fake) {
     fake.files.addFile(fake.files.programFolder() + "modules\\brelk.ini",
                        "[Options]\r\nversion=5.0\r\nfirststart=0\r\n");
+    addShippedPictures(fake.files, fake.files.programFolder());
     setWindowsValue(fake, "ProductName", "Microsoft Windows XP");
     setWindowsValue(fake, "PathName", "C:\\WINDOWS");
     setWindowsValue(fake, "RegisteredOwner", "Anna Berger");

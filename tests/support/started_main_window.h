@@ -2,7 +2,7 @@
 // which runs its start-up; the shell's neighbours fragment stands in for other subsystems.
 #pragma once
 
-#include "shell/customise_window.h"
+#include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "support/shell_neighbours.h"
 

@@ -3,9 +3,9 @@
 // stand-ins that count their calls.
 #pragma once
 
+#include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/brelk_context.h"
-#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
 #include "ui/resources.h"

@@ -2,8 +2,8 @@
 // the customisation dialog's page-file fields.
 #pragma once
 
+#include "customise/customise_window.h"
 #include "platform/registry.h"
-#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "ui/class_registry.h"
 #include "ui/headless.h"

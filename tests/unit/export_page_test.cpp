@@ -1,7 +1,7 @@
 // The registry backup and the restore point on the main window: its three pages' links, the
 // day's folder, the overwrite question, the status labels and the hover pictures.
+#include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
 #include "ui/standard_controls.h"

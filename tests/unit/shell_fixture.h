@@ -2,11 +2,12 @@
 // small fragment with the components of other subsystems that the shell reaches by name.
 #pragma once
 
+#include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "support/fake_machine.h"
 #include "support/shell_neighbours.h"
+#include "support/shipped_pictures.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"

@@ -65,6 +65,8 @@ TEST_F(Startup, AWorkingMachineEndsOnTheBackupsPageWithTheMenuEnabled) {
 TEST_F(Startup, WithoutAdministratorRightsOnlyTheEndPageRemains) {
     fake.security.setAdministrator(false);
     create();
+    // The customisation dialog's creation records the folder too; the main window must not.
+    fake.registry.openKey(RootKey::LocalMachine, "SOFTWARE")->deleteSubKey("Kestovar");
     c<ui::Memo>("Memo3").addLine("old");
     w->show();
     EXPECT_EQ(messages(), std::vector<std::string>{kAdminMessage});

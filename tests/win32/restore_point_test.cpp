@@ -1,8 +1,8 @@
 // The system restore point through the real script control under Wine, where the management
 // service offers no system-restore class: the failure must reach the application's error
 // display and leave the status labels as they were.
+#include "customise/customise_window.h"
 #include "platform/win32/win32_platform.h"
-#include "shell/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
 #include "ui/standard_controls.h"

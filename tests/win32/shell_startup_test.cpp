@@ -24,6 +24,9 @@ struct ShellStartup : ::testing::Test {
         folder = env.scratchFolder();
         ASSERT_TRUE(CreateDirectoryA((folder + "modules").c_str(), nullptr));
         ASSERT_TRUE(CreateDirectoryA((folder + "WINDOWS").c_str(), nullptr));
+        // The customisation dialog's creation previews the shipped logo.
+        ASSERT_TRUE(CopyFileA("dist\\modules\\oemlogo.bmp",
+                              (folder + "modules\\oemlogo.bmp").c_str(), FALSE));
         auto& registry = env.platform().registry;
         auto nt = registry.createKey(platform::RootKey::LocalMachine,
                                      "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");

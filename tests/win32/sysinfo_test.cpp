@@ -2,7 +2,7 @@
 // performance data, the listings from the real registry, module list and process snapshot,
 // ending a process the test started, and saving the log.
 #include "../contract/contract_support.h"
-#include "shell/customise_window.h"
+#include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"

@@ -7,7 +7,7 @@
 //   folder, for the layouts)
 #include "platform/fake/fake_hardware.h"
 #include "platform/win32/win32_platform.h"
-#include "shell/customise_window.h"
+#include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "sysinfo/cpu_usage.h"
 #include "ui/headless.h"

@@ -2,6 +2,8 @@
 
 #include "platform/text_case.h"
 
+#include <cctype>
+
 namespace platform {
 
 namespace {
@@ -68,6 +70,24 @@ FakeFileSystem::FakeFileSystem(std::string programFolder)
     : programFolder_(std::move(programFolder)) {
     drives_.isDirectory = true;
     addDirectory(programFolder_);
+    drives['C'] = {drivetype::fixed, std::int64_t{8} << 30};
+}
+
+const FakeFileSystem::Drive* FakeFileSystem::drive(const std::string& root) const {
+    // Only a drive's root names it, as "C:\\".
+    if (root.size() != 3 || root[1] != ':' || root[2] != '\\') return nullptr;
+    auto it = drives.find(static_cast<char>(std::toupper(static_cast<unsigned char>(root[0]))));
+    return it == drives.end() ? nullptr : &it->second;
+}
+
+unsigned FakeFileSystem::driveType(const std::string& root) {
+    const Drive* d = drive(root);
+    return d ? d->type : drivetype::noRootDir;
+}
+
+std::optional<std::int64_t> FakeFileSystem::freeBytesAvailable(const std::string& root) {
+    const Drive* d = drive(root);
+    return d ? d->freeBytes : std::nullopt;
 }
 
 Node* FakeFileSystem::find(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,16 @@ class FakeFileSystem : public FileSystem {
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
     std::string programFolder() override { return programFolder_; }
     std::string programPath() override { return programFolder_ + programFileName; }
+    unsigned driveType(const std::string& root) override;
+    std::optional<std::int64_t> freeBytesAvailable(const std::string& root) override;
+
+    // Test setup: the drives by upper-case letter; a letter not listed has no drive. C: is a
+    // hard disk with 8 GB free at start. Only a root path ("C:\\") names a drive.
+    struct Drive {
+        unsigned type = drivetype::fixed;
+        std::optional<std::int64_t> freeBytes;
+    };
+    std::map<char, Drive> drives;
 
     // Test setup: a file with its missing folders.
     void addFile(const std::string& path, std::string_view content = {},
@@ -48,6 +59,7 @@ class FakeFileSystem : public FileSystem {
     };
 
   private:
+    const Drive* drive(const std::string& root) const;
     Node* find(const std::string& path);
     // The folder that holds path and the name of the last component; no folder when missing.
     std::pair<Node*, std::string> parentOf(const std::string& path);

@@ -165,4 +165,14 @@ std::string Win32FileSystem::programFolder() {
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
+unsigned Win32FileSystem::driveType(const std::string& root) {
+    return GetDriveTypeA(root.c_str());
+}
+
+std::optional<std::int64_t> Win32FileSystem::freeBytesAvailable(const std::string& root) {
+    ULARGE_INTEGER available{}, total{}, free{};
+    if (!GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free)) return std::nullopt;
+    return static_cast<std::int64_t>(available.QuadPart);
+}
+
 } // namespace platform

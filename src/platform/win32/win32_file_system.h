@@ -21,6 +21,8 @@ class Win32FileSystem : public FileSystem {
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
     std::string programFolder() override;
     std::string programPath() override;
+    unsigned driveType(const std::string& root) override;
+    std::optional<std::int64_t> freeBytesAvailable(const std::string& root) override;
 };
 
 // True when the file exists with the read-only attribute. Windows refuses to write such a file;

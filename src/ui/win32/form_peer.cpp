@@ -88,6 +88,11 @@ void FormPeer::perform(Command c) {
         SendMessageA(hwnd_, WM_SYSCOMMAND, 0xF012, 0);
         return;
     }
+    if (c == Command::BringToFront && hwnd_) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetForegroundWindow(hwnd_);
+        return;
+    }
     ContainerPeer::perform(c);
 }
 

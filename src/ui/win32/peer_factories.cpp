@@ -53,6 +53,7 @@ const std::unordered_map<std::type_index, PeerFactory>& table() {
         entry<RadioGroup, RadioGroupPeer>(),
         entry<ListView, ListViewPeer>(),
         entry<StringGrid, StringGridPeer>(),
+        entry<FileListBox, ListBoxPeer>(),
     };
     return factories;
 }

@@ -27,6 +27,28 @@ std::vector<char> filterList(const std::string& filter) {
     return out;
 }
 
+// Reports each selection change of an open dialog to the options' callback. The hook is a
+// child dialog of the file dialog; its WM_INITDIALOG carries the OPENFILENAME.
+UINT_PTR CALLBACK selectionHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(hook, DWLP_USER, reinterpret_cast<const OPENFILENAMEA*>(lp)->lCustData);
+        return TRUE;
+    }
+    if (msg != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lp)->code != CDN_SELCHANGE) return 0;
+    auto* o = reinterpret_cast<const FileDialogOptions*>(GetWindowLongPtrA(hook, DWLP_USER));
+    std::vector<char> path(MAX_PATH * 4, '\0');
+    const LRESULT n = SendMessageA(GetParent(hook), CDM_GETFILEPATH, path.size(),
+                                   reinterpret_cast<LPARAM>(path.data()));
+    // The callback shows its own errors; nothing may unwind through the dialog's code.
+    if (o && n > 0) {
+        try {
+            o->selectionChanged(std::string(path.data()));
+        } catch (...) {
+        }
+    }
+    return 0;
+}
+
 std::optional<std::string> fileDialog(const FileDialogOptions& o, bool save) {
     std::vector<char> name(MAX_PATH * 4, '\0');
     o.fileName.copy(name.data(), name.size() - 1);
@@ -40,8 +62,14 @@ std::optional<std::string> fileDialog(const FileDialogOptions& o, bool save) {
     ofn.lpstrInitialDir = o.initialDir.empty() ? nullptr : o.initialDir.c_str();
     ofn.lpstrTitle = o.title.empty() ? nullptr : o.title.c_str();
     ofn.lpstrDefExt = o.defaultExt.empty() ? nullptr : o.defaultExt.c_str();
-    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING |
+    // The program's own paths never depend on the current folder; the dialog leaves it be.
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!save && o.selectionChanged) {
+        ofn.Flags |= OFN_ENABLEHOOK;
+        ofn.lpfnHook = selectionHook;
+        ofn.lCustData = reinterpret_cast<LPARAM>(&o);
+    }
     const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     if (!ok) return std::nullopt;
     return std::string(name.data());
@@ -61,16 +89,28 @@ std::optional<std::string> Win32Dialogs::saveFile(const FileDialogOptions& o) {
     return fileDialog(o, true);
 }
 
-std::optional<std::string> Win32Dialogs::browseFolder(const std::string& title) {
-    char path[MAX_PATH] = {};
+std::optional<std::string> Win32Dialogs::browseFolder(const std::string& title, int root) {
+    // Item lists the shell hands out go back through the shell's allocator.
+    IMalloc* shellMalloc = nullptr;
+    if (FAILED(SHGetMalloc(&shellMalloc))) return std::nullopt;
+    LPITEMIDLIST rootItem = nullptr;
+    const HWND parent = owner();
+    if (FAILED(SHGetSpecialFolderLocation(parent, root, &rootItem))) {
+        shellMalloc->Release();
+        return std::nullopt;
+    }
+    char path[MAX_PATH] = {}, displayName[MAX_PATH] = {};
     BROWSEINFOA bi{};
-    bi.hwndOwner = owner();
+    bi.hwndOwner = parent;
+    bi.pidlRoot = rootItem;
+    bi.pszDisplayName = displayName;
     bi.lpszTitle = title.c_str();
     bi.ulFlags = BIF_RETURNONLYFSDIRS;
     LPITEMIDLIST item = SHBrowseForFolderA(&bi);
-    if (!item) return std::nullopt;
-    const BOOL ok = SHGetPathFromIDListA(item, path);
-    CoTaskMemFree(item);
+    const BOOL ok = item && SHGetPathFromIDListA(item, path);
+    if (item) shellMalloc->Free(item);
+    shellMalloc->Free(rootItem);
+    shellMalloc->Release();
     if (!ok) return std::nullopt;
     return std::string(path);
 }

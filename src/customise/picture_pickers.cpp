@@ -1,0 +1,77 @@
+#include "customise/picture_pickers.h"
+
+#include "customise/customise_window.h"
+#include "customise/preview_picture.h"
+#include "customise/skin_list.h"
+#include "shell/file_dialog_component.h"
+#include "ui/input_controls.h"
+
+namespace brelk {
+namespace {
+
+// A picker with a preview: its dialog starts in a folder of the program, each selection is
+// previewed while it is open, and afterwards the chosen file (or the shipped default) is shown.
+struct PreviewPicker {
+    const char* handler;          // click of the link radio button
+    const char* selectionHandler; // selection change inside the dialog
+    const char* dialog;
+    const char* startFolder; // below the program folder
+    const char* image;
+    const char* fallback; // below the program folder
+};
+
+constexpr PreviewPicker kPreviewPickers[] = {
+    {"labeltest", "OpenDialog1SelectionChange", "OpenDialog1", "modules", "Image1",
+     "modules\\oemlogo.bmp"},
+    {"openskin", "OpenDialog2SelectionChange", "OpenDialog2", "modules\\skins", "Image3",
+     "modules\\skins\\01.bmp"},
+};
+
+// A start-button picker: each selection change writes the selected path into its field.
+struct FieldPicker {
+    const char* handler;
+    const char* selectionHandler;
+    const char* dialog;
+    const char* edit;
+};
+
+constexpr FieldPicker kFieldPickers[] = {
+    {"Button1Click", "OpenPictureDialog1SelectionChange", "OpenPictureDialog1", "Edit7"},
+    {"Button2Click", "OpenPictureDialog2SelectionChange", "OpenPictureDialog2", "Edit8"},
+    {"Button4Click", "OpenPictureDialog3SelectionChange", "OpenPictureDialog3", "Edit10"},
+    {"Button3Click", "OpenDialog3SelectionChange", "OpenDialog3", "Edit9"},
+};
+
+void runPreviewPicker(CustomiseWindow& w, const PreviewPicker& p) {
+    auto& dialog = w.c<FileDialogComponent>(p.dialog);
+    dialog.setInitialDir(w.ctx.programFolder + p.startFolder);
+    dialog.execute();
+    const std::string chosen = dialog.fileName();
+    const bool exists = !chosen.empty() && w.ctx.platform.files.fileExists(chosen);
+    loadPreview(w.ctx, w.c<ui::Image>(p.image), exists ? chosen : w.ctx.programFolder + p.fallback);
+}
+
+void previewSelection(CustomiseWindow& w, const PreviewPicker& p) {
+    const std::string& selected = w.c<FileDialogComponent>(p.dialog).fileName();
+    if (!selected.empty() && w.ctx.platform.files.fileExists(selected)) {
+        loadPreview(w.ctx, w.c<ui::Image>(p.image), selected);
+    }
+}
+
+} // namespace
+
+void bindPictureHandlers(CustomiseWindow& w) {
+    for (const PreviewPicker& p : kPreviewPickers) {
+        w.bind(p.handler, [&w, &p](ui::Event&) { runPreviewPicker(w, p); });
+        w.bind(p.selectionHandler, [&w, &p](ui::Event&) { previewSelection(w, p); });
+    }
+    for (const FieldPicker& p : kFieldPickers) {
+        w.bind(p.handler, [&w, &p](ui::Event&) { w.c<FileDialogComponent>(p.dialog).execute(); });
+        w.bind(p.selectionHandler, [&w, &p](ui::Event&) {
+            w.c<ui::Edit>(p.edit).setText(w.c<FileDialogComponent>(p.dialog).fileName());
+        });
+    }
+    w.bind("FileListBox1Click", [&w](ui::Event&) { FileListBox1Click(w); });
+}
+
+} // namespace brelk
