@@ -94,7 +94,11 @@ TEST_F(Uninstall, ListsAsksAndCancelDeletesNothing) {
     const std::vector<std::string> expected = {
         folder() + "brelk.exe",
         folder() + "modules\\brelk.ini",
+        folder() + "modules\\oemlogo.bmp",     // shipped
         folder() + "modules\\startbutton.ini", // written at start
+        folder() + "modules\\skins\\01.bmp",
+        folder() + "modules\\skins\\02.bmp",
+        folder() + "modules\\skins\\03.bmp",
         folder() + "modules\\skins\\blue.bmp",
         folder() + "Backups\\2026-12-09\\HK_CU.reg",
         work + "\\oem.original.0\\oemlogo.bmp",
