@@ -163,6 +163,9 @@ void iniread(MainWindow& w) {
     if (product == "Microsoft Windows 2000") applyWindows2000Restrictions(w);
     loadStartButtonSettings(w);
     showbackup(w);
+    // At a first start the terms page stays in front of the backups page shown just now; it is
+    // made the current page again, so that the wheel scrolls the text the user is reading.
+    if (w.state.firststartflag == "1") w.state.pagehistory.push(3);
 }
 
 } // namespace

@@ -62,6 +62,11 @@ xdotool windowraise "$SETUPWIN" 2>/dev/null
 sleep 0.5
 shot setup_update_done
 
+# The new brelk has done its part; it goes first, so that none of its messages covers the
+# installer's links.
+kill "$STARTED" 2>/dev/null
+STARTED=""
+sleep 1
 click_at 80 302 # "beenden >" ends the installer.
 for _ in $(seq 1 20); do
     kill -0 "$PID" 2>/dev/null || break

@@ -156,7 +156,7 @@ TEST_F(Startup, TheFirstStartShowsTheTermsPageAboveTheBackupsPage) {
     start();
     EXPECT_FALSE(menuEnabled());
     EXPECT_TRUE(visible("Panel3"));
-    EXPECT_EQ(history(), (std::vector<int>{3, 8}));
+    EXPECT_EQ(history(), (std::vector<int>{3, 8, 3}));
     EXPECT_EQ(w->state.firststartflag, "1");
     // The terms page lies above the backups page that start-up shows after it.
     const auto& parts = w->components();

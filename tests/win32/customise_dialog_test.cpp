@@ -148,6 +148,9 @@ struct CustomiseOnWine : ::testing::Test {
             ASSERT_TRUE(CreateDirectoryA((folder + dir).c_str(), nullptr));
         write("modules\\oemlogo.bmp", shipped("oemlogo.bmp"));
         write("modules\\skins\\01.bmp", shipped("skins/01.bmp"));
+        // One saved slot, so the backups page that start-up shows has nothing to report.
+        write("modules\\brelk.ini", "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"
+                                    "[Backup]\r\nnumber=1\r\n[1]\r\nDate=Originalzustand\r\n");
         auto nt = env.platform().registry.createKey(
             platform::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
         ASSERT_TRUE(nt);

@@ -20,6 +20,12 @@
 
 namespace {
 
+// A bitmap of one red pixel: the skin list previews a downloaded skin, so it must be a picture.
+const std::string
+    kRedPixel("BM\x3a\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x01\0\0\0\x01\0\0\0\x01\0\x18\0\0\0\0\0"
+              "\x04\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\xff\0",
+              58);
+
 std::string variable(const char* name) {
     const char* v = std::getenv(name);
     return v ? v : "";
@@ -263,7 +269,7 @@ TEST_F(OnlineServer, BothArchivesListTheirEntriesAndImportTheSelectedOne) {
         serve(k.listFile, "[Options]\r\n" + count + "=2\r\n[" + k.section +
                               "]\r\n1=blau.bmp\r\n2=rot.bmp\r\n[Thumbs]\r\n1=blau.htm\r\n"
                               "2=rot.htm\r\n");
-        serve(std::string(k.folder) + "rot.bmp", "ROT");
+        serve(std::string(k.folder) + "rot.bmp", kRedPixel);
         h.dialogs.messages.clear();
         run(k.search);
         EXPECT_EQ(c<ui::ListBox>(k.list).items(),
@@ -273,7 +279,7 @@ TEST_F(OnlineServer, BothArchivesListTheirEntriesAndImportTheSelectedOne) {
         c<ui::ListBox>(k.list).userSelected(1);
         run(k.download);
         EXPECT_EQ(messages(), std::vector<std::string>{k.imported});
-        EXPECT_EQ(readAll(folder + k.target + "rot.bmp"), "ROT");
+        EXPECT_EQ(readAll(folder + k.target + "rot.bmp"), kRedPixel);
     }
 }
 

@@ -26,6 +26,10 @@ struct SysinfoReal : ::testing::Test {
 
     // The window as the program creates it; not shown, so start-up leaves the registry alone.
     void SetUp() override {
+        // The customisation dialog's creation previews the shipped logo.
+        CreateDirectoryA((folder + "modules").c_str(), nullptr);
+        ASSERT_TRUE(CopyFileA("dist\\modules\\oemlogo.bmp",
+                              (folder + "modules\\oemlogo.bmp").c_str(), FALSE));
         w = &h.app.createForm(std::make_unique<brelk::MainWindow>(ctx));
         ctx.form7 = &h.app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
     }

@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     NotingRegistry noting(real.registry);
     platform::Platform notingPlatform{noting,       real.profiles, real.files,   real.processes,
                                       real.shell,   real.security, real.network, real.system,
-                                      real.desktop, real.scripts, real.hardware};
+                                      real.desktop, real.scripts,  real.hardware};
     testing_support::HeadlessApp h;
     ui::DirectoryResourceStore resources{"res"};
     char temp[MAX_PATH] = {};

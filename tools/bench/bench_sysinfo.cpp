@@ -5,9 +5,9 @@
 //
 //   wine64 build/win64/tools/bench/bench_sysinfo.exe [ticks [listings]]   (from the source
 //   folder, for the layouts)
+#include "customise/customise_window.h"
 #include "platform/fake/fake_hardware.h"
 #include "platform/win32/win32_platform.h"
-#include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "sysinfo/cpu_usage.h"
 #include "ui/headless.h"

@@ -81,6 +81,7 @@ start_brelk() {
     # Counted from Wine's trace, which sees every message box however fast it came and went.
     STARTUP_MESSAGES=$(grep 'trace:msgbox:MSGBOX_OnInit' "$MSGLOG" 2>/dev/null |
         grep -vc 'Processor\\" performance object')
+    MSGSEEN=$(grep -c 'trace:msgbox:MSGBOX_OnInit' "$MSGLOG" 2>/dev/null)
 }
 
 # Wine's performance data hold no processor object, so the processor-load gauge reports that
@@ -166,4 +167,24 @@ wait_started_brelk() {
     done
     [ -n "$BRELKWIN" ] || fail "brelk.exe was not started"
     STARTED=$(xdotool getwindowpid "$BRELKWIN" 2>/dev/null)
+}
+
+# Answers the message boxes brelk has shown since its start or the last call, after a moment
+# for one still on its way, and sets ANSWERED to their number as Wine's trace counts them.
+MSGSEEN=0
+answer_messages() {
+    sleep 1
+    total=$(grep -c 'trace:msgbox:MSGBOX_OnInit' "$MSGLOG" 2>/dev/null)
+    ANSWERED=$((total - MSGSEEN))
+    MSGSEEN=$total
+    for _ in $(seq 1 10); do
+        open=""
+        for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
+            [ "$id" = "$MAIN" ] && continue
+            open=$id
+            xdotool windowfocus --sync "$id" key Return 2>/dev/null
+        done
+        [ -z "$open" ] && break
+        sleep 0.5
+    done
 }
