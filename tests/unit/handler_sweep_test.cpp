@@ -73,7 +73,7 @@ const std::vector<ExpectedFailure> kBrelkExpected = {};
 TEST(HandlerSweep, EveryBoundEventOfBrelkRunsOnTheRealLayouts) {
     auto result = testing_support::sweepHandlers([] { return std::make_unique<StartedBrelk>(); },
                                                  kBrelkExpected);
-    EXPECT_GT(result.fired, 200);
+    EXPECT_GT(result.fired, 350);
     EXPECT_TRUE(result.failures.empty()) << joined(result.failures);
 }
 
