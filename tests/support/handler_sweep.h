@@ -4,6 +4,7 @@
 // layout and handler added later is swept without code of its own.
 #pragma once
 
+#include "support/test_forms.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -19,12 +20,16 @@
 
 namespace testing_support {
 
-// A program as its entry point leaves it once it is started and idle.
+// A program as its entry point leaves it once it is started and idle, headless: its
+// application answers every message box and cancels every file dialog.
 class StartedProgram {
   public:
     virtual ~StartedProgram() = default;
-    virtual ui::Application& app() = 0;
-    virtual ui::ScriptedDialogs& dialogs() = 0;
+    ui::Application& app() { return h.app; }
+    ui::ScriptedDialogs& dialogs() { return h.dialogs; }
+
+  protected:
+    HeadlessApp h;
 };
 
 using ProgramStarter = std::function<std::unique_ptr<StartedProgram>()>;

@@ -32,11 +32,8 @@ class StartedBrelk : public StartedProgram {
         windows.splash.get<ui::Timer>("Timer1").tick();
         windows.splash.get<ui::Timer>("Timer2").tick();
     }
-    ui::Application& app() override { return h.app; }
-    ui::ScriptedDialogs& dialogs() override { return h.dialogs; }
 
   private:
-    testing_support::HeadlessApp h;
     platform::FakePlatform fake;
     ui::DirectoryResourceStore resources{BRELK_RES_DIR};
     brelk::Context ctx{h.app, fake.platform(), resources, fake.files.programFolder(), {}};
@@ -50,11 +47,8 @@ class StartedSetup : public StartedProgram {
         h.app.createForm(std::make_unique<setup::SetupWindow>(h.app, fake.platform(), resources))
             .show();
     }
-    ui::Application& app() override { return h.app; }
-    ui::ScriptedDialogs& dialogs() override { return h.dialogs; }
 
   private:
-    testing_support::HeadlessApp h;
     platform::FakePlatform fake;
     ui::DirectoryResourceStore resources{BRELK_RES_DIR};
 };
@@ -106,11 +100,6 @@ class BrokenProgram : public StartedProgram {
                          ui::ClassRegistry::standard(), h.resources);
         h.app.createForm(std::move(form));
     }
-    ui::Application& app() override { return h.app; }
-    ui::ScriptedDialogs& dialogs() override { return h.dialogs; }
-
-  private:
-    testing_support::HeadlessApp h;
 };
 
 TEST(HandlerSweep, NamesThePlaceOfAFailingHandlerAndOfAStaleExpectation) {
