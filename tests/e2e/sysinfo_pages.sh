@@ -19,20 +19,20 @@ sleep 2 # two more ticks
 no_messages "on the start page"
 shot sysinfo_gauges
 
-click 331 451 # menu "System-Info": the menu page, after two clock measurements
+click_at 331 451 # menu "System-Info": the menu page, after two clock measurements
 sleep 1.5
 no_messages "on the menu page"
 shot sysinfo_menu
-click 136 136 # the hardware link's picture
+click_at 136 136 # the hardware link's picture
 sleep 0.5
 shot sysinfo_hardware
 
 # Each link of the menu page, then back to the menu page.
 for link in "171 159 programs" "171 183 processes" "171 207 drivers" "171 231 services"; do
     set -- $link
-    click 331 451
+    click_at 331 451
     sleep 1.5
-    click "$1" "$2"
+    click_at "$1" "$2"
     sleep 1
     no_messages "in the $3 listing"
     shot "sysinfo_$3"
