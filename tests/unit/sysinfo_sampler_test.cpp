@@ -11,7 +11,7 @@
 using brelk::sysinfo::CpuUsage;
 using platform::buildPerfBlock;
 using platform::FakeHardware;
-using platform::PerfSampleSpec;
+using platform::PerfSample;
 using platform::storeU32;
 namespace perf = platform::perf;
 
@@ -112,10 +112,10 @@ TEST_F(SamplerTest, BrokenBlocksEndTheSampleWithTheErrorText) {
     struct Case {
         const char* name;
         std::function<void(Bytes&)> breakIt;
-        PerfSampleSpec spec;
+        PerfSample sample;
         const char* error;
     };
-    const PerfSampleSpec normal{kT0, {5, 5}};
+    const PerfSample normal{kT0, {5, 5}};
     const Case cases[] = {
         {"no processor object", {}, {kT0, {5, 5}, 200, false}, kNoObject},
         {"no processor-time counter", {}, {kT0, {5, 5}, 0, true, false}, kNoCounter},
@@ -175,7 +175,7 @@ TEST_F(SamplerTest, BrokenBlocksEndTheSampleWithTheErrorText) {
         SCOPED_TRACE(c.name);
         FakeHardware hardware;
         CpuUsage sampler(hardware);
-        Bytes block = buildPerfBlock(c.spec);
+        Bytes block = buildPerfBlock(c.sample);
         if (c.breakIt) c.breakIt(block);
         hardware.perfBlock = block;
         EXPECT_EQ(errorOf([&] { sampler.sample(); }), c.error);

@@ -42,24 +42,24 @@ void storeCounter(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t ti
 }
 
 std::size_t appendProcessorObject(std::vector<std::uint8_t>& b, std::size_t at,
-                                  const PerfSampleSpec& spec) {
+                                  const PerfSample& sample) {
     const std::size_t definition = kObjectSize + kCounterCount * kCounterDefinitionSize;
     const std::size_t perInstance = kInstanceDefinitionSize + kCounterBlockSize;
-    const std::size_t total = definition + spec.idle.size() * perInstance;
+    const std::size_t total = definition + sample.idle.size() * perInstance;
     grow(b, at + total);
     storeU32(b, at + kObjectTotalByteLength, static_cast<std::uint32_t>(total));
     storeU32(b, at + kObjectDefinitionLength, static_cast<std::uint32_t>(definition));
     storeU32(b, at + kObjectHeaderLength, static_cast<std::uint32_t>(kObjectSize));
     storeU32(b, at + kObjectNameTitleIndex, kProcessorObject);
     storeU32(b, at + kObjectNumCounters, static_cast<std::uint32_t>(kCounterCount));
-    storeU32(b, at + kObjectNumInstances, static_cast<std::uint32_t>(spec.idle.size()));
+    storeU32(b, at + kObjectNumInstances, static_cast<std::uint32_t>(sample.idle.size()));
     storeCounter(b, at + kObjectSize, 142, kUserOffset);
     storeCounter(b, at + kObjectSize + kCounterDefinitionSize,
-                 spec.withProcessorTimeCounter ? kProcessorTimeCounter : 144, kIdleOffset);
+                 sample.withProcessorTimeCounter ? kProcessorTimeCounter : 144, kIdleOffset);
 
     std::size_t instance = at + definition;
-    for (std::size_t i = 0; i < spec.idle.size(); ++i) {
-        const bool total = i + 1 == spec.idle.size();
+    for (std::size_t i = 0; i < sample.idle.size(); ++i) {
+        const bool total = i + 1 == sample.idle.size();
         storeU32(b, instance + kInstanceByteLength,
                  static_cast<std::uint32_t>(kInstanceDefinitionSize));
         storeU32(b, instance + kInstanceNameOffset, static_cast<std::uint32_t>(kInstanceSize));
@@ -68,7 +68,7 @@ std::size_t appendProcessorObject(std::vector<std::uint8_t>& b, std::size_t at,
                  total ? '_' : static_cast<std::uint16_t>('0' + i % 10));
         const std::size_t block = instance + kInstanceDefinitionSize;
         storeU32(b, block + kCounterBlockByteLength, static_cast<std::uint32_t>(kCounterBlockSize));
-        storeU64(b, block + kIdleOffset, spec.idle[i]);
+        storeU64(b, block + kIdleOffset, sample.idle[i]);
         storeU64(b, block + kUserOffset, 0);
         instance = block + kCounterBlockSize;
     }
@@ -93,13 +93,13 @@ void storeU64(std::vector<std::uint8_t>& b, std::size_t at, std::uint64_t v) {
     storeU32(b, at + 4, static_cast<std::uint32_t>(v >> 32));
 }
 
-std::vector<std::uint8_t> buildPerfBlock(const PerfSampleSpec& spec) {
+std::vector<std::uint8_t> buildPerfBlock(const PerfSample& sample) {
     std::vector<std::uint8_t> b(kBlockSize, 0);
     const char* signature = "PERF";
     for (int i = 0; i < 4; ++i)
         storeU16(b, kBlockSignature + 2 * i, static_cast<std::uint16_t>(signature[i]));
     storeU32(b, kBlockHeaderLength, static_cast<std::uint32_t>(kBlockSize));
-    const CalendarTime t = calendarFromFileTime(spec.time);
+    const CalendarTime t = calendarFromFileTime(sample.time);
     const std::uint16_t fields[] = {t.year, t.month,  t.dayOfWeek, t.day,
                                     t.hour, t.minute, t.second,    t.milliseconds};
     for (std::size_t i = 0; i < 8; ++i)
@@ -107,12 +107,12 @@ std::vector<std::uint8_t> buildPerfBlock(const PerfSampleSpec& spec) {
 
     std::uint32_t objects = 0;
     std::size_t at = kBlockSize;
-    if (spec.otherObjectBytes > 0) {
-        at = appendObject(b, at, 2, std::max(spec.otherObjectBytes, kObjectSize));
+    if (sample.otherObjectBytes > 0) {
+        at = appendObject(b, at, 2, std::max(sample.otherObjectBytes, kObjectSize));
         ++objects;
     }
-    if (spec.withProcessorObject) {
-        at = appendProcessorObject(b, at, spec);
+    if (sample.withProcessorObject) {
+        at = appendProcessorObject(b, at, sample);
         ++objects;
     }
     storeU32(b, kBlockNumObjectTypes, objects);

@@ -10,7 +10,7 @@
 
 namespace platform {
 
-struct PerfSampleSpec {
+struct PerfSample {
     // File time of the sample (100-ns units since 1601); the block keeps whole milliseconds.
     std::uint64_t time = 0x01DD'0000'0000'0000ull;
     // The raw idle counter of each processor instance, the total instance last.
@@ -21,7 +21,7 @@ struct PerfSampleSpec {
     bool withProcessorTimeCounter = true;
 };
 
-std::vector<std::uint8_t> buildPerfBlock(const PerfSampleSpec& spec);
+std::vector<std::uint8_t> buildPerfBlock(const PerfSample& sample);
 
 // A module list with the given paths in the given layout.
 std::vector<std::uint8_t> buildModuleList(const std::vector<std::string>& paths,
