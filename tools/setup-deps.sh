@@ -11,10 +11,50 @@ build="$here/build"
 mkdir -p "$build"
 
 need_pkgs=()
-# Quiet unless it fails; then the whole output is shown.
+export DEBIAN_FRONTEND=noninteractive
+failed_suites_file="$build/apt-failed-suites"
+
+# Refreshes the package index. A mirror in the middle of a sync sends some index with an
+# unexpected size; apt then exits 100 although every other index is fresh. Tries a few times,
+# then goes on with a warning and records which suites lost an index, so that apt_install can
+# keep both architectures on the suites that are complete.
+apt_update() {
+  local try
+  for try in 1 2 3; do
+    if apt-get update -qq >"$build/apt-update.log" 2>&1; then
+      : >"$failed_suites_file"
+      return 0
+    fi
+    sleep $((try * 2))
+  done
+  sed -n 's|.*Failed to fetch [^ ]*/dists/\([^/ ]*\)/.*|\1|p' "$build/apt-update.log" | sort -u \
+    >"$failed_suites_file"
+  echo "setup-deps: warning: the package index could not be refreshed completely" \
+    "(suites: $(tr '\n' ' ' <"$failed_suites_file")); going on with what it has" >&2
+}
+
+# Quiet unless it fails. When an index of one suite is missing for one architecture, the amd64
+# packages resolve to that suite's newer versions while their i386 twins cannot follow ("held
+# broken packages"); the retry lowers those suites for this install only, so both architectures
+# resolve from the complete suites. Only then does it fail, with one line saying what is missing.
 apt_install() {
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" \
-    >"$build/apt-install.log" 2>&1 || { cat "$build/apt-install.log" >&2; exit 1; }
+  local log="$build/apt-install.log" prefs=/etc/apt/preferences.d/brelk-setup-deps suite
+  apt-get install -y -qq --no-install-recommends "$@" >"$log" 2>&1 && return 0
+  if [ -s "$failed_suites_file" ]; then
+    : >"$prefs"
+    while read -r suite; do
+      printf 'Package: *\nPin: release n=%s\nPin-Priority: 100\n\n' "$suite" >>"$prefs"
+    done <"$failed_suites_file"
+    if apt-get install -y -qq --no-install-recommends "$@" >"$log" 2>&1; then
+      rm -f "$prefs"
+      return 0
+    fi
+    rm -f "$prefs"
+  fi
+  cat "$log" >&2
+  echo "setup-deps: could not install: $* (package index incomplete for:" \
+    "$(tr '\n' ' ' <"$failed_suites_file" 2>/dev/null)see $log)" >&2
+  exit 1
 }
 want() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed' || need_pkgs+=("$1"); }
 
@@ -39,8 +79,7 @@ if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-s
 fi
 
 if [ ${#need_pkgs[@]} -gt 0 ] || [ -n "${apt_update_needed:-}" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
+  apt_update
   if [ ${#need_pkgs[@]} -gt 0 ]; then
     apt_install "${need_pkgs[@]}"
   fi
@@ -57,7 +96,7 @@ fi
 # the next boot, so this step runs again on a fresh machine.
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   if ! [ -x /usr/bin/qemu-i386-static ]; then
-    apt-get update -qq
+    apt_update
     apt_install qemu-user-static
   fi
   binfmt=/proc/sys/fs/binfmt_misc
