@@ -1,5 +1,5 @@
 // The scan of the current settings: the reading step fills the scan table from the registry
-// (through scanregvalue, so every read is logged and a missing value gets its default), the
+// (through scanregvalue, so every read is logged; nothing is written), the
 // mapping step sets each tweak row to its deactivate or activate button from the table and a
 // few probes of the machine. It never checks a row's middle button.
 #pragma once

@@ -51,8 +51,7 @@ struct ScanRead {
     Then then = Then::nothing;
 };
 
-// Entry 11 is read twice: a first scan creates the missing value with its default and the
-// second read finds it.
+// Entry 11 is read twice, as the run log has always shown it.
 const ScanRead kFirstReads[] = {
     {1, "lm", "int", kMemoryManagement, "LargeSystemCache", "0"},
     {2, "cu", "str", "\\Control Panel\\Desktop", "MenuShowDelay", "400"},
@@ -225,11 +224,12 @@ void copyOemLogo(MainWindow& w) {
     if (files.fileExists(logo)) files.copyFile(logo, oemFolder(w) + "\\oemlogo.bmp", false);
 }
 
-// Entry 16: "set" while shortcuts are shown without their arrow (no "ISShortcut" value).
+// Entry 16: "set" while shortcuts are shown without their arrow (no "ISShortcut" value, also
+// when the key itself is not there). Only read, like every value of the scan.
 void probeShortcutArrow(MainWindow& w) {
-    auto key = w.ctx.platform.registry.createKey(platform::RootKey::ClassesRoot, "\\lnkfile");
-    if (!key) return;
-    w.state.scantable[16] = key->valueExists("ISShortcut") ? "" : "set";
+    auto key = w.ctx.platform.registry.openKey(platform::RootKey::ClassesRoot, "\\lnkfile",
+                                               platform::KeyAccess::Read);
+    w.state.scantable[16] = key && key->valueExists("ISShortcut") ? "" : "set";
 }
 
 } // namespace

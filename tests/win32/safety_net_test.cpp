@@ -111,21 +111,20 @@ const Covered kCovered[] = {
 };
 
 // The values that do not come back as they were before the tuning, and why. Most stem from
-// two rules: a scan read that fails (a missing number) writes the default but leaves the entry
-// empty, and an empty entry makes an "if filled" arm keep its own data; a slot cannot say
-// "no value". The rest belong to rows that have no restore entry at all.
+// one rule: a value missing at the save leaves its entry empty (the scan only reads), and an
+// empty entry makes an "if filled" arm keep its own data; a slot cannot say "no value". The
+// rest belong to rows that have no restore entry at all.
 const std::map<std::string, const char*> kKnownLosses = {
-    {"IoPageLockLimit", "missing before the save: the scan wrote its default 512 and left entry 5 "
-                        "empty, so the restore (if filled) keeps the tuned value"},
+    {"IoPageLockLimit", "missing before the save: entry 5 stays empty, so the restore (if "
+                        "filled) keeps the tuned value"},
     {"AlwaysUnloadDLL", "missing before: a slot cannot say 'no value', the restore (always) "
                         "writes the empty entry 7 as an empty string"},
-    {"Prefetch", "the scan wrote the default 16384 and left entry 14 empty; the restore deletes "
-                 "the CDFS key, as it was before the save"},
-    {"PrefetchTail", "deleted with the CDFS key, as it was before the save"},
-    {"checkedvalue", "missing before the save: the scan wrote its default 1 and left entry 33 "
-                     "empty, the restore (if filled) keeps the tuned 0"},
-    {"MaxCachedIcons", "missing before the save: the scan wrote its default 300 and left entry 39 "
-                       "empty, the restore (if filled) keeps the tuned 600"},
+    {"KeyCacheValidationPeriod", "missing before the save: entry 10 stays empty, the restore "
+                                 "(if filled) keeps the tuned value"},
+    {"checkedvalue", "missing before the save: entry 33 stays empty, the restore (if filled) "
+                     "keeps the tuned 0"},
+    {"MaxCachedIcons", "missing before the save: entry 39 stays empty, the restore (if filled) "
+                       "keeps the tuned 600"},
     {"DefaultSeparateVDM", "the row has no restore entry"},
     {"Win32PrioritySeparation", "the row writes 38 and has no restore entry"},
     {"SizRegBuf", "the row has no restore entry"},
@@ -250,6 +249,7 @@ TEST_F(SafetyNet, SaveTuneEveryPerformanceRowAndRestoreSlotOne) {
             << "entry " << c.entry << " " << name << " before " << describe(beforeTuning[i])
             << ", after " << describe(restored[i]);
     }
+    EXPECT_EQ(createdByTheSave, 0) << "the save's scan changed the machine";
     std::printf("safety net: %zu covered values, %d changed by the tuning, %d came back exactly "
                 "as before the tuning; %d written by the save's scan itself, %d as before the "
                 "save\n%s",
