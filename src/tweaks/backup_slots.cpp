@@ -6,6 +6,8 @@
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
+#include <array>
+
 namespace brelk {
 
 namespace {
@@ -23,8 +25,8 @@ std::string brelkIni(const MainWindow& w) {
     return w.ctx.modulesFile("brelk.ini");
 }
 
-bool slotExists(platform::Profiles& profiles, const std::string& ini, int slot) {
-    return profiles.readString(ini, std::to_string(slot), "Date", kAbsent) != kAbsent;
+bool slotExists(platform::Profiles& profiles, const std::string& ini, const std::string& section) {
+    return profiles.readString(ini, section, "Date", kAbsent) != kAbsent;
 }
 
 } // namespace
@@ -35,7 +37,7 @@ int storedSlotCount(platform::Profiles& profiles, const std::string& ini, int cu
     if (auto number = parseIniInteger(text); number && *number >= 0 && *number <= kMaxBackupSlots)
         return *number;
     for (int slot = kMaxBackupSlots; slot > 0; --slot)
-        if (slotExists(profiles, ini, slot)) return slot;
+        if (slotExists(profiles, ini, std::to_string(slot))) return slot;
     return 0;
 }
 
@@ -98,15 +100,22 @@ void fillSlotList(MainWindow& w) {
     list.setItemIndex(0);
 }
 
-void loadbackupslot(MainWindow& w) {
+bool loadbackupslot(MainWindow& w) {
     auto& profiles = w.ctx.platform.profiles;
     const std::string ini = brelkIni(w);
     const std::string section = std::to_string(w.c<ui::RadioGroup>("RadioGroup1").itemIndex() + 1);
-    auto& table = w.state.restoretable;
+    // A slot is only trusted whole: a missing key would leave its entry to an earlier restore,
+    // and the rows that always take their entry would write an empty text.
+    if (!slotExists(profiles, ini, section)) return false;
+    std::array<std::string, kSlotEntries + 1> values;
     for (int k = 1; k <= kSlotEntries; ++k) {
-        std::string& entry = table[static_cast<std::size_t>(k)];
-        entry = profiles.readString(ini, section, std::to_string(k), entry).substr(0, kEntryLength);
+        std::string value = profiles.readString(ini, section, std::to_string(k), kAbsent);
+        if (value == kAbsent) return false;
+        values[static_cast<std::size_t>(k)] = value.substr(0, kEntryLength);
     }
+    for (int k = 1; k <= kSlotEntries; ++k)
+        w.state.restoretable[static_cast<std::size_t>(k)] = values[static_cast<std::size_t>(k)];
+    return true;
 }
 
 void backstartp8(MainWindow& w) {
@@ -114,7 +123,10 @@ void backstartp8(MainWindow& w) {
         w.app().showMessage(kNoBackupsMessage);
         return;
     }
-    loadbackupslot(w);
+    if (!loadbackupslot(w)) {
+        w.app().showMessage(kIncompleteSlotMessage);
+        return;
+    }
     w.state.restoremode = 1;
     struct EndRestore {
         std::uint8_t& mode;

@@ -15,6 +15,8 @@ constexpr int kMaxBackupSlots = 20;
 constexpr int kSlotEntries = 60;
 constexpr const char* kNoBackupsMessage =
     "Es sind keine Backups vorhanden. Bitte führen Sie zunächst das Brelvanto Kit aus.";
+constexpr const char* kIncompleteSlotMessage =
+    "Das gewählte Backup ist unvollständig und wird nicht eingespielt. Es wurde nichts verändert.";
 
 // The slot count of the settings file. A missing Backup/number gives `current`; a value that
 // is no number from 0 to 20 gives the number of slot sections that are there (the highest
@@ -46,13 +48,14 @@ class SlotWriter {
 // selected. The list is 27 pixels high per slot, 45 for a single one.
 void fillSlotList(MainWindow& w);
 
-// Fills restoretable[1..60] from the slot selected in RadioGroup1; a key missing in the slot
-// leaves its entry as it is.
-void loadbackupslot(MainWindow& w);
+// Fills restoretable[1..60] from the slot selected in RadioGroup1. False, with the table
+// left as it was, when that slot has no Date or lacks any of keys 1 to 60.
+bool loadbackupslot(MainWindow& w);
 
-// The restore link: loads the selected slot and repeats the tuning run in restore mode. The
-// mode ends with the run, also when the run fails, so that a later run writes the rows' own
-// values again.
+// The restore link: loads the selected slot and repeats the tuning run in restore mode; a
+// slot that cannot be loaded is refused with a message and nothing is written. The mode ends
+// with the run, also when the run fails, so that a later run writes the rows' own values
+// again.
 void backstartp8(MainWindow& w);
 
 } // namespace brelk

@@ -4,6 +4,8 @@
 #include "tweak_engine_fixture.h"
 #include "tweaks/backup_slots.h"
 
+#include <map>
+
 namespace {
 
 using tweak_test::EngineFixture;
@@ -33,6 +35,15 @@ struct Slots : EngineFixture {
         return texts;
     }
     void save() { w().c<ui::Label>("Label133").click(); }
+    // A whole slot: its date and keys 1 to 60, empty but for the given ones.
+    void writeSlot(const std::string& section, const std::string& date,
+                   const std::map<int, std::string>& values = {}) {
+        write(section, "Date", date);
+        for (int k = 1; k <= 60; ++k) {
+            auto it = values.find(k);
+            write(section, std::to_string(k), it == values.end() ? "" : it->second);
+        }
+    }
 };
 
 TEST_F(Slots, FirstAndSecondSaveAndTheirList) {
@@ -116,22 +127,17 @@ TEST_F(Slots, ADamagedCountNeverLosesASlot) {
 
 TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
     write("Backup", "number", "2");
-    write("1", "Date", "Originalzustand");
-    write("1", "1", "0");
-    write("1", "2", "250");
-    write("2", "Date", "02.01.2026");
-    write("2", "1", "1");
+    writeSlot("1", "Originalzustand", {{1, "0"}, {2, "250"}});
+    writeSlot("2", "02.01.2026", {{1, "1"}, {2, "250"}});
     w().c<ui::Label>("Label6").setEnabled(true);
     w().c<ui::Label>("Label6").click();
     check(5);
     check(8);
-    w().state.restoretable[48] = "earlier";
 
     w().c<ui::Label>("Label55").click();
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 0) << "slot 1's value, not the row's";
     EXPECT_EQ(text(CU, "Control Panel\\Desktop", "MenuShowDelay"), "250");
-    EXPECT_EQ(w().state.restoretable[48], "earlier") << "a key missing in the slot";
     EXPECT_EQ(w().state.restoremode, 0);
 
     // A later ordinary run writes the rows' own values again.
@@ -145,12 +151,55 @@ TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
     w().c<ui::Image>("Image81").show();
     w().c<ui::Image>("Image81").click();
     EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 1);
-    EXPECT_EQ(w().state.restoretable[2], "250") << "slot 2 lacks key 2";
+}
+
+// A slot that is gone or lacks a key is refused before anything is written: the rows that
+// always take their entry (owner, organisation, menu delay ...) would otherwise write an empty
+// or stale text.
+TEST_F(Slots, ARestoreRefusesASlotItCannotTrustAndWritesNothing) {
+    struct Case {
+        const char* what;
+        const char* missingKey; // nullptr: the whole file is gone
+    };
+    for (const Case& c :
+         {Case{"brelk.ini deleted since the start", nullptr}, Case{"no Date", "Date"},
+          Case{"no key 1", "1"}, Case{"no key 48", "48"}, Case{"no key 60", "60"}}) {
+        fake.files.writeFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\nnumber=1\r\n");
+        writeSlot("1", "Originalzustand", {{1, "1"}, {19, "Owner"}, {20, "Company"}});
+        w().state.backupcount = 1;
+        brelk::fillSlotList(w());
+        if (c.missingKey) {
+            const std::string file = *fake.files.readFile(ini());
+            const std::string line = std::string(c.missingKey) + "=";
+            const std::size_t at = file.find("\r\n" + line) + 2;
+            fake.files.writeFile(ini(),
+                                 file.substr(0, at) + file.substr(file.find("\r\n", at) + 2));
+        } else {
+            fake.files.deleteFile(ini());
+        }
+        check(7);
+        w().state.restoretable[48] = "earlier";
+        w().c<ui::Memo>("Memo3").clear();
+        h.dialogs.messages.clear();
+        const auto before = registryContents();
+
+        w().c<ui::Panel>("Panel8").show();
+        w().c<ui::Label>("Label55").click();
+        EXPECT_EQ(messages(), std::vector<std::string>{"Das gewählte Backup ist unvollständig "
+                                                       "und wird nicht eingespielt. Es wurde "
+                                                       "nichts verändert."})
+            << c.what;
+        EXPECT_EQ(registryContents(), before) << c.what;
+        EXPECT_TRUE(log().empty()) << c.what;
+        EXPECT_EQ(w().state.restoretable[48], "earlier") << c.what;
+        EXPECT_EQ(w().state.restoretable[19], "") << c.what;
+        EXPECT_EQ(w().state.restoremode, 0) << c.what;
+    }
 }
 
 TEST_F(Slots, ARestoreRunThatFailsStillEndsTheMode) {
     write("Backup", "number", "1");
-    write("1", "1", "viel");
+    writeSlot("1", "Originalzustand", {{1, "viel"}});
     w().state.backupcount = 1;
     brelk::fillSlotList(w());
     check(5);
