@@ -31,9 +31,8 @@ bool slotExists(platform::Profiles& profiles, const std::string& ini, const std:
 
 } // namespace
 
-int storedSlotCount(platform::Profiles& profiles, const std::string& ini, int current) {
+int storedSlotCount(platform::Profiles& profiles, const std::string& ini) {
     const std::string text = profiles.readString(ini, "Backup", "number", kAbsent);
-    if (text == kAbsent) return current;
     if (auto number = parseIniInteger(text); number && *number >= 0 && *number <= kMaxBackupSlots)
         return *number;
     for (int slot = kMaxBackupSlots; slot > 0; --slot)
@@ -50,18 +49,9 @@ SlotWriter::SlotWriter(MainWindow& w) : w_(w), ini_(brelkIni(w)) {}
 
 bool SlotWriter::open() {
     auto& profiles = w_.ctx.platform.profiles;
-    auto& count = w_.state.backupcount;
-    count = storedSlotCount(profiles, ini_, count);
+    const int count = w_.state.backupcount = storedSlotCount(profiles, ini_);
     if (count >= kMaxBackupSlots) return false;
     slot_ = count + 1;
-    // A settings file copied from a CD is read-only; the slot must not get lost.
-    w_.ctx.platform.files.setAttributes(ini_, 0);
-    profiles.writeString(ini_, "Backup", "number", std::to_string(slot_));
-    count = slot_;
-    const std::string section = std::to_string(slot_);
-    auto& system = w_.ctx.platform.system;
-    profiles.writeString(ini_, section, "Date", slot_ == 1 ? kFirstSlotDate : system.shortDate());
-    profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime());
     const std::string usersKey = "users" + std::to_string(slot_ == 1 ? 1 : slot_ - 1);
     if (profiles.readString(ini_, "Backup", usersKey, "users") == "allusers") {
         w_.c<ui::RadioButton>("RadioButton1").setChecked(false);
@@ -70,15 +60,36 @@ bool SlotWriter::open() {
     return true;
 }
 
-void SlotWriter::writeEntries() {
+int SlotWriter::logoSlot() const {
+    return slot_ != 0 ? slot_ : w_.state.backupcount;
+}
+
+bool SlotWriter::writeSlot(const std::string& section) {
     auto& profiles = w_.ctx.platform.profiles;
-    w_.ctx.platform.files.setAttributes(ini_, 0);
-    if (slot_ == 0) return;
-    const std::string section = std::to_string(slot_);
+    auto& system = w_.ctx.platform.system;
+    if (!profiles.writeString(ini_, section, "Date",
+                              slot_ == 1 ? kFirstSlotDate : system.shortDate()) ||
+        !profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime()))
+        return false;
     for (int k = 1; k <= kSlotEntries; ++k) {
         const std::string& entry = w_.state.scantable[static_cast<std::size_t>(k)];
-        profiles.writeString(ini_, section, std::to_string(k), entry.substr(0, kEntryLength));
+        if (!profiles.writeString(ini_, section, std::to_string(k), entry.substr(0, kEntryLength)))
+            return false;
     }
+    return profiles.writeString(ini_, "Backup", "number", std::to_string(slot_));
+}
+
+bool SlotWriter::write() {
+    if (slot_ == 0) return false;
+    // A settings file copied from a CD is read-only; the slot must not get lost.
+    w_.ctx.platform.files.setAttributes(ini_, 0);
+    const std::string section = std::to_string(slot_);
+    if (!writeSlot(section)) {
+        w_.ctx.platform.profiles.deleteSection(ini_, section);
+        return false;
+    }
+    w_.state.backupcount = slot_;
+    return true;
 }
 
 void fillSlotList(MainWindow& w) {

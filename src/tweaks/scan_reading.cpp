@@ -212,16 +212,15 @@ class Reader {
     std::string office_;
 };
 
-std::string oemFolder(MainWindow& w) {
-    return w.c<ui::Edit>("Edit1").text() + "\\brelk\\oem.original." +
-           std::to_string(w.state.backupcount);
+std::string oemFolder(MainWindow& w, int slot) {
+    return w.c<ui::Edit>("Edit1").text() + "\\brelk\\oem.original." + std::to_string(slot);
 }
 
 // The OEM logo as it is before any tuning; a copy made by an earlier scan is kept.
-void copyOemLogo(MainWindow& w) {
+void copyOemLogo(MainWindow& w, int slot) {
     auto& files = w.ctx.platform.files;
     const std::string logo = w.c<ui::Edit>("Edit1").text() + "\\system\\oemlogo.bmp";
-    if (files.fileExists(logo)) files.copyFile(logo, oemFolder(w) + "\\oemlogo.bmp", false);
+    if (files.fileExists(logo)) files.copyFile(logo, oemFolder(w, slot) + "\\oemlogo.bmp", false);
 }
 
 // Entry 16: "set" while shortcuts are shown without their arrow (no "ISShortcut" value, also
@@ -235,10 +234,14 @@ void probeShortcutArrow(MainWindow& w) {
 } // namespace
 
 void backup(MainWindow& w) {
-    w.ctx.platform.files.createDirectory(oemFolder(w));
+    backup(w, w.state.backupcount);
+}
+
+void backup(MainWindow& w, int logoSlot) {
+    w.ctx.platform.files.createDirectory(oemFolder(w, logoSlot));
     Reader reader(w);
     reader.read(kFirstReads);
-    copyOemLogo(w);
+    copyOemLogo(w, logoSlot);
     reader.read(kLogoReads);
     probeShortcutArrow(w);
     reader.read(kLaterReads);

@@ -109,20 +109,76 @@ TEST_F(Slots, TheTwentyFirstSaveKeepsEverySlot) {
     EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
 }
 
-// A count that is no number, or out of range, falls back on the slots that are there: the
-// next save goes after them and no slot is written over.
+// A count that is missing, no number, or out of range falls back on the slots that are
+// there: the next save goes after them and no slot is written over.
 TEST_F(Slots, ADamagedCountNeverLosesASlot) {
-    for (const char* number : {"abc", "25", "-1", ""}) {
+    for (const char* number : std::initializer_list<const char*>{"abc", "25", "-1", "", nullptr}) {
         fake.files.writeFile(ini(), "[Backup]\r\n[1]\r\nDate=Originalzustand\r\n1=first\r\n"
                                     "[2]\r\nDate=01.01.2026\r\n1=second\r\n");
-        write("Backup", "number", number);
+        if (number) write("Backup", "number", number);
         w().state.backupcount = 0;
         brelk::savesettings(w());
-        EXPECT_EQ(read("Backup", "number"), "3") << number;
-        EXPECT_EQ(read("1", "1"), "first") << number;
-        EXPECT_EQ(read("2", "1"), "second") << number;
-        EXPECT_EQ(read("3", "Date"), "08.12.2026") << number;
+        const char* what = number ? number : "(missing)";
+        EXPECT_EQ(read("Backup", "number"), "3") << what;
+        EXPECT_EQ(read("1", "1"), "first") << what;
+        EXPECT_EQ(read("2", "1"), "second") << what;
+        EXPECT_EQ(read("3", "Date"), "08.12.2026") << what;
+        EXPECT_EQ(w().state.backupcount, 3) << what;
     }
+}
+
+// A save that cannot be completed leaves no trace: the file, the count and the list stay as
+// they were, and the page says it failed instead of "... erledigt ...".
+TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
+    struct Case {
+        const char* what;
+        int writesLeft;        // writes that succeed before the disk is full; -1: no limit
+        bool modulesGone;      // the modules folder was removed since the start
+        const char* officeVer; // Word's CurVer; one that is no version makes the scan raise
+        const char* message;   // the end of the message shown
+    };
+    const std::string notWritten = "Das Backup konnte nicht gespeichert werden: Die Datei " +
+                                   ini() + " kann nicht geschrieben werden.";
+    for (const Case& c : {
+             Case{"modules folder missing", -1, true, "Word.Application.10", nullptr},
+             Case{"disk full at once", 0, false, "Word.Application.10", nullptr},
+             Case{"disk full after the date", 1, false, "Word.Application.10", nullptr},
+             Case{"disk full amid the keys", 30, false, "Word.Application.10", nullptr},
+             Case{"disk full before the count", 62, false, "Word.Application.10", nullptr},
+             Case{"the scan raises", -1, false, "Word.Application.x",
+                  "'x' is not a valid integer value."},
+         }) {
+        fake.files.addDirectory(ctx.programFolder + "modules");
+        fake.files.writeFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\nnumber=2\r\n");
+        writeSlot("1", "Originalzustand", {{1, "first"}});
+        writeSlot("2", "01.01.2026", {{1, "second"}});
+        fake.registry.createKey(CR, "Word.Application\\CurVer")->writeString("", c.officeVer);
+        w().state.backupcount = 2;
+        brelk::fillSlotList(w());
+        const auto items = list().items();
+        if (c.modulesGone) {
+            fake.files.deleteFile(ini());
+            fake.files.removeDirectory(ctx.programFolder + "modules");
+        }
+        const auto file = fake.files.readFile(ini());
+        fake.profiles.writesLeft = c.writesLeft;
+        h.dialogs.messages.clear();
+
+        w().c<ui::Panel>("Panel8").show();
+        save();
+        fake.profiles.writesLeft = -1;
+        EXPECT_EQ(fake.files.readFile(ini()), file) << c.what;
+        EXPECT_EQ(w().state.backupcount, c.modulesGone ? 0 : 2) << c.what;
+        EXPECT_EQ(list().items(), items) << c.what;
+        EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... fehlgeschlagen ...") << c.what;
+        EXPECT_EQ(messages(), std::vector<std::string>{c.message ? c.message : notWritten})
+            << c.what;
+    }
+    // Once the disk has room again, the next save takes slot 3.
+    fake.registry.createKey(CR, "Word.Application\\CurVer")->writeString("", "Word.Application.10");
+    save();
+    EXPECT_EQ(read("Backup", "number"), "3");
+    EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
 }
 
 TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
