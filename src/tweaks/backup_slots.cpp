@@ -2,6 +2,7 @@
 
 #include "shell/ini_integer.h"
 #include "shell/main_window.h"
+#include "tweaks/slot_text.h"
 #include "tweaks/tuning_run.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -69,11 +70,13 @@ bool SlotWriter::writeSlot(const std::string& section) {
     auto& system = w_.ctx.platform.system;
     if (!profiles.writeString(ini_, section, "Date",
                               slot_ == 1 ? kFirstSlotDate : system.shortDate()) ||
-        !profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime()))
+        !profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime()) ||
+        !profiles.writeString(ini_, section, kSlotCodingKey, kSlotCoding))
         return false;
     for (int k = 1; k <= kSlotEntries; ++k) {
         const std::string& entry = w_.state.scantable[static_cast<std::size_t>(k)];
-        if (!profiles.writeString(ini_, section, std::to_string(k), entry.substr(0, kEntryLength)))
+        if (!profiles.writeString(ini_, section, std::to_string(k),
+                                  encodeSlotValue(entry.substr(0, kEntryLength))))
             return false;
     }
     return profiles.writeString(ini_, "Backup", "number", std::to_string(slot_));
@@ -118,10 +121,12 @@ bool loadbackupslot(MainWindow& w) {
     // A slot is only trusted whole: a missing key would leave its entry to an earlier restore,
     // and the rows that always take their entry would write an empty text.
     if (!slotExists(profiles, ini, section)) return false;
+    const bool coded = profiles.readString(ini, section, kSlotCodingKey, "") == kSlotCoding;
     std::array<std::string, kSlotEntries + 1> values;
     for (int k = 1; k <= kSlotEntries; ++k) {
         std::string value = profiles.readString(ini, section, std::to_string(k), kAbsent);
         if (value == kAbsent) return false;
+        if (coded) value = decodeSlotValue(value);
         values[static_cast<std::size_t>(k)] = value.substr(0, kEntryLength);
     }
     for (int k = 1; k <= kSlotEntries; ++k)

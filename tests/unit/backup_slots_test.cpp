@@ -144,7 +144,7 @@ TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
              Case{"disk full at once", 0, false, "Word.Application.10", nullptr},
              Case{"disk full after the date", 1, false, "Word.Application.10", nullptr},
              Case{"disk full amid the keys", 30, false, "Word.Application.10", nullptr},
-             Case{"disk full before the count", 62, false, "Word.Application.10", nullptr},
+             Case{"disk full before the count", 63, false, "Word.Application.10", nullptr},
              Case{"the scan raises", -1, false, "Word.Application.x",
                   "'x' is not a valid integer value."},
          }) {
@@ -179,6 +179,53 @@ TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
     save();
     EXPECT_EQ(read("Backup", "number"), "3");
     EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
+}
+
+// What a slot stores reads back byte for byte, also line breaks, surrounding blanks, quotes and
+// escape-like text; a slot written plain before keeps reading as it always did.
+TEST_F(Slots, SlotValuesReadBackAsTheyWereWritten) {
+    struct Case {
+        int entry;
+        const char* name; // a string value of the scan in the current user's desktop key
+        std::string value;
+    };
+    const Case cases[] = {
+        {2, "MenuShowDelay", "zwei\r\nZeilen"},
+        {9, "AutoEndTasks", "  umrandet  "},
+        {18, "MinAnimate", "\"in Anführung\""},
+        {12, "BackBitmap", "'einfach'"},
+        {21, "Window Title", "\""},
+        {28, "Start Page", "100% und %0D und %"},
+        {49, "DisableInHelp", "\tTab\x7f"},
+        {44, "brelkfastshutdown", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string key =
+            c.entry == 12                    ? "Software\\Microsoft\\Internet Explorer\\Toolbar"
+            : c.entry == 21 || c.entry == 28 ? "Software\\Microsoft\\Internet Explorer\\Main"
+            : c.entry == 44                  ? "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+            : c.entry == 49                  ? "Policies\\Microsoft\\Windows\\System"
+            : c.entry == 18                  ? "Control Panel\\Desktop\\WindowMetrics"
+                                             : "Control Panel\\Desktop";
+        fake.registry.createKey(CU, key)->writeString(c.name, c.value);
+    }
+    save();
+    ASSERT_EQ(read("Backup", "number"), "1");
+    w().state.restoretable = {};
+    ASSERT_TRUE(brelk::loadbackupslot(w()));
+    for (const Case& c : cases)
+        EXPECT_EQ(w().state.restoretable[static_cast<std::size_t>(c.entry)], c.value) << c.name;
+
+    // A slot of an earlier version: plain values, read as the profile functions give them.
+    fake.files.writeFile(ini(), "[Backup]\r\nnumber=1\r\n[1]\r\nDate=Originalzustand\r\n");
+    writeSlot("1", "Originalzustand",
+              {{2, "100%25"}, {9, " plain "}, {18, "\"quoted\""}, {55, "C:\\WINDOWS\\cmd.exe"}});
+    ASSERT_TRUE(brelk::loadbackupslot(w()));
+    const auto& table = w().state.restoretable;
+    EXPECT_EQ(table[2], "100%25");
+    EXPECT_EQ(table[9], "plain");
+    EXPECT_EQ(table[18], "quoted");
+    EXPECT_EQ(table[55], "C:\\WINDOWS\\cmd.exe");
 }
 
 TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {

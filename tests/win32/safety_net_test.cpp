@@ -8,6 +8,7 @@
 #include "tweaks/backup_slots.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <map>
@@ -255,6 +256,51 @@ TEST_F(SafetyNet, SaveTuneEveryPerformanceRowAndRestoreSlotOne) {
                 "save\n%s",
                 std::size(kCovered), changedByTuning, exact, createdByTheSave, asBeforeTheSave,
                 report.c_str());
+}
+
+} // namespace
+
+namespace {
+
+// The slot's own promises on the real profile functions: values read back byte for byte, a
+// slot that lacks a key is refused with nothing written, and a save into a folder that is gone
+// fails visibly and counts nothing.
+TEST_F(SafetyNet, SlotsOnTheRealProfileFunctions) {
+    const std::string ini = e.scratch + "modules\\brelk.ini";
+    auto& profiles = e.platform->profiles;
+    profiles.writeString(ini, "Backup", "number", "0");
+    auto& w = *e.window;
+    put(CU, kDesktop, "MenuShowDelay", RegistryValue::fromString("zwei\r\nZeilen"));
+    put(CU, kDesktop, "AutoEndTasks", RegistryValue::fromString("  umrandet  "));
+    put(CU, kIeMain, "Window Title", RegistryValue::fromString("\"in Anführung\""));
+    put(CU, kIeMain, "Start Page", RegistryValue::fromString("100% und %0D"));
+    brelk::savesettings(w);
+    ASSERT_EQ(profiles.readString(ini, "Backup", "number", ""), "1");
+    ASSERT_TRUE(brelk::loadbackupslot(w));
+    EXPECT_EQ(w.state.restoretable[2], "zwei\r\nZeilen");
+    EXPECT_EQ(w.state.restoretable[9], "  umrandet  ");
+    EXPECT_EQ(w.state.restoretable[21], "\"in Anführung\"");
+    EXPECT_EQ(w.state.restoretable[28], "100% und %0D");
+
+    // Key 19 gone: the restore is refused and the owner stays.
+    put(LM, kCurrentVersion, "RegisteredOwner", RegistryValue::fromString("Besitzer"));
+    WritePrivateProfileStringA("1", "19", nullptr, ini.c_str());
+    e.h.dialogs.messages.clear();
+    w.c<ui::Panel>("Panel8").show();
+    w.c<ui::Label>("Label55").click();
+    ASSERT_EQ(e.h.dialogs.messages.size(), 1u);
+    EXPECT_EQ(e.h.dialogs.messages[0].text, brelk::kIncompleteSlotMessage);
+    EXPECT_EQ(reg.openKey(LM, kCurrentVersion)->readString("RegisteredOwner").value, "Besitzer");
+
+    // The modules folder removed since the start: the save fails and counts nothing.
+    ASSERT_TRUE(MoveFileA((e.scratch + "modules").c_str(), (e.scratch + "modules.moved").c_str()));
+    e.h.dialogs.messages.clear();
+    brelk::savesettings(w);
+    EXPECT_EQ(w.c<ui::Label>("Label135").caption(), "... fehlgeschlagen ...");
+    EXPECT_EQ(w.state.backupcount, 0);
+    ASSERT_EQ(e.h.dialogs.messages.size(), 1u);
+    EXPECT_EQ(e.h.dialogs.messages[0].text.rfind(brelk::kSlotNotSavedMessage, 0), 0u);
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 } // namespace
