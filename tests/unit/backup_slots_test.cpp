@@ -184,31 +184,25 @@ TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
 // What a slot stores reads back byte for byte, also line breaks, surrounding blanks, quotes and
 // escape-like text; a slot written plain before keeps reading as it always did.
 TEST_F(Slots, SlotValuesReadBackAsTheyWereWritten) {
+    constexpr const char* kIe = "Software\\Microsoft\\Internet Explorer\\";
     struct Case {
         int entry;
-        const char* name; // a string value of the scan in the current user's desktop key
+        std::string key; // a string value that the scan reads from the current user's branch
+        const char* name;
         std::string value;
     };
     const Case cases[] = {
-        {2, "MenuShowDelay", "zwei\r\nZeilen"},
-        {9, "AutoEndTasks", "  umrandet  "},
-        {18, "MinAnimate", "\"in Anführung\""},
-        {12, "BackBitmap", "'einfach'"},
-        {21, "Window Title", "\""},
-        {28, "Start Page", "100% und %0D und %"},
-        {49, "DisableInHelp", "\tTab\x7f"},
-        {44, "brelkfastshutdown", ""},
+        {2, "Control Panel\\Desktop", "MenuShowDelay", "zwei\r\nZeilen"},
+        {9, "Control Panel\\Desktop", "AutoEndTasks", "  umrandet  "},
+        {18, "Control Panel\\Desktop\\WindowMetrics", "MinAnimate", "\"in Anführung\""},
+        {12, kIe + std::string("Toolbar"), "BackBitmap", "'einfach'"},
+        {21, kIe + std::string("Main"), "Window Title", "\""},
+        {28, kIe + std::string("Main"), "Start Page", "100% und %0D und %"},
+        {49, "Policies\\Microsoft\\Windows\\System", "DisableInHelp", "\tTab\x7f"},
+        {44, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "brelkfastshutdown", ""},
     };
-    for (const Case& c : cases) {
-        const std::string key =
-            c.entry == 12                    ? "Software\\Microsoft\\Internet Explorer\\Toolbar"
-            : c.entry == 21 || c.entry == 28 ? "Software\\Microsoft\\Internet Explorer\\Main"
-            : c.entry == 44                  ? "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
-            : c.entry == 49                  ? "Policies\\Microsoft\\Windows\\System"
-            : c.entry == 18                  ? "Control Panel\\Desktop\\WindowMetrics"
-                                             : "Control Panel\\Desktop";
-        fake.registry.createKey(CU, key)->writeString(c.name, c.value);
-    }
+    for (const Case& c : cases)
+        fake.registry.createKey(CU, c.key)->writeString(c.name, c.value);
     save();
     ASSERT_EQ(read("Backup", "number"), "1");
     w().state.restoretable = {};
