@@ -34,7 +34,7 @@ void showbackup(MainWindow& w) {
     const std::string ini = w.ctx.modulesFile("brelk.ini");
     if (files.fileExists(ini)) {
         files.setAttributes(ini, 0);
-        w.state.backupcount = storedSlotCount(w.ctx.platform.profiles, ini, w.state.backupcount);
+        w.state.backupcount = storedSlotCount(w.ctx.platform.profiles, ini);
         fillSlotList(w);
     }
     resetgauges(w);
@@ -51,9 +51,21 @@ void savesettings(MainWindow& w) {
     status.setCaption("... bitte warten ...");
     status.show();
     SlotWriter slot(w);
-    if (!slot.open()) w.app().showMessage(kAllSlotsUsed);
-    backup(w);
-    slot.writeEntries();
+    const bool room = slot.open();
+    if (!room) w.app().showMessage(kAllSlotsUsed);
+    try {
+        backup(w, slot.logoSlot());
+    } catch (...) {
+        // Nothing of the slot is written yet; the error itself is shown by the application.
+        status.setCaption("... fehlgeschlagen ...");
+        throw;
+    }
+    if (room && !slot.write()) {
+        status.setCaption("... fehlgeschlagen ...");
+        w.app().showMessage(kSlotNotSavedMessage + std::string("Die Datei ") + slot.file() +
+                            " kann nicht geschrieben werden.");
+        return;
+    }
     fillSlotList(w);
     status.setCaption("... erledigt ...");
 }

@@ -2,9 +2,12 @@
 
 #include "shell/ini_integer.h"
 #include "shell/main_window.h"
+#include "tweaks/slot_text.h"
 #include "tweaks/tuning_run.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
+
+#include <array>
 
 namespace brelk {
 
@@ -23,19 +26,18 @@ std::string brelkIni(const MainWindow& w) {
     return w.ctx.modulesFile("brelk.ini");
 }
 
-bool slotExists(platform::Profiles& profiles, const std::string& ini, int slot) {
-    return profiles.readString(ini, std::to_string(slot), "Date", kAbsent) != kAbsent;
+bool slotExists(platform::Profiles& profiles, const std::string& ini, const std::string& section) {
+    return profiles.readString(ini, section, "Date", kAbsent) != kAbsent;
 }
 
 } // namespace
 
-int storedSlotCount(platform::Profiles& profiles, const std::string& ini, int current) {
+int storedSlotCount(platform::Profiles& profiles, const std::string& ini) {
     const std::string text = profiles.readString(ini, "Backup", "number", kAbsent);
-    if (text == kAbsent) return current;
     if (auto number = parseIniInteger(text); number && *number >= 0 && *number <= kMaxBackupSlots)
         return *number;
     for (int slot = kMaxBackupSlots; slot > 0; --slot)
-        if (slotExists(profiles, ini, slot)) return slot;
+        if (slotExists(profiles, ini, std::to_string(slot))) return slot;
     return 0;
 }
 
@@ -48,18 +50,9 @@ SlotWriter::SlotWriter(MainWindow& w) : w_(w), ini_(brelkIni(w)) {}
 
 bool SlotWriter::open() {
     auto& profiles = w_.ctx.platform.profiles;
-    auto& count = w_.state.backupcount;
-    count = storedSlotCount(profiles, ini_, count);
+    const int count = w_.state.backupcount = storedSlotCount(profiles, ini_);
     if (count >= kMaxBackupSlots) return false;
     slot_ = count + 1;
-    // A settings file copied from a CD is read-only; the slot must not get lost.
-    w_.ctx.platform.files.setAttributes(ini_, 0);
-    profiles.writeString(ini_, "Backup", "number", std::to_string(slot_));
-    count = slot_;
-    const std::string section = std::to_string(slot_);
-    auto& system = w_.ctx.platform.system;
-    profiles.writeString(ini_, section, "Date", slot_ == 1 ? kFirstSlotDate : system.shortDate());
-    profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime());
     const std::string usersKey = "users" + std::to_string(slot_ == 1 ? 1 : slot_ - 1);
     if (profiles.readString(ini_, "Backup", usersKey, "users") == "allusers") {
         w_.c<ui::RadioButton>("RadioButton1").setChecked(false);
@@ -68,15 +61,38 @@ bool SlotWriter::open() {
     return true;
 }
 
-void SlotWriter::writeEntries() {
+int SlotWriter::logoSlot() const {
+    return slot_ != 0 ? slot_ : w_.state.backupcount;
+}
+
+bool SlotWriter::writeSlot(const std::string& section) {
     auto& profiles = w_.ctx.platform.profiles;
-    w_.ctx.platform.files.setAttributes(ini_, 0);
-    if (slot_ == 0) return;
-    const std::string section = std::to_string(slot_);
+    auto& system = w_.ctx.platform.system;
+    if (!profiles.writeString(ini_, section, "Date",
+                              slot_ == 1 ? kFirstSlotDate : system.shortDate()) ||
+        !profiles.writeString(ini_, section, "Time", slot_ == 1 ? "" : system.longTime()) ||
+        !profiles.writeString(ini_, section, kSlotCodingKey, kSlotCoding))
+        return false;
     for (int k = 1; k <= kSlotEntries; ++k) {
         const std::string& entry = w_.state.scantable[static_cast<std::size_t>(k)];
-        profiles.writeString(ini_, section, std::to_string(k), entry.substr(0, kEntryLength));
+        if (!profiles.writeString(ini_, section, std::to_string(k),
+                                  encodeSlotValue(entry.substr(0, kEntryLength))))
+            return false;
     }
+    return profiles.writeString(ini_, "Backup", "number", std::to_string(slot_));
+}
+
+bool SlotWriter::write() {
+    if (slot_ == 0) return false;
+    // A settings file copied from a CD is read-only; the slot must not get lost.
+    w_.ctx.platform.files.setAttributes(ini_, 0);
+    const std::string section = std::to_string(slot_);
+    if (!writeSlot(section)) {
+        w_.ctx.platform.profiles.deleteSection(ini_, section);
+        return false;
+    }
+    w_.state.backupcount = slot_;
+    return true;
 }
 
 void fillSlotList(MainWindow& w) {
@@ -98,15 +114,24 @@ void fillSlotList(MainWindow& w) {
     list.setItemIndex(0);
 }
 
-void loadbackupslot(MainWindow& w) {
+bool loadbackupslot(MainWindow& w) {
     auto& profiles = w.ctx.platform.profiles;
     const std::string ini = brelkIni(w);
     const std::string section = std::to_string(w.c<ui::RadioGroup>("RadioGroup1").itemIndex() + 1);
-    auto& table = w.state.restoretable;
+    // A slot is only trusted whole: a missing key would leave its entry to an earlier restore,
+    // and the rows that always take their entry would write an empty text.
+    if (!slotExists(profiles, ini, section)) return false;
+    const bool coded = profiles.readString(ini, section, kSlotCodingKey, "") == kSlotCoding;
+    std::array<std::string, kSlotEntries + 1> values;
     for (int k = 1; k <= kSlotEntries; ++k) {
-        std::string& entry = table[static_cast<std::size_t>(k)];
-        entry = profiles.readString(ini, section, std::to_string(k), entry).substr(0, kEntryLength);
+        std::string value = profiles.readString(ini, section, std::to_string(k), kAbsent);
+        if (value == kAbsent) return false;
+        if (coded) value = decodeSlotValue(value);
+        values[static_cast<std::size_t>(k)] = value.substr(0, kEntryLength);
     }
+    for (int k = 1; k <= kSlotEntries; ++k)
+        w.state.restoretable[static_cast<std::size_t>(k)] = values[static_cast<std::size_t>(k)];
+    return true;
 }
 
 void backstartp8(MainWindow& w) {
@@ -114,7 +139,10 @@ void backstartp8(MainWindow& w) {
         w.app().showMessage(kNoBackupsMessage);
         return;
     }
-    loadbackupslot(w);
+    if (!loadbackupslot(w)) {
+        w.app().showMessage(kIncompleteSlotMessage);
+        return;
+    }
     w.state.restoremode = 1;
     struct EndRestore {
         std::uint8_t& mode;

@@ -15,28 +15,40 @@ constexpr int kMaxBackupSlots = 20;
 constexpr int kSlotEntries = 60;
 constexpr const char* kNoBackupsMessage =
     "Es sind keine Backups vorhanden. Bitte führen Sie zunächst das Brelvanto Kit aus.";
+constexpr const char* kSlotNotSavedMessage = "Das Backup konnte nicht gespeichert werden: ";
+constexpr const char* kIncompleteSlotMessage =
+    "Das gewählte Backup ist unvollständig und wird nicht eingespielt. Es wurde nichts verändert.";
 
-// The slot count of the settings file. A missing Backup/number gives `current`; a value that
-// is no number from 0 to 20 gives the number of slot sections that are there (the highest
-// slot with a date), so that no stored slot is ever written over.
-int storedSlotCount(platform::Profiles& profiles, const std::string& ini, int current);
+// The slot count of the settings file. A Backup/number that is missing, or no number from 0
+// to 20, gives the number of slot sections that are there (the highest slot with a date), so
+// that no stored slot is ever written over.
+int storedSlotCount(platform::Profiles& profiles, const std::string& ini);
 
 // The list text of a slot: slot 1 its date; a later slot its date (at most 20 characters),
 // " - " and its time (at most 15).
 std::string slotCaption(int slot, const std::string& date, const std::string& time);
 
-// Writes the next slot from scan entries 1 to 60 and raises Backup/number. Returns the new
-// slot's number, or 0 when all 20 are in use.
+// Saves the next slot from scan entries 1 to 60. The slot's keys are written first and the
+// count last, so that a save either leaves a whole counted slot or none.
 class SlotWriter {
   public:
     explicit SlotWriter(MainWindow& w);
-    // Takes the next number and writes the count, date and time; the all-users choice of
-    // Backup/usersK is applied to the tuning page. False at the limit.
+    // Takes the count the settings file holds into backupcount and picks the next slot; the
+    // all-users choice of Backup/usersK is applied to the tuning page. False at the limit of
+    // 20, when there is nothing to write.
     bool open();
-    // Writes keys "1" to "60" of the slot opened before.
-    void writeEntries();
+    // The slot whose folder receives the scan's copy of the OEM logo: the new one, or at the
+    // limit the last.
+    int logoSlot() const;
+    // Writes the date, the time and keys "1" to "60" of the slot, then Backup/number, and
+    // raises backupcount. When any write fails, the slot's section is removed again, the count
+    // stays as it was and the result is false.
+    bool write();
+    const std::string& file() const { return ini_; }
 
   private:
+    bool writeSlot(const std::string& section);
+
     MainWindow& w_;
     std::string ini_;
     int slot_ = 0;
@@ -46,13 +58,14 @@ class SlotWriter {
 // selected. The list is 27 pixels high per slot, 45 for a single one.
 void fillSlotList(MainWindow& w);
 
-// Fills restoretable[1..60] from the slot selected in RadioGroup1; a key missing in the slot
-// leaves its entry as it is.
-void loadbackupslot(MainWindow& w);
+// Fills restoretable[1..60] from the slot selected in RadioGroup1. False, with the table
+// left as it was, when that slot has no Date or lacks any of keys 1 to 60.
+bool loadbackupslot(MainWindow& w);
 
-// The restore link: loads the selected slot and repeats the tuning run in restore mode. The
-// mode ends with the run, also when the run fails, so that a later run writes the rows' own
-// values again.
+// The restore link: loads the selected slot and repeats the tuning run in restore mode; a
+// slot that cannot be loaded is refused with a message and nothing is written. The mode ends
+// with the run, also when the run fails, so that a later run writes the rows' own values
+// again.
 void backstartp8(MainWindow& w);
 
 } // namespace brelk

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace brelk {
@@ -10,5 +11,7 @@ namespace brelk {
 // ui::EConvertError "'text' is not a valid integer value" for anything else, also for a number
 // out of range.
 std::int32_t strToInt(std::string_view text);
+// The same conversion without the error: nothing for a text that strToInt refuses.
+std::optional<std::int32_t> parseIntText(std::string_view text);
 
 } // namespace brelk

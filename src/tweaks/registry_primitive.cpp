@@ -51,27 +51,24 @@ void RegistryPrimitive::scanregvalue(const std::string& key, const std::string& 
                                      const std::string& defaultValue, int index,
                                      const std::string& rootCode, const std::string& kind) {
     runLog_.addLine(key + "\\" + valueName + ":" + defaultValue);
-    auto opened = registry_.createKey(root(rootCode), key);
-    if (!opened) return;
-    bool readFailed = true;
+    // The scan records the machine as it is, so it must not change it: the key is opened for
+    // reading only, and a value that is missing or of another type is left alone.
+    if (!validScanIndex(index)) return;
+    std::string& entry = scantable_[static_cast<std::size_t>(index)];
+    auto opened = registry_.openKey(root(rootCode), key, platform::KeyAccess::Read);
     if (kind == "int" || kind == "del") {
-        auto number = opened->readInteger(valueName);
-        if (number.ok() && validScanIndex(index)) {
-            scantable_[static_cast<std::size_t>(index)] = std::to_string(number.value);
-            readFailed = false;
-        }
+        if (!opened) return;
+        if (auto number = opened->readInteger(valueName); number.ok())
+            entry = std::to_string(number.value);
     } else if (kind == "str") {
-        auto text = opened->readString(valueName);
-        if (text.status != platform::ReadStatus::WrongType && validScanIndex(index)) {
-            scantable_[static_cast<std::size_t>(index)] = text.value.substr(0, kScanEntryLength);
-            readFailed = false;
+        // A string that is not there, in a key that is not there either, reads as empty.
+        if (!opened) {
+            entry.clear();
+        } else if (auto text = opened->readString(valueName);
+                   text.status != platform::ReadStatus::WrongType) {
+            entry = text.value.substr(0, kScanEntryLength);
         }
-    } else {
-        readFailed = false;
     }
-    if (!readFailed) return;
-    if (kind == "int") opened->writeInteger(valueName, strToInt(defaultValue));
-    if (kind == "str") opened->writeString(valueName, defaultValue);
 }
 
 RegistryPrimitive registryPrimitiveOf(MainWindow& w) {

@@ -39,10 +39,9 @@ class RegistryPrimitive {
                     const std::string& rootCode, const std::string& kind);
 
     // Reads one value into scantable[index] ("int" and "del" a DWORD as decimal text, "str" a
-    // string, "" when missing). When the read fails (missing or mistyped DWORD, mistyped
-    // string, index outside 1..65) the default is written instead ("int" as a DWORD, "str" as
-    // a string, "del" nothing) and the entry keeps its text. Only an error of that default
-    // write raises.
+    // string, "" when missing, also with its key). It never writes: the key is opened for reading,
+    // and a missing or mistyped value (or an index outside 1..65) leaves the entry as it was. The
+    // default is only logged.
     void scanregvalue(const std::string& key, const std::string& valueName,
                       const std::string& defaultValue, int index, const std::string& rootCode,
                       const std::string& kind);

@@ -1,5 +1,5 @@
 // The scan of the current settings: the reading step fills the scan table from the registry
-// (through scanregvalue, so every read is logged and a missing value gets its default), the
+// (through scanregvalue, so every read is logged; nothing is written), the
 // mapping step sets each tweak row to its deactivate or activate button from the table and a
 // few probes of the machine. It never checks a row's middle button.
 #pragma once
@@ -11,6 +11,8 @@ class MainWindow;
 // The reading step: scan table entries 1 to 5 and 7 to 62, the copy of the OEM logo into the
 // folder of the next backup slot, the owner and organisation fields. The rows stay as they are.
 void backup(MainWindow& w);
+// The same, with the logo copied into the folder of the given slot (a save's new slot).
+void backup(MainWindow& w, int logoSlot);
 
 // The mapping step. An entry 2 that is not a whole number raises the conversion error; the
 // rows after that step keep their state.

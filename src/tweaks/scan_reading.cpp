@@ -51,8 +51,7 @@ struct ScanRead {
     Then then = Then::nothing;
 };
 
-// Entry 11 is read twice: a first scan creates the missing value with its default and the
-// second read finds it.
+// Entry 11 is read twice, as the run log has always shown it.
 const ScanRead kFirstReads[] = {
     {1, "lm", "int", kMemoryManagement, "LargeSystemCache", "0"},
     {2, "cu", "str", "\\Control Panel\\Desktop", "MenuShowDelay", "400"},
@@ -213,32 +212,36 @@ class Reader {
     std::string office_;
 };
 
-std::string oemFolder(MainWindow& w) {
-    return w.c<ui::Edit>("Edit1").text() + "\\brelk\\oem.original." +
-           std::to_string(w.state.backupcount);
+std::string oemFolder(MainWindow& w, int slot) {
+    return w.c<ui::Edit>("Edit1").text() + "\\brelk\\oem.original." + std::to_string(slot);
 }
 
 // The OEM logo as it is before any tuning; a copy made by an earlier scan is kept.
-void copyOemLogo(MainWindow& w) {
+void copyOemLogo(MainWindow& w, int slot) {
     auto& files = w.ctx.platform.files;
     const std::string logo = w.c<ui::Edit>("Edit1").text() + "\\system\\oemlogo.bmp";
-    if (files.fileExists(logo)) files.copyFile(logo, oemFolder(w) + "\\oemlogo.bmp", false);
+    if (files.fileExists(logo)) files.copyFile(logo, oemFolder(w, slot) + "\\oemlogo.bmp", false);
 }
 
-// Entry 16: "set" while shortcuts are shown without their arrow (no "ISShortcut" value).
+// Entry 16: "set" while shortcuts are shown without their arrow (no "ISShortcut" value, also
+// when the key itself is not there). Only read, like every value of the scan.
 void probeShortcutArrow(MainWindow& w) {
-    auto key = w.ctx.platform.registry.createKey(platform::RootKey::ClassesRoot, "\\lnkfile");
-    if (!key) return;
-    w.state.scantable[16] = key->valueExists("ISShortcut") ? "" : "set";
+    auto key = w.ctx.platform.registry.openKey(platform::RootKey::ClassesRoot, "\\lnkfile",
+                                               platform::KeyAccess::Read);
+    w.state.scantable[16] = key && key->valueExists("ISShortcut") ? "" : "set";
 }
 
 } // namespace
 
 void backup(MainWindow& w) {
-    w.ctx.platform.files.createDirectory(oemFolder(w));
+    backup(w, w.state.backupcount);
+}
+
+void backup(MainWindow& w, int logoSlot) {
+    w.ctx.platform.files.createDirectory(oemFolder(w, logoSlot));
     Reader reader(w);
     reader.read(kFirstReads);
-    copyOemLogo(w);
+    copyOemLogo(w, logoSlot);
     reader.read(kLogoReads);
     probeShortcutArrow(w);
     reader.read(kLaterReads);

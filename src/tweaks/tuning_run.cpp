@@ -1,6 +1,7 @@
 #include "tweaks/tuning_run.h"
 
 #include "shell/main_window.h"
+#include "tweaks/int_text.h"
 #include "tweaks/walk_order.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -104,7 +105,16 @@ void TuningRun::apply(const RegStep& step) {
         restoring() &&
         (step.restore.rule == RestoreRule::always ||
          (step.restore.rule == RestoreRule::ifFilled && !restoreEntry(step.restore.entry).empty()));
-    if (replaced) data = restoreEntry(step.restore.entry);
+    if (replaced) {
+        data = restoreEntry(step.restore.entry);
+        // One entry that is no number (a value missing at the save, a slot edited by hand) must
+        // not end the restore half way: that value is left as it is, the other rows go on.
+        if (std::string_view(step.kind) == "int" && !parseIntText(*data)) {
+            log(std::string(step.name) + ": '" + *data +
+                "' ist keine Zahl, der Wert bleibt unverändert");
+            return;
+        }
+    }
     if (!data) return;
     std::string key = step.keyFrom ? step.keyFrom(*this, step.key) : std::string(step.key);
     regop.applyregop(cut(std::move(key)), cut(step.name), cut(*data), step.root, step.kind);

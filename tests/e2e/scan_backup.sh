@@ -2,8 +2,10 @@
 # End to end: the mouse wheel over the terms box of a first start, before and after a click
 # into the window; then, with no backup slot yet (the backups page says so at start), the user
 # opens the power mode and scans the current settings, turns the wheel over the tuning list,
-# and saves the settings on the backups page: the scan has read the machine (a missing value
-# is created with its default) and the slot is in brelk.ini and in the list.
+# and saves the settings on the backups page: the scan has only read the machine (a missing
+# value stays missing) and the slot is in brelk.ini and in the list. A restore of that slot
+# once it lacks a key is refused with nothing written, and a save into a modules folder that
+# has gone fails and counts nothing.
 # Needs DISPLAY and WINEPREFIX from the caller; the first argument may name brelk.exe.
 set -u
 NAME=scan_backup
@@ -68,8 +70,8 @@ click_at 162 211 # "Einstellungen scannen >>"
 shot scan_done
 answer_messages
 [ "$ANSWERED" = 0 ] || fail "the scan showed a message"
-"$WINE" reg query 'HKLM\SYSTEM\CurrentControlSet\Control\FileSystem' /v NtfsMftZoneReservation \
-    2>/dev/null | grep -q '0x1' || fail "the scan did not create NtfsMftZoneReservation"
+! "$WINE" reg query 'HKLM\SYSTEM\CurrentControlSet\Control\FileSystem' /v NtfsMftZoneReservation \
+    >/dev/null 2>&1 || fail "the scan created NtfsMftZoneReservation"
 wheel_scrolls list || fail "the wheel does not scroll the tuning list"
 shot scan_wheel
 
@@ -84,7 +86,30 @@ shot backups_saved
 ini="$DIR/modules/brelk.ini"
 tr -d '\r' <"$ini" | grep -q '^number=1$' || fail "no slot counted: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -q '^Date=Originalzustand$' || fail "slot 1 missing: $(cat "$ini")"
-tr -d '\r' <"$ini" | grep -q '^11=1$' || fail "slot 1 lacks entry 11: $(cat "$ini")"
+tr -d '\r' <"$ini" | grep -q '^11=""$' || fail "slot 1 lacks the empty entry 11: $(cat "$ini")"
+
+# The slot without its key 19 (the owner): the restore refuses it and the owner stays.
+owner() {
+    "$WINE" reg query 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v RegisteredOwner \
+        2>/dev/null | tr -d '\r' | grep RegisteredOwner
+}
+owner_before=$(owner)
+sed -i '/^19=/d' "$ini"
+click_at 170 261 # "Uninstall starten >"
+shot restore_refused
+answer_messages
+[ "$ANSWERED" = 1 ] || fail "the refused restore showed $ANSWERED messages, expected one"
+[ "$(owner)" = "$owner_before" ] || fail "the refused restore changed the owner: $(owner)"
+
+# The modules folder gone: the save fails, and no slot is counted anywhere.
+mv "$DIR/modules" "$DIR/modules.gone"
+click_at 170 163 # "Einstellungen sichern >>"
+shot save_failed
+answer_messages
+[ "$ANSWERED" = 1 ] || fail "the failed save showed $ANSWERED messages, expected one"
+[ ! -e "$DIR/modules" ] || fail "the failed save made $DIR/modules"
+mv "$DIR/modules.gone" "$DIR/modules"
+tr -d '\r' <"$ini" | grep -q '^number=1$' || fail "the failed save changed the count"
 stop_brelk
 rm -rf "$DIR" "$work"
 echo "$NAME: ok"

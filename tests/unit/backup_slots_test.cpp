@@ -4,6 +4,8 @@
 #include "tweak_engine_fixture.h"
 #include "tweaks/backup_slots.h"
 
+#include <map>
+
 namespace {
 
 using tweak_test::EngineFixture;
@@ -33,6 +35,15 @@ struct Slots : EngineFixture {
         return texts;
     }
     void save() { w().c<ui::Label>("Label133").click(); }
+    // A whole slot: its date and keys 1 to 60, empty but for the given ones.
+    void writeSlot(const std::string& section, const std::string& date,
+                   const std::map<int, std::string>& values = {}) {
+        write(section, "Date", date);
+        for (int k = 1; k <= 60; ++k) {
+            auto it = values.find(k);
+            write(section, std::to_string(k), it == values.end() ? "" : it->second);
+        }
+    }
 };
 
 TEST_F(Slots, FirstAndSecondSaveAndTheirList) {
@@ -98,40 +109,132 @@ TEST_F(Slots, TheTwentyFirstSaveKeepsEverySlot) {
     EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
 }
 
-// A count that is no number, or out of range, falls back on the slots that are there: the
-// next save goes after them and no slot is written over.
+// A count that is missing, no number, or out of range falls back on the slots that are
+// there: the next save goes after them and no slot is written over.
 TEST_F(Slots, ADamagedCountNeverLosesASlot) {
-    for (const char* number : {"abc", "25", "-1", ""}) {
+    for (const char* number : std::initializer_list<const char*>{"abc", "25", "-1", "", nullptr}) {
         fake.files.writeFile(ini(), "[Backup]\r\n[1]\r\nDate=Originalzustand\r\n1=first\r\n"
                                     "[2]\r\nDate=01.01.2026\r\n1=second\r\n");
-        write("Backup", "number", number);
+        if (number) write("Backup", "number", number);
         w().state.backupcount = 0;
         brelk::savesettings(w());
-        EXPECT_EQ(read("Backup", "number"), "3") << number;
-        EXPECT_EQ(read("1", "1"), "first") << number;
-        EXPECT_EQ(read("2", "1"), "second") << number;
-        EXPECT_EQ(read("3", "Date"), "08.12.2026") << number;
+        const char* what = number ? number : "(missing)";
+        EXPECT_EQ(read("Backup", "number"), "3") << what;
+        EXPECT_EQ(read("1", "1"), "first") << what;
+        EXPECT_EQ(read("2", "1"), "second") << what;
+        EXPECT_EQ(read("3", "Date"), "08.12.2026") << what;
+        EXPECT_EQ(w().state.backupcount, 3) << what;
     }
+}
+
+// A save that cannot be completed leaves no trace: the file, the count and the list stay as
+// they were, and the page says it failed instead of "... erledigt ...".
+TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
+    struct Case {
+        const char* what;
+        int writesLeft;        // writes that succeed before the disk is full; -1: no limit
+        bool modulesGone;      // the modules folder was removed since the start
+        const char* officeVer; // Word's CurVer; one that is no version makes the scan raise
+        const char* message;   // the end of the message shown
+    };
+    const std::string notWritten = "Das Backup konnte nicht gespeichert werden: Die Datei " +
+                                   ini() + " kann nicht geschrieben werden.";
+    for (const Case& c : {
+             Case{"modules folder missing", -1, true, "Word.Application.10", nullptr},
+             Case{"disk full at once", 0, false, "Word.Application.10", nullptr},
+             Case{"disk full after the date", 1, false, "Word.Application.10", nullptr},
+             Case{"disk full amid the keys", 30, false, "Word.Application.10", nullptr},
+             Case{"disk full before the count", 63, false, "Word.Application.10", nullptr},
+             Case{"the scan raises", -1, false, "Word.Application.x",
+                  "'x' is not a valid integer value."},
+         }) {
+        fake.files.addDirectory(ctx.programFolder + "modules");
+        fake.files.writeFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\nnumber=2\r\n");
+        writeSlot("1", "Originalzustand", {{1, "first"}});
+        writeSlot("2", "01.01.2026", {{1, "second"}});
+        fake.registry.createKey(CR, "Word.Application\\CurVer")->writeString("", c.officeVer);
+        w().state.backupcount = 2;
+        brelk::fillSlotList(w());
+        const auto items = list().items();
+        if (c.modulesGone) {
+            fake.files.deleteFile(ini());
+            fake.files.removeDirectory(ctx.programFolder + "modules");
+        }
+        const auto file = fake.files.readFile(ini());
+        fake.profiles.writesLeft = c.writesLeft;
+        h.dialogs.messages.clear();
+
+        w().c<ui::Panel>("Panel8").show();
+        save();
+        fake.profiles.writesLeft = -1;
+        EXPECT_EQ(fake.files.readFile(ini()), file) << c.what;
+        EXPECT_EQ(w().state.backupcount, c.modulesGone ? 0 : 2) << c.what;
+        EXPECT_EQ(list().items(), items) << c.what;
+        EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... fehlgeschlagen ...") << c.what;
+        EXPECT_EQ(messages(), std::vector<std::string>{c.message ? c.message : notWritten})
+            << c.what;
+    }
+    // Once the disk has room again, the next save takes slot 3.
+    fake.registry.createKey(CR, "Word.Application\\CurVer")->writeString("", "Word.Application.10");
+    save();
+    EXPECT_EQ(read("Backup", "number"), "3");
+    EXPECT_EQ(w().c<ui::Label>("Label135").caption(), "... erledigt ...");
+}
+
+// What a slot stores reads back byte for byte, also line breaks, surrounding blanks, quotes and
+// escape-like text; a slot written plain before keeps reading as it always did.
+TEST_F(Slots, SlotValuesReadBackAsTheyWereWritten) {
+    constexpr const char* kIe = "Software\\Microsoft\\Internet Explorer\\";
+    struct Case {
+        int entry;
+        std::string key; // a string value that the scan reads from the current user's branch
+        const char* name;
+        std::string value;
+    };
+    const Case cases[] = {
+        {2, "Control Panel\\Desktop", "MenuShowDelay", "zwei\r\nZeilen"},
+        {9, "Control Panel\\Desktop", "AutoEndTasks", "  umrandet  "},
+        {18, "Control Panel\\Desktop\\WindowMetrics", "MinAnimate", "\"in Anführung\""},
+        {12, kIe + std::string("Toolbar"), "BackBitmap", "'einfach'"},
+        {21, kIe + std::string("Main"), "Window Title", "\""},
+        {28, kIe + std::string("Main"), "Start Page", "100% und %0D und %"},
+        {49, "Policies\\Microsoft\\Windows\\System", "DisableInHelp", "\tTab\x7f"},
+        {44, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "brelkfastshutdown", ""},
+    };
+    for (const Case& c : cases)
+        fake.registry.createKey(CU, c.key)->writeString(c.name, c.value);
+    save();
+    ASSERT_EQ(read("Backup", "number"), "1");
+    w().state.restoretable = {};
+    ASSERT_TRUE(brelk::loadbackupslot(w()));
+    for (const Case& c : cases)
+        EXPECT_EQ(w().state.restoretable[static_cast<std::size_t>(c.entry)], c.value) << c.name;
+
+    // A slot of an earlier version: plain values, read as the profile functions give them.
+    fake.files.writeFile(ini(), "[Backup]\r\nnumber=1\r\n[1]\r\nDate=Originalzustand\r\n");
+    writeSlot("1", "Originalzustand",
+              {{2, "100%25"}, {9, " plain "}, {18, "\"quoted\""}, {55, "C:\\WINDOWS\\cmd.exe"}});
+    ASSERT_TRUE(brelk::loadbackupslot(w()));
+    const auto& table = w().state.restoretable;
+    EXPECT_EQ(table[2], "100%25");
+    EXPECT_EQ(table[9], "plain");
+    EXPECT_EQ(table[18], "quoted");
+    EXPECT_EQ(table[55], "C:\\WINDOWS\\cmd.exe");
 }
 
 TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
     write("Backup", "number", "2");
-    write("1", "Date", "Originalzustand");
-    write("1", "1", "0");
-    write("1", "2", "250");
-    write("2", "Date", "02.01.2026");
-    write("2", "1", "1");
+    writeSlot("1", "Originalzustand", {{1, "0"}, {2, "250"}});
+    writeSlot("2", "02.01.2026", {{1, "1"}, {2, "250"}});
     w().c<ui::Label>("Label6").setEnabled(true);
     w().c<ui::Label>("Label6").click();
     check(5);
     check(8);
-    w().state.restoretable[48] = "earlier";
 
     w().c<ui::Label>("Label55").click();
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 0) << "slot 1's value, not the row's";
     EXPECT_EQ(text(CU, "Control Panel\\Desktop", "MenuShowDelay"), "250");
-    EXPECT_EQ(w().state.restoretable[48], "earlier") << "a key missing in the slot";
     EXPECT_EQ(w().state.restoremode, 0);
 
     // A later ordinary run writes the rows' own values again.
@@ -145,18 +248,62 @@ TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
     w().c<ui::Image>("Image81").show();
     w().c<ui::Image>("Image81").click();
     EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 1);
-    EXPECT_EQ(w().state.restoretable[2], "250") << "slot 2 lacks key 2";
+}
+
+// A slot that is gone or lacks a key is refused before anything is written: the rows that
+// always take their entry (owner, organisation, menu delay ...) would otherwise write an empty
+// or stale text.
+TEST_F(Slots, ARestoreRefusesASlotItCannotTrustAndWritesNothing) {
+    struct Case {
+        const char* what;
+        const char* missingKey; // nullptr: the whole file is gone
+    };
+    for (const Case& c :
+         {Case{"brelk.ini deleted since the start", nullptr}, Case{"no Date", "Date"},
+          Case{"no key 1", "1"}, Case{"no key 48", "48"}, Case{"no key 60", "60"}}) {
+        fake.files.writeFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\nnumber=1\r\n");
+        writeSlot("1", "Originalzustand", {{1, "1"}, {19, "Owner"}, {20, "Company"}});
+        w().state.backupcount = 1;
+        brelk::fillSlotList(w());
+        if (c.missingKey) {
+            const std::string file = *fake.files.readFile(ini());
+            const std::string line = std::string(c.missingKey) + "=";
+            const std::size_t at = file.find("\r\n" + line) + 2;
+            fake.files.writeFile(ini(),
+                                 file.substr(0, at) + file.substr(file.find("\r\n", at) + 2));
+        } else {
+            fake.files.deleteFile(ini());
+        }
+        check(7);
+        w().state.restoretable[48] = "earlier";
+        w().c<ui::Memo>("Memo3").clear();
+        h.dialogs.messages.clear();
+        const auto before = registryContents();
+
+        w().c<ui::Panel>("Panel8").show();
+        w().c<ui::Label>("Label55").click();
+        EXPECT_EQ(messages(), std::vector<std::string>{"Das gewählte Backup ist unvollständig "
+                                                       "und wird nicht eingespielt. Es wurde "
+                                                       "nichts verändert."})
+            << c.what;
+        EXPECT_EQ(registryContents(), before) << c.what;
+        EXPECT_TRUE(log().empty()) << c.what;
+        EXPECT_EQ(w().state.restoretable[48], "earlier") << c.what;
+        EXPECT_EQ(w().state.restoretable[19], "") << c.what;
+        EXPECT_EQ(w().state.restoremode, 0) << c.what;
+    }
 }
 
 TEST_F(Slots, ARestoreRunThatFailsStillEndsTheMode) {
     write("Backup", "number", "1");
-    write("1", "1", "viel");
+    writeSlot("1", "Originalzustand");
     w().state.backupcount = 1;
     brelk::fillSlotList(w());
-    check(5);
+    ctx.form7 = nullptr; // the browser-title row then fails
+    check(106);
     w().c<ui::Panel>("Panel8").show();
     w().c<ui::Label>("Label55").click();
-    EXPECT_EQ(messages(), std::vector<std::string>{"'viel' is not a valid integer value."});
+    EXPECT_EQ(messages(), std::vector<std::string>{"Component 'Form7' not found."});
     EXPECT_EQ(w().state.restoremode, 0);
 }
 

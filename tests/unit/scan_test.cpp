@@ -118,7 +118,7 @@ TEST_F(Scan, TheReadingStepReadsEveryValueInItsOrderWithItsDefault) {
     }
 }
 
-TEST_F(Scan, ReadsFillTheTableCreatingMissingValuesAndRedirectingForAllUsers) {
+TEST_F(Scan, ReadsFillTheTableWithoutWritingAndRedirectForAllUsers) {
     auto ports =
         fake.registry.createKey(LM, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports");
     ports->writeString("COM1:", "19200,n,8,1");
@@ -128,18 +128,16 @@ TEST_F(Scan, ReadsFillTheTableCreatingMissingValuesAndRedirectingForAllUsers) {
     fake.registry.createKey(LM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion")
         ->writeString("RegisteredOwner", std::string(130, 'x'));
 
+    fake.registry.createKey(LM, "SYSTEM\\CurrentControlSet\\Services\\CDRom")
+        ->writeString("Autorun", "1");
+    const auto before = registryContents();
     brelk::backup(w());
-    // A first scan finds NtfsMftZoneReservation missing, writes 1 and reads it back.
-    EXPECT_EQ(entry(11), "1");
-    EXPECT_EQ(
-        number(LM, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "NtfsMftZoneReservation"), 1);
-    EXPECT_EQ(entry(1), "") << "created with its default, but not read back";
-    EXPECT_EQ(number(LM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-                     "LargeSystemCache"),
-              0);
-    EXPECT_FALSE(
-        number(LM, "SYSTEM\\CurrentControlSet\\Services\\lanmanserver\\parameters", "SizRegBuf"))
-        << "values that are only read are never created";
+    // The scan only reads: missing values stay missing (their entries empty), a value of
+    // another type keeps its data, and no key is created.
+    EXPECT_EQ(registryContents(), before);
+    EXPECT_EQ(entry(11), "");
+    EXPECT_EQ(entry(1), "");
+    EXPECT_EQ(entry(3), "") << "a string where a number belongs";
     EXPECT_EQ(entry(38), "9600,n,8,1") << "the second port decides";
     EXPECT_EQ(entry(2), "250");
     EXPECT_EQ(entry(19), std::string(100, 'x'));

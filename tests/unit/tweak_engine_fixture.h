@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,7 +62,28 @@ class EngineFixture : public ::testing::Test {
     bool keyExists(platform::RootKey root, const std::string& key) {
         return fake.registry.keyExists(root, key);
     }
+    // Every key (as "root\\path\\") and every value (as "root\\path\\:name") of the three
+    // roots the tweaks touch, so a test can see that nothing at all was written.
+    std::map<std::string, std::optional<platform::RegistryValue>> registryContents() {
+        std::map<std::string, std::optional<platform::RegistryValue>> all;
+        for (auto [root, label] : {std::pair{LM, "lm"}, std::pair{CU, "cu"}, std::pair{CR, "cr"}})
+            collect(root, std::string(label) + "\\", "", all);
+        return all;
+    }
 
+  private:
+    void collect(platform::RootKey root, const std::string& label, const std::string& path,
+                 std::map<std::string, std::optional<platform::RegistryValue>>& all) {
+        auto key = fake.registry.openKey(root, path, platform::KeyAccess::Read);
+        if (!key) return;
+        all[label + path + "\\"] = std::nullopt;
+        for (const std::string& name : key->valueNames())
+            all[label + path + "\\:" + name] = key->value(name);
+        for (const std::string& sub : key->subKeyNames())
+            collect(root, label, path.empty() ? sub : path + "\\" + sub, all);
+    }
+
+  protected:
     static constexpr auto LM = platform::RootKey::LocalMachine;
     static constexpr auto CU = platform::RootKey::CurrentUser;
     static constexpr auto CR = platform::RootKey::ClassesRoot;

@@ -111,36 +111,39 @@ TEST_F(Primitive, ScanReadsNumbersAndTextsIntoTheTable) {
     EXPECT_EQ(log().front(), "\\Software\\S\\N:0");
 }
 
-TEST_F(Primitive, FailedScanReadWritesTheDefaultAndKeepsTheEntry) {
-    entry(5) = "earlier";
-    scan("Software\\S", "N", "7", 5, "lm", "int");
-    EXPECT_EQ(entry(5), "earlier");
-    EXPECT_EQ(number(LM, "Software\\S", "N"), 7);
-    scan("Software\\S", "N", "7", 5, "lm", "int");
-    EXPECT_EQ(entry(5), "7");
-
-    // A value of the wrong type is replaced by the default of the expected type.
+// The scan only reads: a read that finds nothing usable keeps the entry and writes nothing,
+// not even the key.
+TEST_F(Primitive, FailedScanReadKeepsTheEntryAndWritesNothing) {
     fake.registry.createKey(LM, "Software\\S")->writeString("Typed", "12");
-    scan("Software\\S", "Typed", "3", 6, "lm", "int");
-    EXPECT_EQ(number(LM, "Software\\S", "Typed"), 3);
     fake.registry.createKey(LM, "Software\\S")->writeInteger("Str", 1);
-    scan("Software\\S", "Str", "def", 7, "lm", "str");
-    EXPECT_EQ(text(LM, "Software\\S", "Str"), "def");
-
-    // "del" only reads.
-    scan("Software\\S", "Never", "9", 8, "lm", "del");
-    EXPECT_EQ(number(LM, "Software\\S", "Never"), std::nullopt);
-
-    // An index outside the table is a failed read too.
-    scan("Software\\S", "N", "0", 66, "lm", "int");
-    scan("Software\\S", "Str", "again", 0, "lm", "str");
-    EXPECT_EQ(number(LM, "Software\\S", "N"), 0);
-    EXPECT_EQ(text(LM, "Software\\S", "Str"), "again");
-}
-
-TEST_F(Primitive, ScanDefaultThatIsNoNumberRaises) {
-    EXPECT_THROW(scan("Software\\S", "N", "x", 1, "lm", "int"), ui::EConvertError);
-    EXPECT_EQ(log().size(), 1u);
+    struct Case {
+        const char* key;
+        const char* name;
+        const char* defaultValue;
+        int index;
+        const char* kind;
+        const char* entryAfter; // nullptr: the entry keeps "earlier"
+    };
+    for (const Case& c : {
+             Case{"Software\\S", "N", "7", 5, "int", nullptr},      // missing number
+             Case{"Software\\S", "Typed", "3", 5, "int", nullptr},  // a string, not a number
+             Case{"Software\\S", "Str", "def", 5, "str", nullptr},  // a number, not a string
+             Case{"Software\\S", "Never", "9", 5, "del", nullptr},  // missing, read only
+             Case{"Software\\Gone", "N", "x", 5, "int", nullptr},   // missing key, odd default
+             Case{"Software\\Gone", "T", "def", 5, "str", ""},      // missing key: empty text
+             Case{"Software\\S", "Typed", "0", 66, "str", nullptr}, // index outside the table
+             Case{"Software\\S", "Typed", "0", 0, "int", nullptr},
+         }) {
+        entry(5) = "earlier";
+        EXPECT_NO_THROW(scan(c.key, c.name, c.defaultValue, c.index, "lm", c.kind));
+        EXPECT_EQ(entry(5), c.entryAfter ? c.entryAfter : "earlier") << c.key << "\\" << c.name;
+        EXPECT_EQ(log().back(), std::string(c.key) + "\\" + c.name + ":" + c.defaultValue);
+    }
+    auto key = fake.registry.openKey(LM, "Software\\S", platform::KeyAccess::Read);
+    EXPECT_EQ(key->valueNames(), (std::vector<std::string>{"Str", "Typed"}));
+    EXPECT_EQ(key->readString("Typed").value, "12");
+    EXPECT_EQ(key->readInteger("Str").value, 1);
+    EXPECT_FALSE(keyExists(LM, "Software\\Gone"));
 }
 
 } // namespace

@@ -307,14 +307,64 @@ TEST_F(Run, NonNumberEndsTheRunAtThatArmAndTheProgressGoesOn) {
     EXPECT_TRUE(w().c<ui::Gauge>("Gauge3").visible());
 }
 
-TEST_F(Run, RestoreEntryThatIsNoNumberEndsTheRunAfterItsLogLine) {
-    check(7);
-    check(10);
-    restoreWith({{1, "viel"}});
-    startRun();
-    ASSERT_EQ(h.dialogs.messages.size(), 1u);
-    EXPECT_EQ(h.dialogs.messages[0].text, "'viel' is not a valid integer value.");
-    EXPECT_EQ(log(), joined({kFrameStart, {"LargeSystemCache: viel"}}));
+// An entry that is no number where a number belongs skips that one value with a log line;
+// the restore goes on to its end (owner, organisation, the companion's options).
+TEST_F(Run, RestoreEntryThatIsNoNumberIsSkippedAndTheRunGoesOn) {
+    struct Case {
+        const char* what;
+        int button;
+        std::map<int, std::string> entries;
+        const char* line; // the log line of the skipped value
+        const char* key;
+        const char* name;
+        int kept; // the value the skipped operation leaves
+    };
+    const Case cases[] = {
+        {"if filled",
+         7,
+         {{1, "viel"}},
+         "LargeSystemCache: 'viel' ist keine Zahl, der Wert bleibt "
+         "unverändert",
+         kMemory,
+         "LargeSystemCache",
+         5},
+        {"CDFS entry 15 empty",
+         46,
+         {{14, "111"}, {15, ""}},
+         "PrefetchTail: '' ist keine Zahl, der "
+         "Wert bleibt unverändert",
+         kCdfs,
+         "PrefetchTail",
+         1024},
+        {"if filled, with blanks",
+         127,
+         {{29, " 1 "}},
+         "ClearPageFileAtShutdown: ' 1 ' ist keine "
+         "Zahl, der Wert bleibt unverändert",
+         kMemory,
+         "ClearPageFileAtShutdown",
+         5},
+    };
+    for (const Case& c : cases) {
+        fake.registry.createKey(LM, kMemory)->writeInteger("LargeSystemCache", 5);
+        fake.registry.createKey(LM, kMemory)->writeInteger("ClearPageFileAtShutdown", 5);
+        fake.files.addFile(kBrelkIni);
+        w().state.restoretable = {};
+        restoreWith(c.entries);
+        restoreWith({{19, "Alt"}, {20, "Firma"}});
+        for (int b : {5, 44, 125})
+            check(b + 1); // the middle buttons of the rows of the cases
+        check(c.button);
+        h.dialogs.messages.clear();
+        startRun();
+        EXPECT_TRUE(h.dialogs.messages.empty()) << c.what;
+        EXPECT_NE(std::find(log().begin(), log().end(), c.line), log().end()) << c.what;
+        EXPECT_EQ(number(LM, c.key, c.name), c.kept) << c.what;
+        EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOwner"), "Alt") << c.what;
+        EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOrganization"), "Firma") << c.what;
+        EXPECT_EQ(fake.profiles.readString(kBrelkIni, "Dorvask", "freemem", "none"), "1") << c.what;
+    }
+    EXPECT_EQ(number(LM, kCdfs, "Prefetch"), 111);
 }
 
 TEST_F(Run, RestoreReplacesIfFilledEntriesOnlyWhenFilledAndAlwaysEntriesAlways) {

@@ -13,6 +13,8 @@ std::string FakeProfiles::readString(const std::string& file, const std::string&
 
 bool FakeProfiles::writeString(const std::string& file, const std::string& section,
                                const std::string& key, const std::string& value) {
+    if (writesLeft == 0) return false;
+    if (writesLeft > 0) --writesLeft;
     std::string text = files_.readFile(file).value_or("");
     return files_.writeFile(file, ini::setValue(text, section, key, value));
 }

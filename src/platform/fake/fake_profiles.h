@@ -17,6 +17,10 @@ class FakeProfiles : public Profiles {
                      const std::string& value) override;
     bool deleteSection(const std::string& file, const std::string& section) override;
 
+    // Test setup: when not negative, that many more writes succeed and every later one fails,
+    // as on a disk that fills up.
+    int writesLeft = -1;
+
   private:
     FileSystem& files_;
 };
