@@ -133,54 +133,93 @@ TEST_F(Win32Setup, UpdatesAnOlderInstallationAndReportsALockedFile) {
     EXPECT_EQ(shell->started, std::vector<std::string>{"open " + target + "\\brelk.exe []"});
 }
 
-// The batch that the uninstall writes, started as the uninstall starts it, removes the program
-// folder only after the program has ended, and nothing beside it.
-TEST(Win32UninstallBatch, RemovesTheFoldersOnceTheProgramHasEnded) {
+// The batch that the uninstall writes, in the OEM code page and started as the uninstall starts
+// it, under Wine's command interpreter.
+struct Win32UninstallBatch : ::testing::Test {
     Win32Env env;
-    auto& p = env.platform();
+    platform::Platform& p = env.platform();
     const std::string scratch = env.scratchFolder();
-    const std::string folder = scratch + "Program Files\\Brelvanto Kit 2005\\";
-    const std::string sibling = scratch + "Program Files\\Brelvanto Kit 2005 alt";
+    // "Jürgen": the command interpreter reads the batch in the OEM code page.
+    const std::string home = scratch + "J\xFCrgen\\";
+    const std::string folder = home + "Brelvanto Kit 2005\\";
+    const std::string sibling = home + "Brelvanto Kit 2005 alt";
     const std::string work = scratch + "WIN 50%\\brelk";
-    for (const auto& dir :
-         {scratch + "Program Files", folder, folder + "modules", folder + "modules\\skins",
-          folder + "modules\\web", folder + "update", folder + "update\\modules",
-          folder + "Backups", folder + "Backups\\2026-12-09", sibling, scratch + "WIN 50%", work,
-          work + "\\oem.original.0", work + "\\oem.original.1"})
-        ASSERT_NE(p.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
-    ASSERT_TRUE(p.files.writeFile(sibling + "\\keep.txt", "keep"));
-    ASSERT_TRUE(p.files.writeFile(folder + "modules\\leftover.dll", "left"));
     const std::string program = folder + "brelk.exe";
-    ASSERT_TRUE(p.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
+    brelk::UninstallBatch batch;
+
+    void SetUp() override {
+        for (const auto& dir :
+             {home, folder, folder + "modules", folder + "modules\\skins", folder + "modules\\web",
+              folder + "update", folder + "update\\modules", folder + "Backups",
+              folder + "Backups\\2026-12-09", sibling, scratch + "WIN 50%", work,
+              work + "\\oem.original.0", work + "\\oem.original.1"})
+            ASSERT_NE(p.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
+        ASSERT_TRUE(p.files.writeFile(sibling + "\\keep.txt", "keep"));
+        ASSERT_TRUE(p.files.writeFile(folder + "modules\\leftover.dll", "left"));
+        ASSERT_TRUE(p.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
+        batch.programFile = program;
+        batch.programFolder = folder;
+        batch.workFolder = work;
+        batch.backupcount = 1;
+        batch.leftovers = {folder + "modules\\leftover.dll"};
+        batch.otherFolders = {folder + "Backups\\2026-12-09", folder + "Backups"};
+        batch.batchFile = brelk::batchFileFor(program);
+        ASSERT_EQ(batch.batchFile, home + "brelk.bat");
+    }
+
+    void runBatch() {
+        auto text = p.system.oemText(brelk::uninstallBatchText(batch));
+        ASSERT_TRUE(text);
+        ASSERT_TRUE(p.files.writeFile(batch.batchFile, *text));
+        ASSERT_GT(p.shell.execute("open", batch.batchFile, "", home, platform::showcmd::hide), 32);
+    }
+    // Waits until the batch has erased itself; false after the limit.
+    bool batchEnded(std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (p.files.fileExists(batch.batchFile)) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return true;
+    }
+};
+
+// A read-only program file and leftovers go once the program has ended, the folders with them,
+// and nothing beside them.
+TEST_F(Win32UninstallBatch, RemovesTheFoldersOnceTheProgramHasEnded) {
     auto pid = p.processes.start("\"" + program + "\"");
     ASSERT_TRUE(pid);
-
-    brelk::UninstallBatch batch;
-    batch.programFile = program;
-    batch.programFolder = folder;
-    batch.workFolder = work;
-    batch.backupcount = 1;
-    batch.leftovers = {folder + "modules\\leftover.dll"};
-    batch.otherFolders = {folder + "Backups\\2026-12-09", folder + "Backups"};
-    batch.batchFile = brelk::batchFileFor(program);
-    ASSERT_TRUE(p.files.writeFile(batch.batchFile, brelk::uninstallBatchText(batch)));
-    ASSERT_EQ(batch.batchFile, scratch + "Program Files\\brelk.bat");
-    EXPECT_GT(p.shell.execute("open", batch.batchFile, "", scratch + "Program Files\\",
-                              platform::showcmd::hide),
-              32);
+    ASSERT_TRUE(p.files.setAttributes(program, platform::fileattr::readOnly));
+    ASSERT_TRUE(p.files.setAttributes(folder + "modules\\leftover.dll",
+                                      platform::fileattr::readOnly | platform::fileattr::hidden));
+    runBatch();
 
     std::this_thread::sleep_for(std::chrono::seconds(2));
     EXPECT_TRUE(p.files.fileExists(program)) << "the batch must wait for the program";
     EXPECT_TRUE(p.files.directoryExists(folder + "modules"));
     ASSERT_TRUE(p.processes.terminate(*pid, 0));
 
-    for (int i = 0; i < 600 && p.files.directoryExists(folder); ++i) // 2 minutes at most
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_TRUE(batchEnded(std::chrono::seconds(120)));
     EXPECT_FALSE(p.files.directoryExists(folder));
     EXPECT_FALSE(p.files.directoryExists(work));
     EXPECT_TRUE(p.files.directoryExists(scratch + "WIN 50%"));
-    EXPECT_FALSE(p.files.fileExists(batch.batchFile));
     EXPECT_EQ(p.files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
+}
+
+// A program file that never goes (here: the program never ends) stops the wait after its tries;
+// the batch removes what it can and ends.
+TEST_F(Win32UninstallBatch, EndsAfterItsTriesWhenTheProgramFileStays) {
+    auto pid = p.processes.start("\"" + program + "\"");
+    ASSERT_TRUE(pid);
+    batch.eraseTries = 3;
+    runBatch();
+    const bool ended = batchEnded(std::chrono::seconds(60));
+    p.processes.terminate(*pid, 0);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(p.files.fileExists(program));
+    EXPECT_FALSE(p.files.fileExists(folder + "modules\\leftover.dll"));
+    EXPECT_FALSE(p.files.directoryExists(folder + "Backups"));
+    EXPECT_FALSE(p.files.directoryExists(work));
 }
 
 } // namespace
