@@ -112,23 +112,34 @@ struct Win32Setup : ::testing::Test {
 TEST_F(Win32Setup, UpdatesAnOlderInstallationAndReportsALockedFile) {
     LockedFile lock(target + "\\modules\\web\\tips.htm");
     ASSERT_TRUE(lock.locked());
-    EXPECT_EQ(install(), "Installation fehlgeschlagen. Nicht übernommen: modules\\web\\tips.htm");
-    EXPECT_EQ(read("brelk.exe"), "new brelk.exe");
-    EXPECT_EQ(read("setup.exe"), "new setup.exe");
-    EXPECT_EQ(read("modules\\dorvask.exe"), "new modules\\dorvask.exe");
-    EXPECT_EQ(read("modules\\skins\\blue.bmp"), "new modules\\skins\\blue.bmp");
-    EXPECT_EQ(read("update\\update.exe"), "new update.exe");
-    EXPECT_EQ(read("update.exe"), "<missing>");
+    // A read-only, hidden old updater is replaced like any file.
+    ASSERT_TRUE(files->setAttributes(target + "\\update\\update.exe",
+                                     platform::fileattr::readOnly | platform::fileattr::hidden));
+    // The file in use is found before the first copy: nothing of the installation changes.
+    EXPECT_EQ(install(),
+              "Installation fehlgeschlagen. Nicht übernommen:\r\nmodules\\web\\tips.htm");
+    EXPECT_EQ(read("brelk.exe"), "old brelk.exe");
+    EXPECT_EQ(read("modules\\dorvask.exe"), "old modules\\dorvask.exe");
+    EXPECT_EQ(read("update\\update.exe"), "old update\\update.exe");
+    EXPECT_EQ(read("setup.exe"), "<missing>");
+    EXPECT_EQ(read("brelk.exe.setup-neu"), "<missing>");
     EXPECT_EQ(installedVersion(), "5.0"); // not recorded for an incomplete copy
     EXPECT_TRUE(shell->started.empty());
 
     lock.release();
     EXPECT_EQ(install(), "Installation erfolgreich");
+    EXPECT_EQ(read("brelk.exe"), "new brelk.exe");
+    EXPECT_EQ(read("setup.exe"), "new setup.exe");
+    EXPECT_EQ(read("update\\update.exe"), "new update.exe");
+    EXPECT_EQ(read("update.exe"), "<missing>");
+    EXPECT_EQ(files->attributes(target + "\\update\\update.exe").value_or(~0u) &
+                  (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+              0u);
     EXPECT_EQ(read("modules\\web\\tips.htm"), "new modules\\web\\tips.htm");
     EXPECT_EQ(installedVersion(), "5.1");
     EXPECT_EQ(p->profiles.readString(windows + "\\system\\oeminfo.ini", "general", "Model", ""),
               "5.1");
-    for (const char* folder : {"update\\modules\\skins", "modules\\web"})
+    for (const char* folder : {"update\\modules\\skins", "modules\\web", "modules\\startbuttons"})
         EXPECT_TRUE(files->directoryExists(target + "\\" + folder)) << folder;
     EXPECT_EQ(shell->started, std::vector<std::string>{"open " + target + "\\brelk.exe []"});
 }

@@ -102,8 +102,8 @@ void FakeFileSystem::addAlias(const std::string& alias, const std::string& folde
     aliases_.emplace_back(alias, folder);
 }
 
-void FakeFileSystem::lock(const std::string& path) {
-    if (Node* n = find(path)) n->locked = true;
+void FakeFileSystem::lock(const std::string& path, bool locked) {
+    if (Node* n = find(path)) n->locked = locked;
 }
 
 Node* FakeFileSystem::find(const std::string& path) {

@@ -55,8 +55,8 @@ class FakeFileSystem : public FileSystem {
     // paths that start with alias ("S:\\") name what lies in folder.
     void addAlias(const std::string& alias, const std::string& folder);
     // Test setup: a file held open by another program without sharing; it can be neither
-    // deleted, replaced nor written.
-    void lock(const std::string& path);
+    // deleted, replaced nor written (until it is unlocked).
+    void lock(const std::string& path, bool locked = true);
     // Test setup: a folder link (junction) to nowhere else, holding what the test adds below.
     void addFolderLink(const std::string& path);
     // Test setup: runs at each search, as a slow disk would take its time there.
