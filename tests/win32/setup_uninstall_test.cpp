@@ -3,6 +3,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "setup/setup_window.h"
 #include "shell/uninstall.h"
+#include "support/started_main_window.h"
 #include "support/test_forms.h"
 #include "tweak_engine_env.h"
 #include "ui/input_controls.h"
@@ -231,6 +232,62 @@ TEST_F(Win32UninstallBatch, EndsAfterItsTriesWhenTheProgramFileStays) {
     EXPECT_FALSE(p.files.fileExists(folder + "modules\\leftover.dll"));
     EXPECT_FALSE(p.files.directoryExists(folder + "Backups"));
     EXPECT_FALSE(p.files.directoryExists(work));
+}
+
+// The uninstall's own handler on a started main window, with its listing, its batch in the OEM
+// code page and Wine's command interpreter: a real program folder goes, nothing beside it.
+TEST(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
+    Win32Env env;
+    env.isolateRegistry();
+    auto& real = env.platform();
+    const std::string scratch = env.scratchFolder();
+    const std::string home = scratch + "J\xFCrgen\\";
+    const std::string folder = home + "Brelvanto Kit\\";
+    const std::string sibling = home + "Brelvanto Kit alt";
+    for (const auto& dir : {home, folder, folder + "modules", folder + "modules\\skins", sibling,
+                            scratch + "WINDOWS"})
+        ASSERT_NE(real.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
+    ASSERT_TRUE(
+        real.files.copyFile("dist\\modules\\oemlogo.bmp", folder + "modules\\oemlogo.bmp", false));
+    ASSERT_TRUE(real.files.writeFile(folder + "modules\\brelk.ini",
+                                     "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"));
+    ASSERT_TRUE(real.files.writeFile(folder + "modules\\skins\\blue.bmp", "skin"));
+    ASSERT_TRUE(real.files.setAttributes(folder + "modules\\skins\\blue.bmp",
+                                         platform::fileattr::readOnly));
+    ASSERT_TRUE(real.files.writeFile(sibling + "\\keep.txt", "keep"));
+    const std::string program = folder + "brelk.exe";
+    ASSERT_TRUE(real.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
+    auto nt = real.registry.createKey(platform::RootKey::LocalMachine,
+                                      "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    ASSERT_TRUE(nt);
+    nt->writeString("ProductName", "Microsoft Windows XP");
+    nt->writeString("PathName", scratch + "WINDOWS");
+
+    auto pid = real.processes.start("\"" + program + "\""); // the running program
+    ASSERT_TRUE(pid);
+    FilesOfProgramIn files(program);
+    platform::Platform p{real.registry, real.profiles, files,        real.processes,
+                         real.shell,    real.security, real.network, real.system,
+                         real.desktop,  real.scripts,  real.hardware};
+    testing_support::HeadlessApp h;
+    ui::DirectoryResourceStore resources{"res"};
+    brelk::Context ctx{h.app, p, resources, folder, {"/afterrestart"}};
+    auto& w = testing_support::startMainWindow(ctx, resources);
+    w.c<ui::Button>("deletebrelkbutton").click();
+    EXPECT_TRUE(h.app.terminated())
+        << (h.dialogs.messages.empty() ? std::string() : h.dialogs.messages.back().text);
+    EXPECT_FALSE(files.fileExists(folder + "modules\\skins\\blue.bmp"));
+    ASSERT_TRUE(real.processes.terminate(*pid, 0));
+
+    for (int i = 0; i < 300 && files.directoryExists(folder); ++i) // 60 s at most
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(files.directoryExists(folder));
+    EXPECT_FALSE(files.directoryExists(scratch + "WINDOWS\\brelk"));
+    EXPECT_TRUE(files.directoryExists(scratch + "WINDOWS"));
+    EXPECT_EQ(files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
+    for (int i = 0; i < 50 && files.fileExists(home + "brelk.bat"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(files.fileExists(home + "brelk.bat"));
 }
 
 } // namespace
