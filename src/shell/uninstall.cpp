@@ -179,14 +179,19 @@ struct Uninstall {
         }
     }
 
-    // False, after saying which path, when the batch cannot name every path in the code page
-    // that the command interpreter reads it in.
-    bool writeBatch() {
+    // False, after saying which path, when the batch cannot name every path it holds so far
+    // in the code page that the command interpreter reads it in.
+    bool batchCanNameItsPaths() {
         for (const auto& path : uninstallBatchPaths(batch)) {
             if (p.system.oemText(path)) continue;
             w.app().showMessage(filled(kNoOemPath, "%s", path));
             return false;
         }
+        return true;
+    }
+
+    bool writeBatch() {
+        if (!batchCanNameItsPaths()) return false;
         const auto text = p.system.oemText(uninstallBatchText(batch));
         if (!text || !p.files.writeFile(batch.batchFile, *text))
             throw ui::Exception("Cannot create file \"" + batch.batchFile + "\"");
@@ -213,6 +218,8 @@ void deletebrelkbuttonClick(MainWindow& w) {
     Uninstall u(w);
     auto& box = w.c<ui::ListBox>("brelkdeletelistbox");
     u.list(box);
+    // Without a batch that can name the program's own folders nothing is deleted.
+    if (!u.batchCanNameItsPaths()) return;
     if (w.app().dialogs().messageBox(kWarning, w.app().title(),
                                      ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk)
         return;

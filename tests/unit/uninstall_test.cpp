@@ -289,6 +289,8 @@ TEST_F(Uninstall, EndsOnlyForABatchThatStartedAndWritesItInTheOemCodePage) {
             << h.dialogs.messages.back().text;
         EXPECT_EQ(h.app.terminated(), k.ends) << k.folder;
         if (k.batchFile.empty()) {
+            EXPECT_EQ(h.dialogs.messages.size(), 1u); // before the question: nothing deleted
+            EXPECT_TRUE(fake.files.fileExists(k.folder + "modules\\brelk.ini"));
             EXPECT_TRUE(fake.shell.executions.empty());
             EXPECT_FALSE(fake.files.fileExists("C:\\Price \x80\\brelk.bat"));
             continue;
