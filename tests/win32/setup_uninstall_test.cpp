@@ -145,6 +145,29 @@ TEST_F(Win32Setup, UpdatesAnOlderInstallationAndReportsALockedFile) {
     EXPECT_EQ(shell->started, std::vector<std::string>{"open " + target + "\\brelk.exe []"});
 }
 
+// setup.exe started from the installation itself under its short name: every file is its own
+// target, which the job recognises by file identity and leaves as it is.
+TEST_F(Win32Setup, StartedFromTheInstallationUnderItsShortNameLeavesItAlone) {
+    write(target + "\\setup.exe", "installed setup");
+    char shortName[MAX_PATH] = {};
+    const DWORD n = GetShortPathNameA(target.c_str(), shortName, MAX_PATH);
+    ASSERT_GT(n, 0u);
+    ASSERT_NE(std::string(shortName), target) << "no second spelling";
+    files = std::make_unique<FilesOfProgramIn>(std::string(shortName) + "\\setup.exe");
+    auto& real = env.platform();
+    p = std::make_unique<platform::Platform>(platform::Platform{
+        real.registry, real.profiles, *files, real.processes, *shell, real.security, real.network,
+        real.system, real.desktop, real.scripts, real.hardware});
+    LockedFile running(target + "\\setup.exe"); // the running installer
+    ASSERT_TRUE(running.locked());
+    EXPECT_EQ(install(), "Installation erfolgreich");
+    running.release();
+    EXPECT_EQ(read("setup.exe"), "installed setup");
+    EXPECT_EQ(read("brelk.exe"), "old brelk.exe");
+    EXPECT_EQ(read("modules\\skins\\blue.bmp"), "old modules\\skins\\blue.bmp");
+    EXPECT_EQ(read("brelk.exe.setup-neu"), "<missing>");
+}
+
 // The batch that the uninstall writes, in the OEM code page and started as the uninstall starts
 // it, under Wine's command interpreter.
 struct Win32UninstallBatch : ::testing::Test {
