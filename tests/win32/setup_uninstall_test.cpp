@@ -168,97 +168,43 @@ TEST_F(Win32Setup, StartedFromTheInstallationUnderItsShortNameLeavesItAlone) {
     EXPECT_EQ(read("brelk.exe.setup-neu"), "<missing>");
 }
 
-// The batch that the uninstall writes, in the OEM code page and started as the uninstall starts
-// it, under Wine's command interpreter.
-struct Win32UninstallBatch : ::testing::Test {
+// A program file that never goes (here: the program never ends) stops the batch's wait after
+// its tries; the batch removes what it can and ends.
+TEST(Win32UninstallBatch, EndsAfterItsTriesWhenTheProgramFileStays) {
     Win32Env env;
-    platform::Platform& p = env.platform();
+    auto& p = env.platform();
     const std::string scratch = env.scratchFolder();
-    // "Jürgen": the command interpreter reads the batch in the OEM code page.
-    const std::string home = scratch + "J\xFCrgen\\";
-    const std::string folder = home + "Brelvanto Kit 2005\\";
-    const std::string sibling = home + "Brelvanto Kit 2005 alt";
-    const std::string work = scratch + "WIN 50%\\brelk";
+    const std::string folder = scratch + "Kit\\";
+    for (const auto& dir : {folder, folder + "modules", scratch + "WIN\\", scratch + "WIN\\brelk"})
+        ASSERT_NE(p.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
+    ASSERT_TRUE(p.files.writeFile(folder + "modules\\leftover.dll", "left"));
     const std::string program = folder + "brelk.exe";
-    brelk::UninstallBatch batch;
-
-    void SetUp() override {
-        for (const auto& dir :
-             {home, folder, folder + "modules", folder + "modules\\skins", folder + "modules\\web",
-              folder + "update", folder + "update\\modules", folder + "Backups",
-              folder + "Backups\\2026-12-09", sibling, scratch + "WIN 50%", work,
-              work + "\\oem.original.0", work + "\\oem.original.1"})
-            ASSERT_NE(p.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
-        ASSERT_TRUE(p.files.writeFile(sibling + "\\keep.txt", "keep"));
-        ASSERT_TRUE(p.files.writeFile(folder + "modules\\leftover.dll", "left"));
-        ASSERT_TRUE(p.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
-        batch.programFile = program;
-        batch.programFolder = folder;
-        batch.workFolder = work;
-        batch.backupcount = 1;
-        batch.leftovers = {folder + "modules\\leftover.dll"};
-        batch.otherFolders = {folder + "Backups\\2026-12-09", folder + "Backups"};
-        batch.batchFile = brelk::batchFileFor(program);
-        ASSERT_EQ(batch.batchFile, home + "brelk.bat");
-    }
-
-    void runBatch() {
-        auto text = p.system.oemText(brelk::uninstallBatchText(batch));
-        ASSERT_TRUE(text);
-        ASSERT_TRUE(p.files.writeFile(batch.batchFile, *text));
-        ASSERT_GT(p.shell.execute("open", batch.batchFile, "", home, platform::showcmd::hide), 32);
-    }
-    // Waits until the batch has erased itself; false after the limit.
-    bool batchEnded(std::chrono::seconds limit) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (p.files.fileExists(batch.batchFile)) {
-            if (std::chrono::steady_clock::now() > end) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-        return true;
-    }
-};
-
-// A read-only program file and leftovers go once the program has ended, the folders with them,
-// and nothing beside them.
-TEST_F(Win32UninstallBatch, RemovesTheFoldersOnceTheProgramHasEnded) {
+    ASSERT_TRUE(p.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
     auto pid = p.processes.start("\"" + program + "\"");
     ASSERT_TRUE(pid);
-    ASSERT_TRUE(p.files.setAttributes(program, platform::fileattr::readOnly));
-    ASSERT_TRUE(p.files.setAttributes(folder + "modules\\leftover.dll",
-                                      platform::fileattr::readOnly | platform::fileattr::hidden));
-    runBatch();
-
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_TRUE(p.files.fileExists(program)) << "the batch must wait for the program";
-    EXPECT_TRUE(p.files.directoryExists(folder + "modules"));
-    ASSERT_TRUE(p.processes.terminate(*pid, 0));
-
-    EXPECT_TRUE(batchEnded(std::chrono::seconds(120)));
-    EXPECT_FALSE(p.files.directoryExists(folder));
-    EXPECT_FALSE(p.files.directoryExists(work));
-    EXPECT_TRUE(p.files.directoryExists(scratch + "WIN 50%"));
-    EXPECT_EQ(p.files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
-}
-
-// A program file that never goes (here: the program never ends) stops the wait after its tries;
-// the batch removes what it can and ends.
-TEST_F(Win32UninstallBatch, EndsAfterItsTriesWhenTheProgramFileStays) {
-    auto pid = p.processes.start("\"" + program + "\"");
-    ASSERT_TRUE(pid);
-    batch.eraseTries = 3;
-    runBatch();
-    const bool ended = batchEnded(std::chrono::seconds(60));
+    brelk::UninstallBatch batch{program,
+                                folder,
+                                scratch + "WIN\\brelk",
+                                0,
+                                {folder + "modules\\leftover.dll"},
+                                {},
+                                brelk::batchFileFor(program),
+                                3};
+    ASSERT_TRUE(p.files.writeFile(batch.batchFile, brelk::uninstallBatchText(batch)));
+    ASSERT_GT(p.shell.execute("open", batch.batchFile, "", scratch, platform::showcmd::hide), 32);
+    for (int i = 0; i < 300 && p.files.fileExists(batch.batchFile); ++i) // 60 s at most
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const bool ended = !p.files.fileExists(batch.batchFile);
     p.processes.terminate(*pid, 0);
     EXPECT_TRUE(ended);
     EXPECT_TRUE(p.files.fileExists(program));
     EXPECT_FALSE(p.files.fileExists(folder + "modules\\leftover.dll"));
-    EXPECT_FALSE(p.files.directoryExists(folder + "Backups"));
-    EXPECT_FALSE(p.files.directoryExists(work));
+    EXPECT_FALSE(p.files.directoryExists(scratch + "WIN\\brelk"));
 }
 
 // The uninstall's own handler on a started main window, with its listing, its batch in the OEM
-// code page and Wine's command interpreter: a real program folder goes, nothing beside it.
+// code page and Wine's command interpreter: a real program folder ("Jürgen" in its path, a
+// read-only program file that runs until the batch waits for it) goes, nothing beside it.
 TEST(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
     Win32Env env;
     env.isolateRegistry();
@@ -288,6 +234,7 @@ TEST(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
 
     auto pid = real.processes.start("\"" + program + "\""); // the running program
     ASSERT_TRUE(pid);
+    ASSERT_TRUE(real.files.setAttributes(program, platform::fileattr::readOnly));
     FilesOfProgramIn files(program);
     platform::Platform p{real.registry, real.profiles, files,        real.processes,
                          real.shell,    real.security, real.network, real.system,
@@ -300,6 +247,8 @@ TEST(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
     EXPECT_TRUE(h.app.terminated())
         << (h.dialogs.messages.empty() ? std::string() : h.dialogs.messages.back().text);
     EXPECT_FALSE(files.fileExists(folder + "modules\\skins\\blue.bmp"));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_TRUE(files.fileExists(program)) << "the batch must wait for the program";
     ASSERT_TRUE(real.processes.terminate(*pid, 0));
 
     for (int i = 0; i < 300 && files.directoryExists(folder); ++i) // 60 s at most
