@@ -131,6 +131,7 @@ object Form1: TForm1
     Width = 208
     Height = 16
     Max = 10
+    Smooth = True
     Visible = False
   end
   object Image13: TImage

@@ -19,6 +19,8 @@ constexpr std::uint32_t volumeLabel = 0x08;
 constexpr std::uint32_t directory = 0x10;
 constexpr std::uint32_t archive = 0x20;
 constexpr std::uint32_t normal = 0x80;
+// A folder link (junction, mount point) or symbolic link.
+constexpr std::uint32_t reparsePoint = 0x400;
 } // namespace fileattr
 
 struct DirEntry {
@@ -38,6 +40,14 @@ constexpr unsigned remote = 4;
 constexpr unsigned cdrom = 5;
 constexpr unsigned ramdisk = 6;
 } // namespace drivetype
+
+// Where a file lives: the same file reached under two spellings (a short name, a subst drive,
+// a share) has one identity.
+struct FileIdentity {
+    std::uint32_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 enum class CreateDirResult { Created, AlreadyExists, Failed };
 
@@ -68,6 +78,14 @@ class FileSystem {
     // The copy keeps the source's attributes. Refused when the target exists and overwrite is
     // false, or when the target is read-only or hidden.
     virtual bool copyFile(const std::string& from, const std::string& to, bool overwrite) = 0;
+    // Puts a file in the place of another in one step, replacing it; both stay as they were
+    // when that cannot be done (the target in use, read-only or a folder).
+    virtual bool moveFile(const std::string& from, const std::string& to) = 0;
+    // True when an existing file could be replaced now: it opens for writing and deleting (it is
+    // not in use elsewhere, not read-only, not denied). False for a folder or nothing.
+    virtual bool canReplace(const std::string& path) = 0;
+    // The volume and index of an existing file; nothing when it cannot be opened.
+    virtual std::optional<FileIdentity> fileIdentity(const std::string& path) = 0;
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Creates the file or replaces its content, keeping its attributes; refused for a read-only
     // file or a missing folder.

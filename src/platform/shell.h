@@ -15,6 +15,9 @@ constexpr int minimized = 2;
 namespace csidl {
 constexpr int programs = 0x02;
 constexpr int windows = 0x24;
+constexpr int system = 0x25;
+constexpr int programFiles = 0x26;
+constexpr int profile = 0x28;
 } // namespace csidl
 
 class Shell {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -24,6 +26,9 @@ class SystemInfo {
     virtual std::string shortDate() = 0;
     // The time of day in the user's long time format, e.g. "09:15:02".
     virtual std::string longTime() = 0;
+    // Windows-1252 text in the OEM code page, in which the command interpreter reads batch
+    // files; nothing when a character has no place in that code page.
+    virtual std::optional<std::string> oemText(std::string_view text) = 0;
 };
 
 } // namespace platform

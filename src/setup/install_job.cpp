@@ -1,7 +1,12 @@
 #include "setup/install_job.h"
 
 #include "platform/path_text.h"
+#include "platform/text_case.h"
+#include "setup/settings_merge.h"
 #include "shell/windows_helpers.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace setup {
 
@@ -12,12 +17,17 @@ namespace {
 
 constexpr std::size_t kVersionLength = 20;
 constexpr std::size_t kFailuresShown = 3;
+// The name a file is copied to beside its target before it takes the target's place.
+constexpr const char* kStagedSuffix = ".setup-neu";
 
 // The folders the job prepares below the target, after the target itself.
 constexpr const char* kTargetFolders[] = {
-    "modules", "modules\\skins",  "modules\\web",
+    "modules", "modules\\skins",  "modules\\web",           "modules\\startbuttons",
     "update",  "update\\modules", "update\\modules\\skins",
 };
+
+// The user's settings files in "modules": a reinstall keeps what they hold.
+constexpr const char* kSettingsFiles[] = {"brelk.ini", "startbutton.ini"};
 
 std::string join(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '\\') return folder + name;
@@ -31,6 +41,19 @@ std::string readRegistryString(platform::Registry& registry, const char* key, co
     return read.ok() ? read.value : std::string();
 }
 
+bool isSettingsFile(std::size_t folder, const std::string& name) {
+    return folder == 1 &&
+           std::any_of(std::begin(kSettingsFiles), std::end(kSettingsFiles),
+                       [&](const char* f) { return platform::equalsIgnoreCase(name, f); });
+}
+
+// One file of the job: staged beside its target, then put in its place.
+struct Placement {
+    std::string from, to;
+    bool merge = false; // the target's settings are kept, the shipped file adds missing keys
+    std::string staged() const { return to + kStagedSuffix; }
+};
+
 class Job {
   public:
     Job(platform::Platform& p, std::string target) : p_(p), target_(std::move(target)) {}
@@ -41,13 +64,49 @@ class Job {
         if (!p_.files.directoryExists(folder)) fail(folder + "\\");
     }
 
-    // Copies one file over its target; deleteFirst also removes a hidden old target, which a
-    // copy could not replace.
-    void copy(const std::string& from, const std::string& to, bool deleteFirst) {
-        if (!p_.files.fileExists(from) || platform::samePath(from, to)) return;
-        p_.files.setAttributes(from, 0);
-        if (deleteFirst) p_.files.deleteFile(to);
-        if (!p_.files.copyFile(from, to, true)) fail(to);
+    // Plans one file; nothing for a missing source or a source that is its own target, which
+    // setup started from the installation (under any spelling) would otherwise destroy.
+    void plan(const std::string& from, const std::string& to, bool settings) {
+        if (!p_.files.fileExists(from)) return;
+        const auto source = p_.files.fileIdentity(from);
+        const auto target = p_.files.fileIdentity(to);
+        if (platform::samePath(from, to) || (source && target && *source == *target)) return;
+        placements_.push_back({from, to, settings && p_.files.fileExists(to)});
+    }
+
+    // Before anything is copied: every existing target must be replaceable, so that a job that
+    // has to fail fails before it changes a file.
+    bool checkTargets() {
+        for (const auto& f : placements_) {
+            if (!p_.files.fileExists(f.to) && !p_.files.directoryExists(f.to)) continue;
+            p_.files.setAttributes(f.to, 0);
+            if (!p_.files.canReplace(f.to)) fail(f.to);
+        }
+        return report.failed.empty();
+    }
+
+    // Copies every file beside its target; on any failure every staged copy is removed again
+    // and the targets are as they were.
+    bool stage() {
+        for (const auto& f : placements_) {
+            if (!stageOne(f)) fail(f.to);
+        }
+        if (report.failed.empty()) return true;
+        for (const auto& f : placements_)
+            removeStaged(f);
+        return false;
+    }
+
+    // Puts each staged copy in its target's place, each in one step.
+    void commit() {
+        for (const auto& f : placements_) {
+            if (!p_.files.moveFile(f.staged(), f.to)) {
+                fail(f.to);
+                removeStaged(f);
+                continue;
+            }
+            p_.files.setAttributes(f.to, 0);
+        }
     }
 
     void writeVersion(const std::string& file, const char* section, const char* key,
@@ -65,8 +124,25 @@ class Job {
     InstallReport report;
 
   private:
+    bool stageOne(const Placement& f) {
+        removeStaged(f);
+        // Files from read-only media keep that attribute in a copy; the copy is cleared below.
+        p_.files.setAttributes(f.from, 0);
+        const std::string& copied = f.merge ? f.to : f.from;
+        if (!p_.files.copyFile(copied, f.staged(), true)) return false;
+        p_.files.setAttributes(f.staged(), 0);
+        return !f.merge || addMissingSettings(p_, f.from, f.staged());
+    }
+
+    void removeStaged(const Placement& f) {
+        if (!p_.files.fileExists(f.staged())) return;
+        p_.files.setAttributes(f.staged(), 0);
+        p_.files.deleteFile(f.staged());
+    }
+
     platform::Platform& p_;
     std::string target_;
+    std::vector<Placement> placements_;
 };
 
 } // namespace
@@ -111,13 +187,14 @@ InstallReport runInstall(platform::Platform& p, const std::string& sourceFolder,
         for (std::size_t i = 0; i < list.paths.size() && i < list.names.size(); ++i) {
             const std::string& name = list.names[i];
             // The updater itself goes to the update folder (the name compared exactly).
-            if (f == 0 && name == "update.exe") {
-                job.copy(list.paths[i], join(t, "update\\update.exe"), false);
-            } else {
-                job.copy(list.paths[i], join(t, kSourceSubfolders[f] + name), true);
-            }
+            const std::string to = f == 0 && name == "update.exe"
+                                       ? join(t, "update\\update.exe")
+                                       : join(t, kSourceSubfolders[f] + name);
+            job.plan(list.paths[i], to, isSettingsFile(f, name));
         }
     }
+    if (!job.report.failed.empty() || !job.checkTargets() || !job.stage()) return job.report;
+    job.commit();
 
     // The version is recorded only for a complete copy, so that an interrupted update is
     // offered again.
@@ -134,12 +211,13 @@ std::string outcomeText(const InstallReport* report) {
     if (!report) return "Installation fehlgeschlagen.";
     if (!report->targetUsable) return "Installation fehlgeschlagen: kein gültiges Verzeichnis.";
     if (report->complete()) return "Installation erfolgreich";
-    std::string text = "Installation fehlgeschlagen. Nicht übernommen: ";
+    // Each path on a line of its own, so that a long one does not break in the middle of others.
+    std::string text = "Installation fehlgeschlagen. Nicht übernommen:";
     const auto& failed = report->failed;
     for (std::size_t i = 0; i < failed.size() && i < kFailuresShown; ++i)
-        text += (i ? ", " : "") + failed[i];
+        text += "\r\n" + failed[i];
     if (failed.size() > kFailuresShown)
-        text += " und " + std::to_string(failed.size() - kFailuresShown) + " weitere";
+        text += "\r\nund " + std::to_string(failed.size() - kFailuresShown) + " weitere";
     return text;
 }
 

@@ -56,9 +56,11 @@ void SetupWindow::formCreate() {
 }
 
 void SetupWindow::start() {
-    // One job per run of the installer: a further click would handle every file again.
-    if (job_ != JobState::NotStarted) return;
+    // A running or finished job ignores a further click; after a failed one the user may have
+    // corrected the cause and tries again.
+    if (job_ != JobState::NotStarted && job_ != JobState::Failed) return;
     job_ = JobState::Running;
+    report_.reset();
     try {
         runJob();
     } catch (...) {
@@ -77,6 +79,9 @@ void SetupWindow::runJob() {
     for (std::size_t i = 0; i < kSourceFolderCount; ++i) {
         auto& paths = get<ui::ListBox>(kPathLists[i]);
         auto& names = get<ui::ListBox>(kNameLists[i]);
+        // A retry lists the sources afresh, so that no file is handled twice.
+        paths.clear();
+        names.clear();
         append(paths, found[i].paths);
         append(names, found[i].names);
         sources[i] = {paths.items(), names.items()};
@@ -84,6 +89,7 @@ void SetupWindow::runJob() {
 
     get<ui::Edit>("Edit1").hide();
     get<ui::Timer>("Timer2").setEnabled(true);
+    get<ui::ProgressBar>("ProgressBar1").setPosition(0);
     get<ui::ProgressBar>("ProgressBar1").show();
 
     auto& edit = get<ui::Edit>("Edit1");
@@ -102,8 +108,14 @@ void SetupWindow::progress() {
 void SetupWindow::finish() {
     get<ui::Timer>("Timer2").setEnabled(false);
     get<ui::Label>("Label1").setCaption(outcomeText(report_ ? &*report_ : nullptr));
+    if (!report_ || !report_->complete()) {
+        // The field comes back so that the user can correct the folder and try again.
+        job_ = JobState::Failed;
+        get<ui::Edit>("Edit1").show();
+        return;
+    }
     // The tuning program is started only over a complete installation.
-    if (!report_ || !report_->complete() || !get<ui::CheckBox>("CheckBox1").checked()) return;
+    if (!get<ui::CheckBox>("CheckBox1").checked()) return;
     const std::string target = get<ui::Edit>("Edit1").text();
     platform_.shell.execute("open", target + "\\brelk.exe", "", target,
                             platform::showcmd::minimized);

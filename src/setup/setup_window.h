@@ -21,7 +21,8 @@ class SetupWindow : public ui::Form {
                 const ui::ResourceStore& resources);
 
   private:
-    enum class JobState { NotStarted, Running, Done };
+    // Failed: the job ended without a complete installation; "fortfahren >" may try again.
+    enum class JobState { NotStarted, Running, Done, Failed };
 
     void formCreate();
     void start();

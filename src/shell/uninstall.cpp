@@ -10,6 +10,7 @@
 #include "ui/standard_controls.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace brelk {
 
@@ -18,6 +19,16 @@ namespace {
 constexpr int kMaxBackupSlots = 20;
 constexpr const char* kWarning = "Die aufgeführten Dateien werden nun entfernt.";
 constexpr const char* kEnding = "Uninstall wird nun beendet um den Vorgang abzuschließen...";
+constexpr const char* kNotStarted =
+    "Die Batchdatei des Uninstall konnte nicht gestartet werden (Fehler %d). Das Programm "
+    "läuft weiter; die Dateien, die noch da sind, bleiben.";
+constexpr const char* kNoOemPath =
+    "Der Pfad \"%s\" enthält Zeichen, die die Eingabeaufforderung nicht lesen kann. Die "
+    "Batchdatei des Uninstall wird nicht geschrieben; die übrigen Dateien und Ordner bleiben.";
+
+// The folders of the system that the uninstall never removes, nor a folder that holds one.
+constexpr int kProtectedFolders[] = {platform::csidl::windows, platform::csidl::system,
+                                     platform::csidl::programFiles, platform::csidl::profile};
 
 // Program-folder sub folders that the batch removes in this order.
 constexpr const char* kProgramFolders[] = {"modules\\skins", "modules\\web", "modules",
@@ -42,6 +53,14 @@ std::vector<std::string> fixedFolders(const UninstallBatch& b) {
     return folders;
 }
 
+// The pattern with its one placeholder ("%s" or "%d") replaced by the value.
+std::string filled(std::string_view pattern, std::string_view placeholder,
+                   const std::string& value) {
+    const std::size_t at = pattern.find(placeholder);
+    return std::string(pattern.substr(0, at)) + value +
+           std::string(pattern.substr(at + placeholder.size()));
+}
+
 // A path in double quotes; a percent sign is doubled so that cmd does not expand it.
 std::string quoted(const std::string& path) {
     std::string text = "\"";
@@ -61,7 +80,9 @@ void subfoldersDeepestFirst(platform::FileSystem& files, const std::string& fold
                             std::vector<std::string>& out) {
     for (const auto& entry : files.findEntries(folder + "\\*.*")) {
         if (!entry.isDirectory()) continue;
-        subfoldersDeepestFirst(files, folder + "\\" + entry.name, out);
+        // A folder link is removed as a link; what it leads to is never entered.
+        if (!(entry.attributes & platform::fileattr::reparsePoint))
+            subfoldersDeepestFirst(files, folder + "\\" + entry.name, out);
         out.push_back(folder + "\\" + entry.name);
     }
 }
@@ -74,12 +95,31 @@ struct Uninstall {
     explicit Uninstall(MainWindow& window) : w(window), p(window.ctx.platform) {
         batch.programFile = p.files.programPath();
         batch.batchFile = batchFileFor(batch.programFile);
-        if (platform::isFolderBelowRoot(w.ctx.programFolder))
-            batch.programFolder = w.ctx.programFolder;
+        if (isProgramFolder(w.ctx.programFolder)) batch.programFolder = w.ctx.programFolder;
         const std::string windows =
             platform::withoutTrailingBackslash(w.c<ui::Edit>("Edit1").text());
-        if (platform::isFolderBelowRoot(windows)) batch.workFolder = windows + "\\brelk";
+        if (platform::isFolderBelowRoot(windows) && !isProtected(windows + "\\brelk"))
+            batch.workFolder = windows + "\\brelk";
         batch.backupcount = w.state.backupcount;
+    }
+
+    // A folder of the system itself, or one that holds such a folder.
+    bool isProtected(const std::string& folder) const {
+        std::vector<std::string> system = {p.system.windowsFolder()};
+        for (int id : kProtectedFolders)
+            if (auto path = p.shell.specialFolderPath(id)) system.push_back(*path);
+        return std::any_of(system.begin(), system.end(), [&](const std::string& s) {
+            return !s.empty() &&
+                   (platform::samePath(s, folder) || platform::isInsideFolder(s, folder));
+        });
+    }
+
+    // Only a folder that holds this program's settings file is the program's to remove.
+    bool isProgramFolder(const std::string& folder) const {
+        return platform::isFolderBelowRoot(folder) &&
+               p.files.fileExists(platform::withoutTrailingBackslash(folder) +
+                                  "\\modules\\brelk.ini") &&
+               !isProtected(folder);
     }
 
     bool mayDelete(const std::string& path) const {
@@ -109,7 +149,10 @@ struct Uninstall {
     void deleteListed(const std::vector<std::string>& items) {
         try {
             for (const auto& path : items) {
-                if (mayDelete(path) && p.files.fileExists(path)) p.files.deleteFile(path);
+                if (!mayDelete(path) || !p.files.fileExists(path)) continue;
+                // A read-only, hidden or system file would refuse to go.
+                p.files.setAttributes(path, 0);
+                p.files.deleteFile(path);
             }
         } catch (const std::exception&) {
             // The loop ends here; the batch still finishes the work.
@@ -136,27 +179,63 @@ struct Uninstall {
         }
     }
 
-    void writeBatch() {
-        if (!p.files.writeFile(batch.batchFile, uninstallBatchText(batch)))
+    // False, after saying which path, when the batch cannot name every path it holds so far
+    // in the code page that the command interpreter reads it in.
+    bool batchCanNameItsPaths() {
+        for (const auto& path : uninstallBatchPaths(batch)) {
+            if (p.system.oemText(path)) continue;
+            w.app().showMessage(filled(kNoOemPath, "%s", path));
+            return false;
+        }
+        return true;
+    }
+
+    bool writeBatch() {
+        if (!batchCanNameItsPaths()) return false;
+        const auto text = p.system.oemText(uninstallBatchText(batch));
+        if (!text || !p.files.writeFile(batch.batchFile, *text))
             throw ui::Exception("Cannot create file \"" + batch.batchFile + "\"");
+        return true;
     }
 };
 
+// Marks the uninstall as running while it lives.
+class RunningUninstall {
+  public:
+    explicit RunningUninstall(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningUninstall() { flag_ = false; }
+    RunningUninstall(const RunningUninstall&) = delete;
+    RunningUninstall& operator=(const RunningUninstall&) = delete;
+
+  private:
+    bool& flag_;
+};
+
 void deletebrelkbuttonClick(MainWindow& w) {
+    // The listing lets messages through: a second click meanwhile does nothing.
+    if (w.state.uninstallRunning) return;
+    RunningUninstall running(w.state.uninstallRunning);
     Uninstall u(w);
     auto& box = w.c<ui::ListBox>("brelkdeletelistbox");
     u.list(box);
+    // Without a batch that can name the program's own folders nothing is deleted.
+    if (!u.batchCanNameItsPaths()) return;
     if (w.app().dialogs().messageBox(kWarning, w.app().title(),
                                      ui::mb::OkCancel | ui::mb::IconWarning) != ui::mb::IdOk)
         return;
     u.deleteListed(box.items());
     KillProcessByName(u.p.processes, "dorvask.exe");
     u.collectOtherFolders();
-    u.writeBatch();
+    if (!u.writeBatch()) return;
     w.app().showMessage(kEnding);
     const std::string& bat = u.batch.batchFile;
-    u.p.shell.execute("open", bat, "", bat.substr(0, bat.find_last_of('\\') + 1),
-                      platform::showcmd::hide);
+    const int started = u.p.shell.execute(
+        "open", bat, "", bat.substr(0, bat.find_last_of('\\') + 1), platform::showcmd::hide);
+    // The program file stays in use until the program ends; end only for a batch that waits.
+    if (started <= 32) {
+        w.app().showMessage(filled(kNotStarted, "%d", std::to_string(started)));
+        return;
+    }
     w.app().terminate();
 }
 
@@ -178,13 +257,27 @@ std::string batchFileFor(const std::string& programFile) {
 }
 
 std::string uninstallBatchText(const UninstallBatch& b) {
+    const std::string program = quoted(b.programFile);
+    const std::string tries = std::to_string(b.eraseTries);
+    // The wait: while the program runs its file cannot be erased. Each failed try waits about a
+    // second (ping sends one echo a second); after the last one the batch goes on and leaves
+    // what it cannot remove, so it never runs for ever.
     std::vector<std::string> lines = {
+        "set brelktries=0",
         ":1",
-        "Erase " + quoted(b.programFile),
-        "If exist " + quoted(b.programFile) + " Goto 1",
+        "attrib -r -s -h " + program,
+        "Erase /f /q " + program,
+        "If not exist " + program + " Goto 2",
+        "set /a brelktries=brelktries+1",
+        "If %brelktries% GEQ " + tries + " Goto 2",
+        "ping -n 2 127.0.0.1 > nul",
+        "Goto 1",
+        ":2",
     };
-    for (const auto& file : b.leftovers)
-        lines.push_back("Erase " + quoted(file));
+    for (const auto& file : b.leftovers) {
+        lines.push_back("attrib -r -s -h " + quoted(file));
+        lines.push_back("Erase /f /q " + quoted(file));
+    }
     for (const auto& folder : b.otherFolders)
         lines.push_back("rmdir " + quoted(folder));
     for (const auto& folder : fixedFolders(b))
@@ -197,6 +290,17 @@ std::string uninstallBatchText(const UninstallBatch& b) {
     for (const auto& line : lines)
         text += line + "\r\n";
     return text;
+}
+
+std::vector<std::string> uninstallBatchPaths(const UninstallBatch& b) {
+    std::vector<std::string> paths = {b.programFile};
+    paths.insert(paths.end(), b.leftovers.begin(), b.leftovers.end());
+    paths.insert(paths.end(), b.otherFolders.begin(), b.otherFolders.end());
+    for (const auto& folder : fixedFolders(b))
+        paths.push_back(folder);
+    if (!b.programFolder.empty()) paths.push_back(b.programFolder);
+    paths.push_back(b.batchFile);
+    return paths;
 }
 
 void bindUninstallHandlers(MainWindow& w) {

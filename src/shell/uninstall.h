@@ -12,6 +12,9 @@ class MainWindow;
 
 void bindUninstallHandlers(MainWindow& w);
 
+// How often the batch tries to erase the program file, about a second apart, before it goes on.
+constexpr int kUninstallEraseTries = 120;
+
 struct UninstallBatch {
     std::string programFile; // the running program, which the batch waits for
     // The program folder with its trailing backslash; empty when it is a drive root, which
@@ -26,6 +29,7 @@ struct UninstallBatch {
     // Folders found below the two folders besides the fixed ones, deepest first.
     std::vector<std::string> otherFolders;
     std::string batchFile;
+    int eraseTries = kUninstallEraseTries;
 };
 
 // The batch file named after the program, in the folder that holds the program folder:
@@ -35,9 +39,13 @@ struct UninstallBatch {
 std::string batchFileFor(const std::string& programFile);
 
 // The batch text, CR LF after each line, every path quoted. It first waits until the program
-// file can be erased (the program has ended), erases the leftovers, removes the folders with
-// rmdir (which removes only empty ones) deepest first, the program folder last, and at the end
-// erases itself.
+// file can be erased (the program has ended), clearing its attributes, for a bounded number of
+// tries about a second apart, then goes on either way; it erases the leftovers, removes the
+// folders with rmdir (which removes only empty ones) deepest first, the program folder last,
+// and at the end erases itself. The text is in Windows-1252; it is written in the OEM code page.
 std::string uninstallBatchText(const UninstallBatch& batch);
+
+// Every path the batch names, in its order.
+std::vector<std::string> uninstallBatchPaths(const UninstallBatch& batch);
 
 } // namespace brelk

@@ -54,7 +54,8 @@ void walkFiles(platform::FileSystem& files, std::string folder, const std::strin
     }
     if (!recurse) return;
     for (const auto& entry : files.findEntries(folder + "*.*")) {
-        if (!entry.isDirectory()) continue;
+        // A folder link (junction) may lead anywhere, even back up: the search stays out.
+        if (!entry.isDirectory() || (entry.attributes & platform::fileattr::reparsePoint)) continue;
         keepAlive();
         walkFiles(files, folder + entry.name, mask, recurse, keepAlive, found);
     }

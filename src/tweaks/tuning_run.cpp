@@ -131,9 +131,12 @@ void tuning(MainWindow& w) {
 
     TuningRun run(w);
     run.regop.applyregop(kUninstallKey, "Brelk", "", "cu", "delkey");
+    // The path is quoted: Windows would otherwise try "C:\Program.exe" and the like first for
+    // a program folder with blanks.
     if (w.ctx.params.empty() || w.ctx.params.front() != "/afterrestart")
         run.regop.applyregop(kRunOnceKey, "brelkuninstall",
-                             cut(w.ctx.programFolder + "uninstall.exe /afterrestart"), "cu", "str");
+                             cut("\"" + w.ctx.programFolder + "uninstall.exe\" /afterrestart"),
+                             "cu", "str");
 
     for (const WalkEntry& entry : walkOrder()) {
         const Arm& arm = armFor(entry.arm);

@@ -385,6 +385,12 @@ int Gauge::percentDone() const {
     return static_cast<int>((static_cast<long long>(position()) - min()) * 100 / span);
 }
 
+bool ProgressBar::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
+    if (!is(p, "Smooth")) return RangeControl::applyProperty(p, ctx);
+    smooth_ = propBool(p);
+    return true;
+}
+
 bool Gauge::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     if (is(p, "ForeColor")) {
         foreColor_ = propColor(p);

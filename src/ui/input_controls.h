@@ -213,6 +213,12 @@ class TrackBar : public RangeControl {
 class ProgressBar : public RangeControl {
   public:
     ProgressBar() : RangeControl("TProgressBar", true, 100) {}
+    // One continuous bar instead of separate blocks.
+    bool smooth() const { return smooth_; }
+    bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  private:
+    bool smooth_ = false;
 };
 
 // A painted bar showing a progress between 0 and its maximum, with the percentage.

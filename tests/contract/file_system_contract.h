@@ -137,6 +137,44 @@ TYPED_TEST(FileSystemContract, CopyFileKeepsContentAndAttributes) {
     EXPECT_FALSE(fs.fileExists(this->dir + "other.exe"));
 }
 
+TYPED_TEST(FileSystemContract, MoveFileReplacesInOneStepOrLeavesBoth) {
+    auto& fs = this->files();
+    const std::string staged = this->dir + "brelk.exe.new", target = this->dir + "brelk.exe";
+    fs.writeFile(staged, "new");
+    fs.writeFile(target, "old");
+    EXPECT_TRUE(fs.canReplace(target));
+    EXPECT_TRUE(fs.moveFile(staged, target));
+    EXPECT_EQ(fs.readFile(target), "new");
+    EXPECT_FALSE(fs.fileExists(staged));
+
+    fs.writeFile(staged, "newer");
+    fs.setAttributes(target, attr::readOnly);
+    EXPECT_FALSE(fs.canReplace(target));
+    EXPECT_FALSE(fs.moveFile(staged, target));
+    EXPECT_EQ(fs.readFile(target), "new");
+    EXPECT_EQ(fs.readFile(staged), "newer");
+    fs.setAttributes(target, 0);
+
+    EXPECT_TRUE(fs.moveFile(staged, this->dir + "fresh.exe")); // no target yet
+    EXPECT_EQ(fs.readFile(this->dir + "fresh.exe"), "newer");
+    EXPECT_FALSE(fs.moveFile(this->dir + "missing.exe", target));
+    EXPECT_FALSE(fs.canReplace(this->dir + "missing.exe"));
+    fs.createDirectory(this->dir + "folder");
+    EXPECT_FALSE(fs.canReplace(this->dir + "folder"));
+    EXPECT_FALSE(fs.moveFile(this->dir + "fresh.exe", this->dir + "folder"));
+}
+
+TYPED_TEST(FileSystemContract, FileIdentityTellsOneFileFromAnother) {
+    auto& fs = this->files();
+    fs.writeFile(this->dir + "a.txt", "same");
+    fs.writeFile(this->dir + "b.txt", "same");
+    const auto a = fs.fileIdentity(this->dir + "a.txt");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(fs.fileIdentity(this->dir + "A.TXT"), a);
+    EXPECT_NE(fs.fileIdentity(this->dir + "b.txt"), a);
+    EXPECT_FALSE(fs.fileIdentity(this->dir + "missing.txt"));
+}
+
 TYPED_TEST(FileSystemContract, FindEntriesMatchesMasks) {
     auto& fs = this->files();
     fs.writeFile(this->dir + "a.txt", "12345");

@@ -1,12 +1,15 @@
 #include "platform/fake/fake_platform.h"
 #include "setup/m_shortcut.h"
 #include "setup/setup_window.h"
+#include "shell/windows_helpers.h"
 #include "support/test_forms.h"
 #include "ui/cool_form.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -56,6 +59,21 @@ struct SetupWindowTest : ::testing::Test {
             w->get<ui::Timer>("Timer2").tick();
     }
     std::vector<std::string> items(const char* list) { return w->get<ui::ListBox>(list).items(); }
+    // A file of the installation that another program holds open.
+    void lockedTarget(const std::string& relative) {
+        fake.files.addFile(std::string(kTarget) + "\\" + relative, "old");
+        fake.files.lock(std::string(kTarget) + "\\" + relative);
+    }
+    // Every file below the target with its content, the staged copies included.
+    std::map<std::string, std::string> installation() {
+        std::vector<std::string> paths;
+        platform::KeepAlive none;
+        brelk::FindFiles(fake.files, kTarget, "*.*", paths, true, none);
+        std::map<std::string, std::string> files;
+        for (const auto& path : paths)
+            files[path] = fake.files.readFile(path).value_or("");
+        return files;
+    }
 };
 
 TEST_F(SetupWindowTest, TakesTheRegisteredFolderOrLeavesTheFieldEmpty) {
@@ -74,6 +92,7 @@ TEST_F(SetupWindowTest, WindowIsTheShapedSkinOfTheInstaller) {
     EXPECT_EQ(w.height(), 492);
     EXPECT_EQ(w.borderStyle(), ui::BorderStyle::None);
     EXPECT_EQ(w.caption(), "brelk installer");
+    EXPECT_TRUE(w.get<ui::ProgressBar>("ProgressBar1").smooth());
     EXPECT_NE(w.get<ui::CoolForm>("CoolForm1").mask().region(), nullptr);
     for (const char* name : {"mShortcut1", "mShortcut2", "mShortcut3"})
         EXPECT_EQ(w.get<setup::TmShortcut>(name).destination(), setup::ShortcutDest::StartMenu);
@@ -116,8 +135,8 @@ TEST_F(SetupWindowTest, CreatesEveryAncestorAndTheTargetFolders) {
         source("brelk.exe");
         install(c.typed);
         EXPECT_EQ(w->get<ui::Edit>("Edit1").text(), c.used) << c.typed;
-        for (const char* sub :
-             {"", "\\modules\\skins", "\\modules\\web", "\\update\\modules\\skins"})
+        for (const char* sub : {"", "\\modules\\skins", "\\modules\\web", "\\modules\\startbuttons",
+                                "\\update\\modules\\skins"})
             EXPECT_TRUE(fake.files.directoryExists(c.used + sub)) << c.used + sub;
         EXPECT_EQ(fake.files.readFile(c.used + "\\brelk.exe").value_or(""), "new") << c.typed;
         tick(10);
@@ -133,21 +152,32 @@ TEST_F(SetupWindowTest, RootFilesAndTheUpdaterGoWhereTheyBelong) {
         const char* name;
         const char* placed;
         const char* notPlaced;
+        const char* notPlacedHolds;
     } cases[] = {
-        {"update.exe", "update\\update.exe", "update.exe"},
-        {"Update.exe", "Update.exe", "update\\update.exe"},
+        {"update.exe", "update\\update.exe", "update.exe", "<missing>"},
+        {"Update.exe", "Update.exe", "update\\update.exe", "old"},
     };
     for (const auto& c : cases) {
         fresh();
         source("brelk.exe");
         source(c.name, "updater");
-        // An older installation: a hidden program file and an updater of its own.
+        fake.files.setAttributes(kSource + std::string(c.name), readOnly);
+        // An older installation: a hidden program file and a read-only, hidden updater.
         fake.files.addFile(std::string(kTarget) + "\\brelk.exe", "old", platform::fileattr::hidden);
+        fake.files.addFile(std::string(kTarget) + "\\update\\update.exe", "old",
+                           readOnly | platform::fileattr::hidden);
         w = nullptr;
         install();
         EXPECT_EQ(target("brelk.exe"), "new");
         EXPECT_EQ(target(c.placed), "updater") << c.name;
-        EXPECT_EQ(target(c.notPlaced), "<missing>") << c.name;
+        EXPECT_EQ(target(c.notPlaced), c.notPlacedHolds) << c.name;
+        tick(10);
+        EXPECT_EQ(label1(), "Installation erfolgreich") << c.name;
+        // Copies from read-only media stay writable for the next update or uninstall.
+        for (const char* placed : {"brelk.exe", c.placed})
+            EXPECT_EQ(fake.files.attributes(std::string(kTarget) + "\\" + placed),
+                      platform::fileattr::normal)
+                << placed;
     }
 }
 
@@ -174,7 +204,7 @@ TEST_F(SetupWindowTest, VersionOfTheUpdateIsRecordedAfterACompleteCopy) {
         fake.files.addFile(oemIni, "[general]\r\nModel=OEM\r\n", readOnly);
         source("brelk.exe");
         if (c.updateIni) source("update.ini", c.updateIni);
-        if (c.locked) fake.files.addFile(std::string(kTarget) + "\\brelk.exe", "old", readOnly);
+        if (c.locked) lockedTarget("brelk.exe");
         w = nullptr;
         install();
         EXPECT_EQ(fake.profiles.readString(brelkIni, "Options", "version", ""), c.version);
@@ -184,25 +214,25 @@ TEST_F(SetupWindowTest, VersionOfTheUpdateIsRecordedAfterACompleteCopy) {
 
 TEST_F(SetupWindowTest, SuccessOnlyAfterACompleteCopyAndThenTheProgramStarts) {
     const struct {
-        std::vector<std::string> locked; // read-only files in the target
+        std::vector<std::string> locked; // files in the target held open elsewhere
         bool ticked;
         std::string text;
     } cases[] = {
         {{}, true, "Installation erfolgreich"},
         {{}, false, "Installation erfolgreich"},
-        {{"brelk.exe"}, true, "Installation fehlgeschlagen. Nicht übernommen: brelk.exe"},
-        {{"modules\\web", "a.dll", "brelk.exe"},
+        {{"brelk.exe"}, true, "Installation fehlgeschlagen. Nicht übernommen:\r\nbrelk.exe"},
+        {{"b.dll", "a.dll", "brelk.exe", "modules\\web\\tips.htm"},
          true,
-         "Installation fehlgeschlagen. Nicht übernommen: modules\\web\\, brelk.exe, a.dll und "
+         "Installation fehlgeschlagen. Nicht übernommen:\r\nbrelk.exe\r\na.dll\r\nb.dll\r\nund "
          "1 weitere"},
     };
     for (const auto& c : cases) {
         fresh();
         fake.shell.executions.clear();
-        for (const char* name : {"brelk.exe", "a.dll", "modules\\web\\tips.htm"})
+        for (const char* name : {"brelk.exe", "a.dll", "b.dll", "modules\\web\\tips.htm"})
             source(name);
         for (const auto& name : c.locked)
-            fake.files.addFile(std::string(kTarget) + "\\" + name, "old", readOnly);
+            lockedTarget(name);
         w = nullptr;
         open();
         w->get<ui::CheckBox>("CheckBox1").setChecked(c.ticked);
@@ -274,6 +304,122 @@ TEST_F(SetupWindowTest, ATargetThatNamesNoFolderTouchesNothing) {
         EXPECT_FALSE(fake.files.fileExists("c:\\brelk.exe")) << typed;
         EXPECT_FALSE(fake.files.directoryExists("c:\\modules")) << typed;
         EXPECT_TRUE(fake.shell.executions.empty());
+    }
+}
+
+// Setup started from the installation itself under another spelling (a subst drive, a short
+// name, a share) finds the files to be their own targets and leaves them alone.
+TEST_F(SetupWindowTest, AnInstallationReachedUnderAnotherSpellingIsLeftAlone) {
+    fake.files = platform::FakeFileSystem("S:\\");
+    fake.files.addAlias("S:\\", std::string(kTarget) + "\\");
+    for (const char* name : {"setup.exe", "brelk.exe", "modules\\oservices.ini"})
+        lockedTarget(name); // the files exist once, in the installation
+    fake.files.lock(std::string(kTarget) + "\\brelk.exe", false);
+    fake.files.lock(std::string(kTarget) + "\\modules\\oservices.ini", false);
+    const auto before = installation();
+    install();
+    tick(10);
+    EXPECT_EQ(label1(), "Installation erfolgreich");
+    EXPECT_EQ(installation(), before);
+}
+
+// A job that cannot finish fails before it changes a file of the installation: a file in use
+// is found before the first copy, a copy that fails (the disk full) leaves every old file as
+// it was, and no staged copy stays behind.
+TEST_F(SetupWindowTest, AJobThatMustFailChangesNoFile) {
+    const struct {
+        const char* name;
+        const char* inUse; // a target held open elsewhere
+        int copies;        // copies before the disk is full; -1: no limit
+        const char* failed;
+    } cases[] = {
+        {"skin in use", "modules\\skins\\01.bmp", -1, "modules\\skins\\01.bmp"},
+        {"disk full half way", nullptr, 2, "modules\\oservices.ini"},
+        {"disk full at once", nullptr, 0, "brelk.exe"},
+    };
+    for (const auto& c : cases) {
+        fresh();
+        w = nullptr;
+        for (const char* name : {"brelk.exe", "modules\\brelk.ini", "modules\\oservices.ini",
+                                 "modules\\skins\\01.bmp", "modules\\skins\\02.bmp"}) {
+            source(name, std::string("new ") + name);
+            fake.files.addFile(std::string(kTarget) + "\\" + name, std::string("old ") + name);
+        }
+        if (c.inUse) fake.files.lock(std::string(kTarget) + "\\" + c.inUse);
+        if (c.copies >= 0) fake.files.copiesBeforeDiskFull = c.copies;
+        const auto before = installation();
+        install();
+        tick(10);
+        EXPECT_NE(label1().find(std::string("Nicht übernommen:\r\n") + c.failed), std::string::npos)
+            << c.name << ": " << label1();
+        EXPECT_EQ(installation(), before) << c.name;
+        EXPECT_TRUE(fake.shell.executions.empty()) << c.name;
+    }
+}
+
+TEST_F(SetupWindowTest, AFailedJobCanBeRetriedOnceTheCauseIsGone) {
+    source("brelk.exe");
+    source("modules\\skins\\01.bmp");
+    lockedTarget("brelk.exe"); // the tuning program still runs
+    install();
+    tick(10);
+    EXPECT_EQ(label1(), "Installation fehlgeschlagen. Nicht übernommen:\r\nbrelk.exe");
+    EXPECT_TRUE(w->get<ui::Edit>("Edit1").visible());
+    EXPECT_EQ(target("brelk.exe"), "old");
+
+    fake.files.lock(std::string(kTarget) + "\\brelk.exe", false); // the user ended it
+    w->get<ui::Label>("Label5").click();
+    EXPECT_EQ(bar().position(), 0);
+    w->get<ui::Label>("Label5").click(); // a running job ignores a further click
+    EXPECT_EQ(items("ListBox1").size(), 1u);
+    tick(10);
+    EXPECT_EQ(label1(), "Installation erfolgreich");
+    EXPECT_EQ(target("brelk.exe"), "new");
+    EXPECT_EQ(fake.shell.executions.size(), 1u);
+    w->get<ui::Label>("Label5").click(); // after success nothing runs again
+    tick(10);
+    EXPECT_EQ(fake.shell.executions.size(), 1u);
+}
+
+// A reinstall or update keeps the user's settings (backup slots, start-button choices) and
+// adds only the keys the shipped files bring; a first install takes them as shipped.
+TEST_F(SetupWindowTest, AReinstallKeepsTheUsersSettings) {
+    const std::string shippedBrelk =
+        "[Options]\r\nversion=5.0\r\nfirststart=1\r\nnewoption=on\r\n[Backup]\r\nnumber=0\r\n";
+    const std::string shippedButton = "[Einstellungen]\r\nstartbutton=01.bmp\r\ntext=Start\r\n";
+    const std::string users = "[Options]\r\nversion=4.9\r\nfirststart=0\r\n[Backup]\r\n"
+                              "number=2\r\n[1]\r\nDate=Originalzustand\r\n1=x\r\n[2]\r\n"
+                              "Date=09.12.2026\r\n1=y\r\n";
+    for (bool reinstall : {true, false}) {
+        fresh();
+        w = nullptr;
+        registry("\\Software\\Kestovar", "path", kTarget);
+        source("update.ini", "[Options]\r\nversion=5.1\r\n");
+        source("modules\\brelk.ini", shippedBrelk);
+        source("modules\\startbutton.ini", shippedButton);
+        if (reinstall) {
+            fake.files.addFile(std::string(kTarget) + "\\modules\\brelk.ini", users, readOnly);
+            fake.files.addFile(std::string(kTarget) + "\\modules\\startbutton.ini",
+                               "[Einstellungen]\r\nstartbutton=mine.bmp\r\n");
+        }
+        install();
+        tick(10);
+        EXPECT_EQ(label1(), "Installation erfolgreich");
+        const std::string ini = std::string(kTarget) + "\\modules\\brelk.ini";
+        const std::string button = std::string(kTarget) + "\\modules\\startbutton.ini";
+        auto read = [&](const std::string& file, const char* section, const char* key) {
+            return fake.profiles.readString(file, section, key, "<missing>");
+        };
+        EXPECT_EQ(read(ini, "Options", "version"), "5.1");
+        EXPECT_EQ(read(ini, "Options", "newoption"), "on");
+        EXPECT_EQ(read(ini, "Options", "firststart"), reinstall ? "0" : "1");
+        EXPECT_EQ(read(ini, "Backup", "number"), reinstall ? "2" : "0");
+        EXPECT_EQ(read(ini, "2", "Date"), reinstall ? "09.12.2026" : "<missing>");
+        EXPECT_EQ(read(button, "Einstellungen", "startbutton"), reinstall ? "mine.bmp" : "01.bmp");
+        EXPECT_EQ(read(button, "Einstellungen", "text"), "Start");
+        if (!reinstall) {
+            EXPECT_EQ(target("modules\\startbutton.ini"), shippedButton);
+        }
     }
 }
 

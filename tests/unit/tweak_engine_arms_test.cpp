@@ -146,8 +146,8 @@ struct Arms : EngineFixture {
     }
     // The log the walk should write for the buttons now checked.
     std::vector<std::string> expectedLog() {
-        std::vector<std::string> all = {"Brelk: ", "brelkuninstall: " +
-                                                       inProgram("uninstall.exe /afterrestart")};
+        std::vector<std::string> all = {"Brelk: ", "brelkuninstall: \"" +
+                                                       inProgram("uninstall.exe\" /afterrestart")};
         for (const Expected& e : expectedWalk())
             if (e.button == 0 || checked(e.button))
                 all.insert(all.end(), e.lines.begin(), e.lines.end());

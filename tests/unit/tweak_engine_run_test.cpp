@@ -23,7 +23,7 @@ constexpr const char* kRunOnce = "Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr const char* kBrelkIni = "C:\\Program Files\\Brelvanto\\modules\\brelk.ini";
 
 const std::vector<std::string> kFrameStart = {
-    "Brelk: ", "brelkuninstall: C:\\Program Files\\Brelvanto\\uninstall.exe /afterrestart"};
+    "Brelk: ", "brelkuninstall: \"C:\\Program Files\\Brelvanto\\uninstall.exe\" /afterrestart"};
 const std::vector<std::string> kOwner = {"RegisteredOwner: Lizenznehmer",
                                          "RegisteredOrganization: Organisation"};
 // The anti-spying program is started with Windows while "dauerhaft" is checked.
@@ -89,7 +89,7 @@ TEST_F(Run, NoChangeRunStillDoesTheFrameAndTheOwnerStep) {
                               "RegisteredOrganization: Muster GmbH", kAntiSpyStart}}));
     EXPECT_FALSE(keyExists(CU, std::string(kUninstall) + "\\Brelk"));
     EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"),
-              "C:\\Program Files\\Brelvanto\\uninstall.exe /afterrestart");
+              "\"C:\\Program Files\\Brelvanto\\uninstall.exe\" /afterrestart");
     EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOwner"), "Erika Muster");
     EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOrganization"), "Muster GmbH");
     EXPECT_EQ(fake.profiles.readString(kBrelkIni, "Dorvask", "freemem", ""), "1");
@@ -256,7 +256,7 @@ TEST_F(Run, AllUsersSwitchSendsCurrentUserArmsToTheMachineBranch) {
     EXPECT_EQ(text(LM, "Control Panel\\Desktop\\WindowMetrics", "MinAnimate"), "1");
     EXPECT_EQ(number(LM, "Software\\Microsoft\\Outlook Express", "HideMessenger"), 1);
     EXPECT_EQ(text(LM, kRunOnce, "brelkuninstall"),
-              "C:\\Program Files\\Brelvanto\\uninstall.exe /afterrestart");
+              "\"C:\\Program Files\\Brelvanto\\uninstall.exe\" /afterrestart");
     EXPECT_FALSE(keyExists(LM, std::string(kUninstall) + "\\Brelk"));
     EXPECT_FALSE(keyExists(CU, kDesktop));
     EXPECT_FALSE(keyExists(CU, kRunOnce));

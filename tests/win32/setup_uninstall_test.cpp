@@ -3,6 +3,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "setup/setup_window.h"
 #include "shell/uninstall.h"
+#include "support/started_main_window.h"
 #include "support/test_forms.h"
 #include "tweak_engine_env.h"
 #include "ui/input_controls.h"
@@ -112,75 +113,153 @@ struct Win32Setup : ::testing::Test {
 TEST_F(Win32Setup, UpdatesAnOlderInstallationAndReportsALockedFile) {
     LockedFile lock(target + "\\modules\\web\\tips.htm");
     ASSERT_TRUE(lock.locked());
-    EXPECT_EQ(install(), "Installation fehlgeschlagen. Nicht übernommen: modules\\web\\tips.htm");
-    EXPECT_EQ(read("brelk.exe"), "new brelk.exe");
-    EXPECT_EQ(read("setup.exe"), "new setup.exe");
-    EXPECT_EQ(read("modules\\dorvask.exe"), "new modules\\dorvask.exe");
-    EXPECT_EQ(read("modules\\skins\\blue.bmp"), "new modules\\skins\\blue.bmp");
-    EXPECT_EQ(read("update\\update.exe"), "new update.exe");
-    EXPECT_EQ(read("update.exe"), "<missing>");
+    // A read-only, hidden old updater is replaced like any file.
+    ASSERT_TRUE(files->setAttributes(target + "\\update\\update.exe",
+                                     platform::fileattr::readOnly | platform::fileattr::hidden));
+    // The file in use is found before the first copy: nothing of the installation changes.
+    EXPECT_EQ(install(),
+              "Installation fehlgeschlagen. Nicht übernommen:\r\nmodules\\web\\tips.htm");
+    EXPECT_EQ(read("brelk.exe"), "old brelk.exe");
+    EXPECT_EQ(read("modules\\dorvask.exe"), "old modules\\dorvask.exe");
+    EXPECT_EQ(read("update\\update.exe"), "old update\\update.exe");
+    EXPECT_EQ(read("setup.exe"), "<missing>");
+    EXPECT_EQ(read("brelk.exe.setup-neu"), "<missing>");
     EXPECT_EQ(installedVersion(), "5.0"); // not recorded for an incomplete copy
     EXPECT_TRUE(shell->started.empty());
 
     lock.release();
     EXPECT_EQ(install(), "Installation erfolgreich");
+    EXPECT_EQ(read("brelk.exe"), "new brelk.exe");
+    EXPECT_EQ(read("setup.exe"), "new setup.exe");
+    EXPECT_EQ(read("update\\update.exe"), "new update.exe");
+    EXPECT_EQ(read("update.exe"), "<missing>");
+    EXPECT_EQ(files->attributes(target + "\\update\\update.exe").value_or(~0u) &
+                  (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+              0u);
     EXPECT_EQ(read("modules\\web\\tips.htm"), "new modules\\web\\tips.htm");
     EXPECT_EQ(installedVersion(), "5.1");
     EXPECT_EQ(p->profiles.readString(windows + "\\system\\oeminfo.ini", "general", "Model", ""),
               "5.1");
-    for (const char* folder : {"update\\modules\\skins", "modules\\web"})
+    for (const char* folder : {"update\\modules\\skins", "modules\\web", "modules\\startbuttons"})
         EXPECT_TRUE(files->directoryExists(target + "\\" + folder)) << folder;
     EXPECT_EQ(shell->started, std::vector<std::string>{"open " + target + "\\brelk.exe []"});
 }
 
-// The batch that the uninstall writes, started as the uninstall starts it, removes the program
-// folder only after the program has ended, and nothing beside it.
-TEST(Win32UninstallBatch, RemovesTheFoldersOnceTheProgramHasEnded) {
+// setup.exe started from the installation itself under its short name: every file is its own
+// target, which the job recognises by file identity and leaves as it is.
+TEST_F(Win32Setup, StartedFromTheInstallationUnderItsShortNameLeavesItAlone) {
+    write(target + "\\setup.exe", "installed setup");
+    char shortName[MAX_PATH] = {};
+    const DWORD n = GetShortPathNameA(target.c_str(), shortName, MAX_PATH);
+    ASSERT_GT(n, 0u);
+    ASSERT_NE(std::string(shortName), target) << "no second spelling";
+    files = std::make_unique<FilesOfProgramIn>(std::string(shortName) + "\\setup.exe");
+    auto& real = env.platform();
+    p = std::make_unique<platform::Platform>(platform::Platform{
+        real.registry, real.profiles, *files, real.processes, *shell, real.security, real.network,
+        real.system, real.desktop, real.scripts, real.hardware});
+    LockedFile running(target + "\\setup.exe"); // the running installer
+    ASSERT_TRUE(running.locked());
+    EXPECT_EQ(install(), "Installation erfolgreich");
+    running.release();
+    EXPECT_EQ(read("setup.exe"), "installed setup");
+    EXPECT_EQ(read("brelk.exe"), "old brelk.exe");
+    EXPECT_EQ(read("modules\\skins\\blue.bmp"), "old modules\\skins\\blue.bmp");
+    EXPECT_EQ(read("brelk.exe.setup-neu"), "<missing>");
+}
+
+// A program file that never goes (here: the program never ends) stops the batch's wait after
+// its tries; the batch removes what it can and ends.
+TEST(Win32UninstallBatch, EndsAfterItsTriesWhenTheProgramFileStays) {
     Win32Env env;
     auto& p = env.platform();
     const std::string scratch = env.scratchFolder();
-    const std::string folder = scratch + "Program Files\\Brelvanto Kit 2005\\";
-    const std::string sibling = scratch + "Program Files\\Brelvanto Kit 2005 alt";
-    const std::string work = scratch + "WIN 50%\\brelk";
-    for (const auto& dir :
-         {scratch + "Program Files", folder, folder + "modules", folder + "modules\\skins",
-          folder + "modules\\web", folder + "update", folder + "update\\modules",
-          folder + "Backups", folder + "Backups\\2026-12-09", sibling, scratch + "WIN 50%", work,
-          work + "\\oem.original.0", work + "\\oem.original.1"})
+    const std::string folder = scratch + "Kit\\";
+    for (const auto& dir : {folder, folder + "modules", scratch + "WIN\\", scratch + "WIN\\brelk"})
         ASSERT_NE(p.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
-    ASSERT_TRUE(p.files.writeFile(sibling + "\\keep.txt", "keep"));
     ASSERT_TRUE(p.files.writeFile(folder + "modules\\leftover.dll", "left"));
     const std::string program = folder + "brelk.exe";
     ASSERT_TRUE(p.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
     auto pid = p.processes.start("\"" + program + "\"");
     ASSERT_TRUE(pid);
-
-    brelk::UninstallBatch batch;
-    batch.programFile = program;
-    batch.programFolder = folder;
-    batch.workFolder = work;
-    batch.backupcount = 1;
-    batch.leftovers = {folder + "modules\\leftover.dll"};
-    batch.otherFolders = {folder + "Backups\\2026-12-09", folder + "Backups"};
-    batch.batchFile = brelk::batchFileFor(program);
+    brelk::UninstallBatch batch{program,
+                                folder,
+                                scratch + "WIN\\brelk",
+                                0,
+                                {folder + "modules\\leftover.dll"},
+                                {},
+                                brelk::batchFileFor(program),
+                                3};
     ASSERT_TRUE(p.files.writeFile(batch.batchFile, brelk::uninstallBatchText(batch)));
-    ASSERT_EQ(batch.batchFile, scratch + "Program Files\\brelk.bat");
-    EXPECT_GT(p.shell.execute("open", batch.batchFile, "", scratch + "Program Files\\",
-                              platform::showcmd::hide),
-              32);
-
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    EXPECT_TRUE(p.files.fileExists(program)) << "the batch must wait for the program";
-    EXPECT_TRUE(p.files.directoryExists(folder + "modules"));
-    ASSERT_TRUE(p.processes.terminate(*pid, 0));
-
-    for (int i = 0; i < 600 && p.files.directoryExists(folder); ++i) // 2 minutes at most
+    ASSERT_GT(p.shell.execute("open", batch.batchFile, "", scratch, platform::showcmd::hide), 32);
+    for (int i = 0; i < 300 && p.files.fileExists(batch.batchFile); ++i) // 60 s at most
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(p.files.directoryExists(folder));
-    EXPECT_FALSE(p.files.directoryExists(work));
-    EXPECT_TRUE(p.files.directoryExists(scratch + "WIN 50%"));
-    EXPECT_FALSE(p.files.fileExists(batch.batchFile));
-    EXPECT_EQ(p.files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
+    const bool ended = !p.files.fileExists(batch.batchFile);
+    p.processes.terminate(*pid, 0);
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(p.files.fileExists(program));
+    EXPECT_FALSE(p.files.fileExists(folder + "modules\\leftover.dll"));
+    EXPECT_FALSE(p.files.directoryExists(scratch + "WIN\\brelk"));
+}
+
+// The uninstall's own handler on a started main window, with its listing, its batch in the OEM
+// code page and Wine's command interpreter: a real program folder ("Jürgen" in its path, a
+// read-only program file that runs until the batch waits for it) goes, nothing beside it.
+TEST(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
+    Win32Env env;
+    env.isolateRegistry();
+    auto& real = env.platform();
+    const std::string scratch = env.scratchFolder();
+    const std::string home = scratch + "J\xFCrgen\\";
+    const std::string folder = home + "Brelvanto Kit\\";
+    const std::string sibling = home + "Brelvanto Kit alt";
+    for (const auto& dir : {home, folder, folder + "modules", folder + "modules\\skins", sibling,
+                            scratch + "WINDOWS"})
+        ASSERT_NE(real.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
+    ASSERT_TRUE(
+        real.files.copyFile("dist\\modules\\oemlogo.bmp", folder + "modules\\oemlogo.bmp", false));
+    ASSERT_TRUE(real.files.writeFile(folder + "modules\\brelk.ini",
+                                     "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"));
+    ASSERT_TRUE(real.files.writeFile(folder + "modules\\skins\\blue.bmp", "skin"));
+    ASSERT_TRUE(real.files.setAttributes(folder + "modules\\skins\\blue.bmp",
+                                         platform::fileattr::readOnly));
+    ASSERT_TRUE(real.files.writeFile(sibling + "\\keep.txt", "keep"));
+    const std::string program = folder + "brelk.exe";
+    ASSERT_TRUE(real.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
+    auto nt = real.registry.createKey(platform::RootKey::LocalMachine,
+                                      "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+    ASSERT_TRUE(nt);
+    nt->writeString("ProductName", "Microsoft Windows XP");
+    nt->writeString("PathName", scratch + "WINDOWS");
+
+    auto pid = real.processes.start("\"" + program + "\""); // the running program
+    ASSERT_TRUE(pid);
+    ASSERT_TRUE(real.files.setAttributes(program, platform::fileattr::readOnly));
+    FilesOfProgramIn files(program);
+    platform::Platform p{real.registry, real.profiles, files,        real.processes,
+                         real.shell,    real.security, real.network, real.system,
+                         real.desktop,  real.scripts,  real.hardware};
+    testing_support::HeadlessApp h;
+    ui::DirectoryResourceStore resources{"res"};
+    brelk::Context ctx{h.app, p, resources, folder, {"/afterrestart"}};
+    auto& w = testing_support::startMainWindow(ctx, resources);
+    w.c<ui::Button>("deletebrelkbutton").click();
+    EXPECT_TRUE(h.app.terminated())
+        << (h.dialogs.messages.empty() ? std::string() : h.dialogs.messages.back().text);
+    EXPECT_FALSE(files.fileExists(folder + "modules\\skins\\blue.bmp"));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_TRUE(files.fileExists(program)) << "the batch must wait for the program";
+    ASSERT_TRUE(real.processes.terminate(*pid, 0));
+
+    for (int i = 0; i < 300 && files.directoryExists(folder); ++i) // 60 s at most
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(files.directoryExists(folder));
+    EXPECT_FALSE(files.directoryExists(scratch + "WINDOWS\\brelk"));
+    EXPECT_TRUE(files.directoryExists(scratch + "WINDOWS"));
+    EXPECT_EQ(files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
+    for (int i = 0; i < 50 && files.fileExists(home + "brelk.bat"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(files.fileExists(home + "brelk.bat"));
 }
 
 } // namespace

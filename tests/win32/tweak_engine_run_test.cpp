@@ -64,7 +64,7 @@ TEST_F(Win32Run, PerformanceRowsAtActivateThenDeactivate) {
                                "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brelk"));
     EXPECT_EQ(text(RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
                    "brelkuninstall"),
-              e.scratch + "uninstall.exe /afterrestart");
+              "\"" + e.scratch + "uninstall.exe\" /afterrestart");
     EXPECT_EQ(number(RootKey::LocalMachine, kMemory, "LargeSystemCache"), 1);
     EXPECT_EQ(number(RootKey::LocalMachine, kMemory, "IoPageLockLimit"), 12888);
     EXPECT_EQ(text(RootKey::LocalMachine, kMemory, "Pagingfiles"), "C:\\pagefile.sys 384 768");

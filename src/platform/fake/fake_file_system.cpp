@@ -90,8 +90,24 @@ std::optional<std::int64_t> FakeFileSystem::freeBytesAvailable(const std::string
     return d ? d->freeBytes : std::nullopt;
 }
 
+std::string FakeFileSystem::resolve(const std::string& path) const {
+    for (const auto& [alias, folder] : aliases_) {
+        if (path.size() >= alias.size() && equalsIgnoreCase(path.substr(0, alias.size()), alias))
+            return folder + path.substr(alias.size());
+    }
+    return path;
+}
+
+void FakeFileSystem::addAlias(const std::string& alias, const std::string& folder) {
+    aliases_.emplace_back(alias, folder);
+}
+
+void FakeFileSystem::lock(const std::string& path, bool locked) {
+    if (Node* n = find(path)) n->locked = locked;
+}
+
 Node* FakeFileSystem::find(const std::string& path) {
-    auto parts = components(path);
+    auto parts = components(resolve(path));
     if (parts.empty() || !isDrive(parts[0])) return nullptr;
     Node* node = &drives_;
     for (auto& part : parts) {
@@ -102,7 +118,7 @@ Node* FakeFileSystem::find(const std::string& path) {
 }
 
 std::pair<Node*, std::string> FakeFileSystem::parentOf(const std::string& path) {
-    auto parts = components(path);
+    auto parts = components(resolve(path));
     if (parts.size() < 2 || !isDrive(parts[0])) return {nullptr, {}};
     Node* node = &drives_;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
@@ -150,7 +166,8 @@ bool FakeFileSystem::deleteFile(const std::string& path) {
     if (!folder) return false;
     for (auto it = folder->children.begin(); it != folder->children.end(); ++it) {
         if (!equalsIgnoreCase((*it)->name, name)) continue;
-        if ((*it)->isDirectory || ((*it)->attributes & fileattr::readOnly)) return false;
+        if ((*it)->isDirectory || (*it)->locked || ((*it)->attributes & fileattr::readOnly))
+            return false;
         folder->children.erase(it);
         return true;
     }
@@ -176,15 +193,56 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     if (!folder) return false;
     Node* target = childOf(*folder, name);
     if (target) {
-        if (!overwrite || target->isDirectory || target == source ||
+        if (!overwrite || target->isDirectory || target == source || target->locked ||
             (target->attributes & (fileattr::readOnly | fileattr::hidden)))
             return false;
-    } else {
-        target = &addChild(*folder, name, false);
     }
+    if (copiesBeforeDiskFull) {
+        if (*copiesBeforeDiskFull <= 0) return false;
+        --*copiesBeforeDiskFull;
+    }
+    if (!target) target = &addChild(*folder, name, false);
     target->content = source->content;
     target->attributes = source->attributes;
     return true;
+}
+
+bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
+    Node* source = find(from);
+    auto [folder, name] = parentOf(to);
+    if (!source || source->isDirectory || source->locked || !folder) return false;
+    Node* target = childOf(*folder, name);
+    if (target == source) return true;
+    if (target &&
+        (target->isDirectory || target->locked || (target->attributes & fileattr::readOnly)))
+        return false;
+    auto [sourceFolder, sourceName] = parentOf(from);
+    std::unique_ptr<Node> moved;
+    for (auto it = sourceFolder->children.begin(); it != sourceFolder->children.end(); ++it) {
+        if (it->get() != source) continue;
+        moved = std::move(*it);
+        sourceFolder->children.erase(it);
+        break;
+    }
+    moved->name = name;
+    for (auto& c : folder->children) {
+        if (c.get() != target) continue;
+        c = std::move(moved);
+        return true;
+    }
+    folder->children.push_back(std::move(moved));
+    return true;
+}
+
+bool FakeFileSystem::canReplace(const std::string& path) {
+    Node* n = find(path);
+    return n && !n->isDirectory && !n->locked && !(n->attributes & fileattr::readOnly);
+}
+
+std::optional<FileIdentity> FakeFileSystem::fileIdentity(const std::string& path) {
+    Node* n = find(path);
+    if (!n) return std::nullopt;
+    return FileIdentity{1, static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(n))};
 }
 
 std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
@@ -218,7 +276,8 @@ std::unique_ptr<FileWriter> FakeFileSystem::createFile(const std::string& path) 
     auto [folder, name] = parentOf(path);
     if (!folder) return nullptr;
     Node* target = childOf(*folder, name);
-    if (target && (target->isDirectory || (target->attributes & fileattr::readOnly)))
+    if (target &&
+        (target->isDirectory || target->locked || (target->attributes & fileattr::readOnly)))
         return nullptr;
     if (!target) target = &addChild(*folder, name, false);
     target->content.clear();
@@ -226,6 +285,7 @@ std::unique_ptr<FileWriter> FakeFileSystem::createFile(const std::string& path) 
 }
 
 std::vector<DirEntry> FakeFileSystem::findEntries(const std::string& pattern) {
+    if (onFindEntries) onFindEntries();
     std::vector<DirEntry> entries;
     auto [folder, mask] = parentOf(pattern);
     if (!folder) return entries;
@@ -243,6 +303,11 @@ void FakeFileSystem::addDirectory(const std::string& path) {
         Node* next = childOf(*node, part);
         node = next ? next : &addChild(*node, part, true);
     }
+}
+
+void FakeFileSystem::addFolderLink(const std::string& path) {
+    addDirectory(path);
+    if (Node* n = find(path)) n->attributes |= fileattr::reparsePoint;
 }
 
 void FakeFileSystem::addFile(const std::string& path, std::string_view content,

@@ -4,6 +4,7 @@
 
 #include "platform/file_system.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -23,6 +24,9 @@ class FakeFileSystem : public FileSystem {
     bool deleteFile(const std::string& path) override;
     bool removeDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
+    bool canReplace(const std::string& path) override;
+    std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
     // The writer appends to the file's node, which must outlive it.
@@ -47,6 +51,19 @@ class FakeFileSystem : public FileSystem {
     // Test setup: a folder with its missing parents.
     void addDirectory(const std::string& path);
 
+    // Test setup: a second spelling of a folder, as a subst drive or a short name gives one:
+    // paths that start with alias ("S:\\") name what lies in folder.
+    void addAlias(const std::string& alias, const std::string& folder);
+    // Test setup: a file held open by another program without sharing; it can be neither
+    // deleted, replaced nor written (until it is unlocked).
+    void lock(const std::string& path, bool locked = true);
+    // Test setup: a folder link (junction) to nowhere else, holding what the test adds below.
+    void addFolderLink(const std::string& path);
+    // Test setup: runs at each search, as a slow disk would take its time there.
+    std::function<void()> onFindEntries;
+    // Test setup: after this many more copies the disk is full and every copy fails.
+    std::optional<int> copiesBeforeDiskFull;
+
     // The running program's file name in its folder.
     std::string programFileName = "brelk.exe";
 
@@ -54,6 +71,7 @@ class FakeFileSystem : public FileSystem {
         std::string name;
         bool isDirectory = false;
         std::uint32_t attributes = 0;
+        bool locked = false;
         std::string content;
         std::vector<std::unique_ptr<Node>> children;
     };
@@ -63,9 +81,12 @@ class FakeFileSystem : public FileSystem {
     Node* find(const std::string& path);
     // The folder that holds path and the name of the last component; no folder when missing.
     std::pair<Node*, std::string> parentOf(const std::string& path);
+    // The path with an alias replaced by the folder it names.
+    std::string resolve(const std::string& path) const;
 
     std::string programFolder_;
     Node drives_;
+    std::vector<std::pair<std::string, std::string>> aliases_;
 };
 
 // Matches a file name against a mask with "*" and "?" as Windows does ("*.*" matches every name,

@@ -31,6 +31,8 @@ int FakeShell::execute(const std::string& verb, const std::string& file,
                        int showCommand) {
     executions.push_back({verb, file, parameters, directory, showCommand});
     if (isAddress(file)) return success;
+    if (auto failing = failingStarts.find(file); failing != failingStarts.end())
+        return failing->second;
     if (!files_.fileExists(file)) return fileNotFound;
     if (endsWithIgnoreCase(file, ".exe")) processes_.add(file.substr(file.find_last_of('\\') + 1));
     return success;

@@ -24,6 +24,8 @@ class FakeShell : public Shell {
     };
     std::vector<Execution> executions;
     std::map<int, std::string> specialFolders;
+    // Test setup: files whose start fails with this instance code (32 or below).
+    std::map<std::string, int> failingStarts;
 
   private:
     FakeFileSystem& files_;

@@ -75,6 +75,34 @@ bool Win32FileSystem::copyFile(const std::string& from, const std::string& to, b
     return CopyFileA(from.c_str(), to.c_str(), overwrite ? FALSE : TRUE) != 0;
 }
 
+bool Win32FileSystem::moveFile(const std::string& from, const std::string& to) {
+    if (isReadOnlyFile(to) || directoryExists(to)) return false;
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool Win32FileSystem::canReplace(const std::string& path) {
+    if (!fileExists(path) || isReadOnlyFile(path)) return false;
+    // Whoever holds the file open without sharing writing or deleting (a running program, an
+    // editor) makes this open fail, and so would the replacement.
+    FileHandle f(CreateFileA(path.c_str(), GENERIC_WRITE | DELETE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return f.valid();
+}
+
+std::optional<FileIdentity> Win32FileSystem::fileIdentity(const std::string& path) {
+    // No access rights are needed to read the file's information, so a file in use also opens.
+    FileHandle f(CreateFileA(path.c_str(), 0,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!f.valid()) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(f.get(), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) |
+                            info.nFileIndexLow};
+}
+
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     FileHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

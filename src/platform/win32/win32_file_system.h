@@ -15,6 +15,9 @@ class Win32FileSystem : public FileSystem {
     bool deleteFile(const std::string& path) override;
     bool removeDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
+    bool canReplace(const std::string& path) override;
+    std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
     std::unique_ptr<FileWriter> createFile(const std::string& path) override;

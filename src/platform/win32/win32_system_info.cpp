@@ -37,4 +37,33 @@ std::string Win32SystemInfo::longTime() {
     return n > 0 ? std::string(text) : std::string();
 }
 
+namespace {
+
+std::wstring wide(std::string_view text, UINT codePage) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::wstring out(static_cast<std::size_t>(size), L'\0');
+    const int n = MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size);
+    out.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return out;
+}
+
+} // namespace
+
+std::optional<std::string> Win32SystemInfo::oemText(std::string_view text) {
+    const std::wstring w = wide(text, CP_ACP);
+    std::string out(w.size() * 2 + 1, '\0');
+    BOOL usedDefault = FALSE;
+    const int n = w.empty()
+                      ? 0
+                      : WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, w.data(),
+                                            static_cast<int>(w.size()), out.data(),
+                                            static_cast<int>(out.size()), nullptr, &usedDefault);
+    if (usedDefault || (n == 0 && !w.empty())) return std::nullopt;
+    out.resize(static_cast<std::size_t>(n));
+    // A character that the conversion replaced by a look-alike does not come back the same.
+    if (wide(out, CP_OEMCP) != w) return std::nullopt;
+    return out;
+}
+
 } // namespace platform

@@ -11,6 +11,7 @@ class Win32SystemInfo : public SystemInfo {
     std::string windowsFolder() override;
     std::string shortDate() override;
     std::string longTime() override;
+    std::optional<std::string> oemText(std::string_view text) override;
 };
 
 } // namespace platform

@@ -33,7 +33,7 @@ void TrackBarPeer::scrolled(WORD) {
 }
 
 ProgressBarPeer::ProgressBarPeer(ProgressBar& p, Win32Backend& b) : NativePeer(p, b), bar_(p) {
-    createNative(PROGRESS_CLASSA, 0, 0);
+    createNative(PROGRESS_CLASSA, p.smooth() ? PBS_SMOOTH : 0, 0);
     showRange();
 }
 
