@@ -174,7 +174,10 @@ TEST(Win32UninstallBatch, RemovesTheFoldersOnceTheProgramHasEnded) {
     EXPECT_TRUE(p.files.directoryExists(folder + "modules"));
     ASSERT_TRUE(p.processes.terminate(*pid, 0));
 
-    for (int i = 0; i < 600 && p.files.directoryExists(folder); ++i) // 2 minutes at most
+    // The batch removes itself last, after the folders: wait for both.
+    for (int i = 0;
+         i < 600 && (p.files.directoryExists(folder) || p.files.fileExists(batch.batchFile));
+         ++i) // 2 minutes at most
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_FALSE(p.files.directoryExists(folder));
     EXPECT_FALSE(p.files.directoryExists(work));
