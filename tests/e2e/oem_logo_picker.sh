@@ -1,0 +1,74 @@
+#!/bin/sh
+# End to end: on the tuning page the user opens the OEM-logo gear's dialog and clicks
+# "anderes OEM-Logo wählen"; the open dialog comes up within 30 s and Escape closes it again.
+# The customisation dialog is then still there and answers its "x". Needs DISPLAY and
+# WINEPREFIX from the caller; the first argument may name brelk.exe (WINE names the loader for
+# it: the 32-bit build goes to "wine").
+set -u
+NAME=oem_logo_picker
+. "$(dirname "$0")/lib/brelk_program.sh"
+
+click_screen() {
+    xdotool mousemove $(($1 - 4)) "$2" sleep 0.2 mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.5
+}
+click() { click_screen $((WX + $1)) $((WY + $2)); }
+click_dialog() { click_screen $((30 + $1)) $((50 + $2)); }
+
+# The customisation dialog (the visible 274 x 323 window), or nothing.
+dialog_window() {
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 274x323'; then
+            echo "$id"
+            return
+        fi
+    done
+}
+
+# A visible window of the program that is neither the main window nor the customisation
+# dialog: the open dialog.
+open_dialog() {
+    custom=$(dialog_window)
+    for id in $(xdotool search --onlyvisible --pid "$PID" --name '' 2>/dev/null); do
+        [ "$id" = "$MAIN" ] || [ "$id" = "$custom" ] && continue
+        name=$(xdotool getwindowname "$id" 2>/dev/null)
+        [ -n "$name" ] || continue
+        echo "$id"
+        return
+    done
+}
+
+layout_program 0 1
+start_brelk
+click 36 451  # menu "Index": the start page
+click 265 161 # "Brelvanto Kit - Power Modus starten >"
+
+# The OEM-logo gear, 887 pixels down the tuning list: scrolled into view as a user does.
+xdotool mousemove $((WX + 300)) $((WY + 200))
+xdotool click --repeat 102 --delay 60 5
+sleep 12
+click $((120 + 276 + 8)) $((104 + 887 - 102 * 8 + 8))
+[ -n "$(dialog_window)" ] || fail "the OEM-logo gear opened no dialog"
+
+click_dialog 58 228 # "anderes OEM-Logo wählen"
+shown=""
+for _ in $(seq 1 60); do
+    shown=$(open_dialog)
+    [ -n "$shown" ] && break
+    sleep 0.5
+done
+shot oem_logo_open_dialog
+[ -n "$shown" ] || fail "the open dialog did not appear within 30 s"
+kill -0 "$PID" 2>/dev/null || fail "the program ended"
+xdotool windowfocus --sync "$shown" key Escape 2>/dev/null
+for _ in $(seq 1 20); do
+    [ -z "$(open_dialog)" ] && break
+    sleep 0.5
+done
+[ -z "$(open_dialog)" ] || fail "Escape did not close the open dialog"
+custom=$(dialog_window)
+[ -n "$custom" ] || fail "the customisation dialog went away with the open dialog"
+click_dialog 254 14 # "x"
+[ -z "$(dialog_window)" ] || fail "x did not close the dialog: the program does not answer"
+stop_brelk
+rm -rf "$DIR"
+echo "oem_logo_picker: ok"
