@@ -24,6 +24,8 @@ struct BrelkState {
     std::string programFilesDir;
     // Size of the page files in whole MB, as the memory status gave it at start.
     std::uint64_t pagefileMb = 0;
+    // True while an online action (update, archive, bug report) runs.
+    bool onlineActionRunning = false;
 };
 
 } // namespace brelk

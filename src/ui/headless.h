@@ -7,6 +7,7 @@
 #include "ui/peer.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +18,10 @@ class HeadlessBackend : public Backend {
   public:
     void realize(Form& form) override;
     void runMessageLoop(Application&) override { ++loops; }
-    void processMessages() override { ++processed; }
+    void processMessages() override {
+        ++processed;
+        if (onProcessMessages) onProcessMessages();
+    }
     void quit() override { quitRequested = true; }
     bool keyDown(int virtualKey) override;
     int wheelScrollLines() override { return scrollLines; }
@@ -28,6 +32,8 @@ class HeadlessBackend : public Backend {
     std::vector<int> keysHeld;
     // Commands the forms sent to the window system (such as the system move of the skin).
     std::vector<Command> commands;
+    // What the user does while a handler lets the window process its messages.
+    std::function<void()> onProcessMessages;
 };
 
 struct RecordedMessage {
