@@ -34,6 +34,28 @@ TEST(DownloadNames, OnlyNamesThatStayInsideTheirFolderAreTaken) {
         {"modules\\\\x", false},
         {"modules\\", false},
         {"tab\there", false},
+        // Devices, in any case and with any extension, also as a folder.
+        {"CON", false},
+        {"nul.txt", false},
+        {"Com1", false},
+        {"lpt9.dat", false},
+        {"modules\\aux\\x.htm", false},
+        {"prn .txt", false},
+        {"conin$", false},
+        {"com\xB9.txt", false},
+        {"com0.txt", true},
+        {"lpt10.txt", true},
+        {"console.txt", true},
+        {"nullen.txt", true},
+        // Steps Windows would shorten into another name.
+        {".. \\.. \\evil4.txt", false},
+        {"...\\evil5.txt", false},
+        {"datei.", false},
+        {"datei ", false},
+        {"ordner.\\x.txt", false},
+        {"wer?.txt", false},
+        {"a|b.txt", false},
+        {"<a>.txt", false},
     };
     for (const auto& k : cases)
         EXPECT_EQ(brelk::isSafeDownloadName(k.name), k.safe) << k.name;
@@ -314,6 +336,11 @@ TEST_F(OnlineFixture, TheSettingsAreSavedAsBareHostNames) {
               "[Onlineservices]\r\nServer1=eins.example\r\nServer2=zwei.example\r\nping=yes\r\n");
     EXPECT_EQ(c<ui::Label>("Label141").caption(), "- erledigt -");
     EXPECT_TRUE(visible("Label141"));
+
+    fake.files.setAttributes(oservicesIni(), platform::fileattr::readOnly);
+    c<ui::Edit>("Edit8").setText("http://drei.example");
+    run("Saveonlinesettings");
+    EXPECT_EQ(c<ui::Label>("Label141").caption(), "Fehler beim Export");
 
     ctx.programFolder = "C:\\nirgends\\";
     run("Saveonlinesettings");
