@@ -130,8 +130,12 @@ void searchArchive(MainWindow& w, const Archive& a, std::vector<std::string>& ta
     const int count = listedCount(w, a);
     for (int i = 1; i <= count; ++i) {
         const std::string key = std::to_string(i);
-        table.push_back(profiles.readString(listFile, a.entriesSection, key, ""));
-        list.addItem(profiles.readString(listFile, "Thumbs", key, ""));
+        // A count above the entries the file holds gives no empty lines.
+        std::string file = profiles.readString(listFile, a.entriesSection, key, "");
+        std::string thumb = profiles.readString(listFile, "Thumbs", key, "");
+        if (file.empty() || thumb.empty()) continue;
+        table.push_back(std::move(file));
+        list.addItem(std::move(thumb));
     }
     w.c<ui::Label>(a.statusLabel).hide();
     if (!list.items().empty()) list.setItemIndex(0);

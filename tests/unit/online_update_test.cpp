@@ -248,6 +248,11 @@ TEST_F(OnlineFixture, TheUpdateStopsWhereTheListOrItsFilesFail) {
         EXPECT_FALSE(h.app.terminated());
     }
     EXPECT_FALSE(fake.files.fileExists(folder() + "update\\b.txt"));
+    // The labels tell the present: the failed file, then nothing of it in the next run.
+    EXPECT_EQ(c<ui::Label>("Label142").caption(), "Download fehlgeschlagen...");
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.0\r\nFiles=0\r\n");
+    run("Updatesuche");
+    EXPECT_FALSE(visible("Label145"));
 }
 
 TEST_F(OnlineFixture, AWholeUpdateHandsOverOnlyItsOwnFilesToTheUpdater) {
