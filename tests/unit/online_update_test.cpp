@@ -294,6 +294,17 @@ TEST_F(OnlineFixture, AnUpdaterThatDoesNotStartKeepsTheProgramRunning) {
     EXPECT_EQ(fake.shell.executions.size(), 1u);
     EXPECT_EQ(c<ui::Label>("Label145").caption(), "- fehlgeschlagen -");
     EXPECT_FALSE(h.app.terminated());
+
+    // A file of an earlier update that cannot go: nothing of this one is fetched.
+    fake.files.filesInUse.push_back(folder() + "update\\liesmich.txt");
+    fake.network.requests.clear();
+    h.dialogs.messages.clear();
+    run("Updatesuche");
+    EXPECT_EQ(messages(), std::vector<std::string>{"Die Datei \"" + folder() +
+                                                   "update\\liesmich.txt\" eines früheren "
+                                                   "Updates konnte nicht gelöscht werden. Das "
+                                                   "Update wird nicht durchgeführt."});
+    EXPECT_TRUE(fake.network.requests.empty());
 }
 
 // The window processes its messages while a transfer waits: a click on any online link then
