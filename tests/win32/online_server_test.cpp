@@ -97,6 +97,15 @@ struct OnlineServer : ::testing::Test {
     void SetUp() override {
         server = variable("BRELK_TEST_SERVER");
         if (server.empty()) GTEST_SKIP() << "needs tools/test_server.py";
+        // The window processes its messages as the real program's does: whatever this thread
+        // has queued (the system's own transfer work included) is dispatched.
+        h.backend.onProcessMessages = [] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        };
         root = reachable(variable("BRELK_TEST_SERVER_ROOT")) + "\\";
         log = reachable(variable("BRELK_TEST_SERVER_LOG"));
         std::filesystem::remove_all(root + "premium");

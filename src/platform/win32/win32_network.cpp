@@ -164,28 +164,30 @@ void setStepLimits(HINTERNET handle) {
     }
 }
 
-bool requestWork(TransferJob& job, const std::string& url) {
+// Ends the job with the answer's verdict while the handles are still open: closing a request
+// whose answer goes on may take the system a long time.
+void requestWork(TransferJob& job, const std::string& url) {
     InternetHandle session{InternetOpenA("Mozilla/4.0 (compatible)", INTERNET_OPEN_TYPE_PRECONFIG,
                                          nullptr, nullptr, 0)};
-    if (!session.h) return false;
+    if (!session.h) return;
     setStepLimits(session.h);
     InternetHandle request{InternetOpenUrlA(session.h, url.c_str(), nullptr, 0,
                                             INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
                                                 INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI,
                                             0)};
-    if (!request.h || job.cancelled()) return false;
+    if (!request.h || job.cancelled()) return;
     DWORD code = 0;
     DWORD size = sizeof code;
     if (!HttpQueryInfoA(request.h, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size,
                         nullptr)) {
-        return false;
+        return;
     }
     // A little of the body, so the server sees its answer taken; an endless or huge answer
     // is cut off here.
     char buffer[kRequestReadLimit];
     DWORD read = 0;
     InternetReadFile(request.h, buffer, sizeof buffer, &read);
-    return code >= 200 && code < 300;
+    job.finish([code] { return code >= 200 && code < 300; });
 }
 
 } // namespace
@@ -197,12 +199,7 @@ bool Win32Network::downloadToFile(const std::string& url, const std::string& fil
 }
 
 bool Win32Network::requestUrl(const std::string& url, DownloadStatus* status) {
-    return runTransfer(
-        [url](TransferJob& job) {
-            const bool accepted = requestWork(job, url);
-            job.finish([accepted] { return accepted; });
-        },
-        status, kRequestLimits);
+    return runTransfer([url](TransferJob& job) { requestWork(job, url); }, status, kRequestLimits);
 }
 
 } // namespace platform
