@@ -121,6 +121,9 @@ TEST(DownloadStatus, EachStageShowsItsTextAndTheDataStageItsPercentage) {
         EXPECT_EQ(gauge.position(), s.gauge) << s.code;
     }
     EXPECT_EQ(processed, static_cast<int>(std::size(steps)));
+    status.waiting(); // no report: the window is kept alive, nothing shown changes
+    EXPECT_EQ(processed, static_cast<int>(std::size(steps)) + 1);
+    EXPECT_EQ(label.caption(), "Download abgeschlossen...");
 }
 
 TEST_F(OnlineFixture, TheServerChoiceTakesThePrimaryOnlyWhenItsHostAnswers) {

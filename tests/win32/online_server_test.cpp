@@ -379,6 +379,13 @@ TEST_F(OnlineServer, MisbehavingServersNeitherHangNorDestroyFilesNorStartAnythin
          {updateFailed},
          "Label145",
          "- abgebrochen -"},
+        {"update file 404",
+         own,
+         "/premium/2005b/dwn/teil.bin 404",
+         "Updatesuche",
+         {updateFailed},
+         "Label145",
+         "- abgebrochen -"},
         {"update file endless",
          own,
          "/premium/2005b/dwn/teil.bin endless",
@@ -488,6 +495,9 @@ TEST_F(OnlineServer, MisbehavingServersNeitherHangNorDestroyFilesNorStartAnythin
             EXPECT_EQ(c<ui::Label>(k.statusLabel).caption(), k.status);
         } else if (k.statusLabel != std::string("Label145")) {
             EXPECT_FALSE(c<ui::Label>(k.statusLabel).visible()) << "still says it works";
+        }
+        if (!k.lastMessage.empty() && k.lastMessage[0] == updateFailed) {
+            EXPECT_EQ(c<ui::Label>("Label142").caption(), "Download fehlgeschlagen...");
         }
         EXPECT_EQ(readAll(folder + "modules\\skins\\01.bmp"), kRedPixel);
         EXPECT_FALSE(exists(folder + "update\\teil.bin"));
