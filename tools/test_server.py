@@ -17,11 +17,14 @@ Rules, read for every request from the file "_behaviour" in the served folder, o
     PATH slow [SECONDS]   the body in ten pieces spread over SECONDS (default 5)
     PATH break            half of the body, then the connection is closed
     PATH nolength         no Content-Length; the end of the body is the end of the connection
+    PATH endless          no Content-Length and a body that never ends (until the lifetime)
+    PATH huge [MB]        a body of MB megabytes (default 64) with its length, sent at once
+                          (these two answer whether or not the file exists)
     PATH 404 | PATH 500   that answer
 
-Two more addresses are reported for fallback tests: a dead one (nothing listens there, a
-connect is refused at once) and a silent one (a full listen queue: a connect hangs until the
-caller gives up).
+Three more addresses are reported for fallback tests: a dead one (nothing listens there, a
+connect is refused at once), a silent one (a full listen queue: a connect hangs until the
+caller gives up) and a mute one (it accepts every connection and never answers).
 
 Run a command while serving (the server stops when it ends; its exit code is returned):
 
@@ -29,7 +32,7 @@ Run a command while serving (the server stops when it ends; its exit code is ret
 
 The command gets BRELK_TEST_SERVER (the address), BRELK_TEST_SERVER_ROOT (the folder, a
 temporary one unless --root is given), BRELK_TEST_SERVER_LOG (the request log),
-BRELK_TEST_DEAD_SERVER and BRELK_TEST_SILENT_SERVER. Or serve in the background for a script:
+BRELK_TEST_DEAD_SERVER, BRELK_TEST_SILENT_SERVER and BRELK_TEST_MUTE_SERVER. Or serve in the background for a script:
 
     python3 tools/test_server.py --root DIR --env-file FILE &   # FILE gets the same variables
                                                                 # as shell assignments
@@ -92,7 +95,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if rule and rule[0] in ("404", "500"):
             self.send_error(int(rule[0]))
             return
-        if path == FORM_MAILER:
+        if path == FORM_MAILER or (rule and rule[0] in ("endless", "huge")):
             self.answer(b"OK", rule)
             return
         file = os.path.realpath(os.path.join(self.server.root, path.lstrip("/")))
@@ -107,7 +110,18 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Cache-Control", "no-cache")
-        if kind != "nolength":
+        if kind == "huge":
+            megabytes = int(rule[1]) if len(rule) > 1 else 64
+            self.send_header("Content-Length", str(megabytes << 20))
+            self.end_headers()
+            piece = b"h" * (1 << 20)
+            try:
+                for _ in range(megabytes):
+                    self.wfile.write(piece)
+            except OSError:
+                pass
+            return
+        if kind not in ("nolength", "endless"):
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         if kind == "break":
@@ -115,6 +129,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.flush()
             self.connection.shutdown(socket.SHUT_RDWR)
             self.close_connection = True
+        elif kind == "endless":
+            piece = b"x" * 65536
+            try:
+                while not self.server.stopping.is_set():
+                    self.wfile.write(piece)
+                    self.wfile.flush()
+                    time.sleep(0.01)
+            except OSError:
+                pass
         elif kind == "slow":
             seconds = float(rule[1]) if len(rule) > 1 else 5.0
             piece = max(1, (len(body) + 9) // 10)
@@ -135,6 +158,7 @@ class Server(http.server.ThreadingHTTPServer):
         self.root = os.path.realpath(root)
         self.log_path = log_path
         self.log_lock = threading.Lock()
+        self.stopping = threading.Event()
 
     def rules(self):
         return read_rules(self.root)
@@ -192,6 +216,32 @@ def silent_server():
     raise SystemExit("test_server: no loopback address for the silent server")
 
 
+def mute_server():
+    """A listener that accepts every connection and never answers; returns (address, keep)."""
+    for _ in range(50):
+        address = random_loopback()
+        listener = socket.socket()
+        try:
+            listener.bind((address, 80))
+            listener.listen(16)
+        except OSError:
+            listener.close()
+            continue
+        held = []
+
+        def accept():
+            while True:
+                try:
+                    connection, _ = listener.accept()
+                except OSError:
+                    return
+                held.append(connection)
+
+        threading.Thread(target=accept, daemon=True).start()
+        return address, [listener]
+    raise SystemExit("test_server: no loopback address for the mute server")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--root", help="folder to serve (default: a new temporary one)")
@@ -215,12 +265,15 @@ def main():
     server = bind_server(root, log_path)
     dead = dead_address()
     silent, keep = silent_server()
+    mute, keep_mute = mute_server()
+    keep += keep_mute
     variables = {
         "BRELK_TEST_SERVER": server.server_address[0],
         "BRELK_TEST_SERVER_ROOT": root,
         "BRELK_TEST_SERVER_LOG": log_path,
         "BRELK_TEST_DEAD_SERVER": dead,
         "BRELK_TEST_SILENT_SERVER": silent,
+        "BRELK_TEST_MUTE_SERVER": mute,
     }
     threading.Thread(target=server.serve_forever, daemon=True).start()
     deadline = time.monotonic() + args.lifetime
@@ -254,6 +307,7 @@ def main():
             signal.signal(signal.SIGINT, lambda *_: stop.set())
             stop.wait(max(0.0, deadline - time.monotonic()))
     finally:
+        server.stopping.set()
         server.shutdown()
         server.server_close()
         for s in keep:

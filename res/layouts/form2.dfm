@@ -904,9 +904,10 @@ object Form2: TForm2
     end
     object CheckBox1: TCheckBox
       Left = 8
-      Top = 90
+      Top = 88
       Width = 360
-      Height = 17
+      Height = 30
+      WordWrap = True
       Caption = 'Beim Starten des Brelvanto Kits Server auf Verfügbarkeit testen '
       Color = clWhite
     end

@@ -26,7 +26,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 151
       Cursor = crHandPoint
-      Caption = 'Premium - Skin Archiv >'
+      Caption = 'Premium - Skin Archiv >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Skinstart
@@ -58,7 +58,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 175
       Cursor = crHandPoint
-      Caption = 'Startbuttons >'
+      Caption = 'Startbuttons >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Label238Click
@@ -141,7 +141,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 127
       Cursor = crHandPoint
-      Caption = 'Einstellungen speichern >'
+      Caption = 'Einstellungen speichern >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Saveonlinesettings
@@ -194,7 +194,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 29
       Cursor = crHandPoint
-      Caption = 'Update durchführen >'
+      Caption = 'Update durchführen >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Updatesuche
@@ -299,7 +299,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 29
       Cursor = crHandPoint
-      Caption = 'nach Skins suchen >'
+      Caption = 'nach Skins suchen >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Skinsuche
@@ -390,7 +390,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 29
       Cursor = crHandPoint
-      Caption = 'nach Startbuttons suchen >'
+      Caption = 'nach Startbuttons suchen >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Startbuttonsuche
@@ -516,7 +516,7 @@ inherited Form2: TForm2
       Left = 28
       Top = 161
       Cursor = crHandPoint
-      Caption = 'Senden >'
+      Caption = 'Senden >'
       Font.Color = clBlack
       Transparent = True
       OnClick = Bugmailsend

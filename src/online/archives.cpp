@@ -79,38 +79,10 @@ const Archive& startButtonArchive() {
     return a;
 }
 
-void searchArchive(MainWindow& w, const Archive& a, std::vector<std::string>& table) {
-    setWaiting(w, a);
-    auto& list = w.c<ui::ListBox>(a.listBox);
-    list.show();
-    ensureFolders(w, {"update\\modules", a.updateSubFolder});
-    const std::string base = limitedServerBase(w);
-    w.app().processMessages();
-    const std::string listFile = w.ctx.programFolder + a.listFile;
-    if (!downloadfile(w.ctx.platform.network, base + a.listServerPath, listFile)) {
-        w.app().showMessage(a.listDownloadFailed);
-        return;
-    }
-    if (!w.ctx.platform.files.fileExists(listFile)) {
-        w.app().showMessage(a.listFileMissing);
-        return;
-    }
-    list.clear();
-    table.clear();
-    auto& profiles = w.ctx.platform.profiles;
-    const int count = listedCount(w, a);
-    for (int i = 1; i <= count; ++i) {
-        const std::string key = std::to_string(i);
-        table.push_back(profiles.readString(listFile, a.entriesSection, key, ""));
-        list.addItem(profiles.readString(listFile, "Thumbs", key, ""));
-    }
-    w.c<ui::Label>(a.statusLabel).hide();
-    if (!list.items().empty()) list.setItemIndex(0);
-    previewArchiveEntry(w, a);
-    w.c<ui::Bevel>(a.line).show();
-}
+namespace {
 
-void previewArchiveEntry(MainWindow& w, const Archive& a) {
+// Shows the entry selected in the archive's list in its preview browser.
+void showPreview(MainWindow& w, const Archive& a) {
     auto& list = w.c<ui::ListBox>(a.listBox);
     if (list.items().empty()) return;
     const std::string base = a.previewBaseLimited ? limitedServerBase(w) : chooseServerBase(w);
@@ -126,7 +98,59 @@ void previewArchiveEntry(MainWindow& w, const Archive& a) {
     }
 }
 
+// Tells a failure; the status label stops saying that something is going on.
+void searchFailed(MainWindow& w, const Archive& a, const std::string& message) {
+    w.c<ui::Label>(a.statusLabel).hide();
+    w.app().showMessage(message);
+}
+
+} // namespace
+
+void searchArchive(MainWindow& w, const Archive& a, std::vector<std::string>& table) {
+    OnlineAction action(w);
+    if (!action.claimed()) return;
+    setWaiting(w, a);
+    auto& list = w.c<ui::ListBox>(a.listBox);
+    list.show();
+    ensureFolders(w, {"update\\modules", a.updateSubFolder});
+    const std::string base = limitedServerBase(w);
+    w.app().processMessages();
+    const std::string listFile = w.ctx.programFolder + a.listFile;
+    if (!downloadfile(w, base + a.listServerPath, listFile)) {
+        searchFailed(w, a, a.listDownloadFailed);
+        return;
+    }
+    if (!w.ctx.platform.files.fileExists(listFile)) {
+        searchFailed(w, a, a.listFileMissing);
+        return;
+    }
+    list.clear();
+    table.clear();
+    auto& profiles = w.ctx.platform.profiles;
+    const int count = listedCount(w, a);
+    for (int i = 1; i <= count; ++i) {
+        const std::string key = std::to_string(i);
+        // A count above the entries the file holds gives no empty lines.
+        std::string file = profiles.readString(listFile, a.entriesSection, key, "");
+        std::string thumb = profiles.readString(listFile, "Thumbs", key, "");
+        if (file.empty() || thumb.empty()) continue;
+        table.push_back(std::move(file));
+        list.addItem(std::move(thumb));
+    }
+    w.c<ui::Label>(a.statusLabel).hide();
+    if (!list.items().empty()) list.setItemIndex(0);
+    showPreview(w, a);
+    w.c<ui::Bevel>(a.line).show();
+}
+
+void previewArchiveEntry(MainWindow& w, const Archive& a) {
+    OnlineAction action(w);
+    if (action.claimed()) showPreview(w, a);
+}
+
 void downloadArchiveEntry(MainWindow& w, const Archive& a, const std::vector<std::string>& table) {
+    OnlineAction action(w);
+    if (!action.claimed()) return;
     setWaiting(w, a);
     auto& image = w.c<ui::Image>(a.downloadImage);
     image.setCursor(ui::Cursor::Wait);
@@ -138,9 +162,10 @@ void downloadArchiveEntry(MainWindow& w, const Archive& a, const std::vector<std
             w.app().showMessage("Das Archiv nennt einen unzulässigen Dateinamen: \"" + name +
                                 "\". Es wurde nichts heruntergeladen.");
         } else {
-            const bool fetched =
-                downloadfile(w.ctx.platform.network, base + a.serverFolder + urlPath(name),
-                             w.ctx.programFolder + a.targetFolder + localPath(name));
+            const std::string target = w.ctx.programFolder + a.targetFolder + localPath(name);
+            ensureFoldersOf(w, a.targetFolder + localPath(name));
+            const bool fetched = downloadfile(w, base + a.serverFolder + urlPath(name), target) &&
+                                 w.ctx.platform.files.fileExists(target);
             w.app().showMessage(fetched ? a.imported : a.importFailed);
             labeltest2(w.ctx);
         }

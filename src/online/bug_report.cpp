@@ -66,6 +66,8 @@ std::string bugReportRequest(const std::string& base, const BugReport& r) {
 }
 
 void Bugmailsend(MainWindow& w) {
+    OnlineAction action(w);
+    if (!action.claimed()) return;
     auto& status = w.c<ui::Label>("Label183");
     auto& link = w.c<ui::Label>("Label182");
     status.setCaption("- bitte warten -");
@@ -88,7 +90,8 @@ void Bugmailsend(MainWindow& w) {
 
     bool accepted = false;
     try {
-        accepted = w.ctx.platform.network.requestUrl(bugReportRequest(base, r));
+        WindowKeptAlive alive(w);
+        accepted = w.ctx.platform.network.requestUrl(bugReportRequest(base, r), &alive);
     } catch (const std::exception&) {
     }
     status.setCaption(accepted ? "- erledigt -" : "- Senden fehlgeschlagen -");

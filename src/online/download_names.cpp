@@ -1,5 +1,7 @@
 #include "online/download_names.h"
 
+#include "platform/text_case.h"
+
 #include <algorithm>
 
 namespace brelk {
@@ -7,6 +9,28 @@ namespace {
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
+}
+
+// Windows opens a device for these names, whatever their extension and case.
+bool namesDevice(const std::string& step) {
+    std::string base = platform::upperCase(step.substr(0, step.find('.')));
+    base.erase(base.find_last_not_of(' ') + 1);
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"}) {
+        if (base == device) return true;
+    }
+    if (base.size() != 4) return false;
+    const std::string kind = base.substr(0, 3);
+    const char digit = base[3];
+    const bool numbered = (digit >= '1' && digit <= '9') || digit == '\xB9' || digit == '\xB2' ||
+                          digit == '\xB3'; // also the superscript digits of Windows-1252
+    return (kind == "COM" || kind == "LPT") && numbered;
+}
+
+// Windows drops a trailing dot or blank, so such a step names another file or folder
+// (".. " is ".."), and it cannot hold these characters at all.
+bool isPlainStep(const std::string& step) {
+    if (step.empty() || step.back() == '.' || step.back() == ' ') return false;
+    return step.find_first_of("<>\"|?*") == std::string::npos && !namesDevice(step);
 }
 
 } // namespace
@@ -24,7 +48,7 @@ bool isSafeDownloadName(const std::string& name) {
         while (end < name.size() && !isSeparator(name[end]))
             ++end;
         const std::string step = name.substr(start, end - start);
-        if (step.empty() || step == "." || step == "..") return false;
+        if (!isPlainStep(step)) return false;
         start = end + 1;
     }
     return true;

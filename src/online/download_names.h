@@ -13,7 +13,9 @@ constexpr std::size_t kDownloadNameLimit = 150;
 constexpr int kListEntryLimit = 20;
 
 // A relative path of at most kDownloadNameLimit characters with no drive letter or other
-// colon, no leading separator, no empty, "." or ".." step and no control character.
+// colon, no leading separator, no control character, no step that is empty, ends in a dot or
+// a blank (so also no "." or ".."), holds a character Windows refuses in names, or names a
+// device (CON, NUL, COM1, LPT1, ... with any extension and in any case).
 bool isSafeDownloadName(const std::string& name);
 
 // The name with "/" as separator, as it follows a server path.

@@ -44,4 +44,8 @@ void cDownloadStatusCallback::onProgress(std::uint32_t progress, std::uint32_t p
     if (processMessages_) processMessages_();
 }
 
+void cDownloadStatusCallback::waiting() {
+    if (processMessages_) processMessages_();
+}
+
 } // namespace brelk

@@ -21,6 +21,8 @@ class cDownloadStatusCallback : public platform::DownloadStatus {
 
     void onProgress(std::uint32_t progress, std::uint32_t progressMax, std::uint32_t statusCode,
                     const std::string& statusText) override;
+    // The window stays alive while the download waits for the server, too.
+    void waiting() override;
 
   private:
     ui::Label& status_;

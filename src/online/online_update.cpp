@@ -3,6 +3,7 @@
 #include "online/download_names.h"
 #include "online/download_status.h"
 #include "online/server_choice.h"
+#include "platform/text_case.h"
 #include "shell/ini_integer.h"
 #include "shell/main_window.h"
 #include "ui/dialogs.h"
@@ -47,25 +48,15 @@ std::optional<std::vector<std::string>> listedNames(MainWindow& w, const std::st
     return names;
 }
 
-// Creates the sub-folders that a listed name lies in, below the update folder.
-void ensureSubFolders(MainWindow& w, const std::string& updateFolder, const std::string& name) {
-    const std::string path = localPath(name);
-    for (std::size_t sep = path.find('\\'); sep != std::string::npos;
-         sep = path.find('\\', sep + 1)) {
-        const std::string folder = updateFolder + path.substr(0, sep);
-        if (!w.ctx.platform.files.directoryExists(folder)) {
-            w.ctx.platform.files.createDirectory(folder);
-        }
-    }
-}
-
 bool fetchAll(MainWindow& w, const std::string& base, const std::vector<std::string>& names) {
     const std::string updateFolder = w.ctx.programFolder + "update\\";
     for (const auto& name : names) {
         w.c<ui::Label>("Label150").setCaption(name);
-        ensureSubFolders(w, updateFolder, name);
+        ensureFoldersOf(w, "update\\" + localPath(name));
         cDownloadStatusCallback status(w.c<ui::Label>("Label142"), w.c<ui::Gauge>("Gauge5"),
                                        [&w] { w.app().processMessages(); });
+        w.c<ui::Label>("Label142").setCaption("");
+        w.c<ui::Gauge>("Gauge5").setPosition(0);
         bool fetched = false;
         try {
             fetched = w.ctx.platform.network.downloadToFile(
@@ -73,6 +64,7 @@ bool fetchAll(MainWindow& w, const std::string& base, const std::vector<std::str
         } catch (const std::exception&) {
         }
         if (!fetched) {
+            w.c<ui::Label>("Label142").setCaption("Download fehlgeschlagen...");
             showRunStatus(w, "- abgebrochen -");
             w.app().showMessage("Die Datei \"" + name +
                                 "\" konnte nicht heruntergeladen werden. Das Update wurde "
@@ -81,6 +73,39 @@ bool fetchAll(MainWindow& w, const std::string& base, const std::vector<std::str
         }
     }
     return true;
+}
+
+// Removes every file below the folder but the updater itself, so that only what this update
+// lists is handed over. The name of a file that stays is returned.
+std::optional<std::string> emptyUpdateFolder(platform::FileSystem& files, const std::string& folder,
+                                             const std::string& updater) {
+    for (const auto& entry : files.findEntries(folder + "*.*")) {
+        const std::string path = folder + entry.name;
+        if (entry.isDirectory()) {
+            if (auto stays = emptyUpdateFolder(files, path + "\\", updater)) return stays;
+            continue;
+        }
+        if (platform::lowerCase(path) == platform::lowerCase(updater)) continue;
+        files.setAttributes(path, 0);
+        if (!files.deleteFile(path)) return path;
+    }
+    return std::nullopt;
+}
+
+void startUpdater(MainWindow& w) {
+    const std::string updater = w.ctx.programFolder + "update\\update.exe";
+    const int started = w.ctx.platform.shell.execute("open", updater, "", "", kShowMinimized);
+    if (started <= 32) {
+        showRunStatus(w, "- fehlgeschlagen -");
+        w.app().showMessage("Das Updateprogramm \"" + updater +
+                            "\" konnte nicht gestartet werden. Das Brelvanto Kit bleibt "
+                            "geöffnet.");
+        return;
+    }
+    if (const auto* quit = w.handler("beenden")) {
+        ui::Event e;
+        (*quit)(e);
+    }
 }
 
 } // namespace
@@ -104,11 +129,22 @@ std::optional<int> updateFileCount(const std::string& text) {
 }
 
 void Updatesuche(MainWindow& w) {
+    OnlineAction action(w);
+    if (!action.claimed()) return;
     ensureFolders(w,
                   {"update", "update\\modules", "update\\modules\\web", "update\\modules\\skins"});
+    w.c<ui::Label>("Label145").hide();
+    const std::string updateFolder = w.ctx.programFolder + "update\\";
+    if (auto stays =
+            emptyUpdateFolder(w.ctx.platform.files, updateFolder, updateFolder + "update.exe")) {
+        w.app().showMessage("Die Datei \"" + *stays +
+                            "\" eines früheren Updates konnte nicht gelöscht werden. Das "
+                            "Update wird nicht durchgeführt.");
+        return;
+    }
     const std::string base = limitedServerBase(w);
-    const std::string list = w.ctx.programFolder + "update\\update.ini";
-    if (!downloadfile(w.ctx.platform.network, base + kUpdateListPath, list)) {
+    const std::string list = updateFolder + "update.ini";
+    if (!downloadfile(w, base + kUpdateListPath, list)) {
         w.app().showMessage("Fehler beim Download der Updateinformationen");
         return;
     }
@@ -153,12 +189,7 @@ void Updatesuche(MainWindow& w) {
         showRunStatus(w, "- abgebrochen -");
         return;
     }
-    w.ctx.platform.shell.execute("open", w.ctx.programFolder + "update\\update.exe", "", "",
-                                 kShowMinimized);
-    if (const auto* quit = w.handler("beenden")) {
-        ui::Event e;
-        (*quit)(e);
-    }
+    startUpdater(w);
 }
 
 } // namespace brelk

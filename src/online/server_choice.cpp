@@ -11,12 +11,25 @@ std::string limitedServerBase(MainWindow& w) {
     return chooseServerBase(w).substr(0, kServerBaseLimit);
 }
 
-bool downloadfile(platform::Network& network, const std::string& url, const std::string& file) {
+void WindowKeptAlive::waiting() {
+    w_.app().processMessages();
+}
+
+bool downloadfile(MainWindow& w, const std::string& url, const std::string& file) {
+    WindowKeptAlive alive(w);
     try {
-        return network.downloadToFile(url, file, nullptr);
+        return w.ctx.platform.network.downloadToFile(url, file, &alive);
     } catch (const std::exception&) {
         return false;
     }
+}
+
+OnlineAction::OnlineAction(MainWindow& w) : w_(w), claimed_(!w.state.onlineActionRunning) {
+    if (claimed_) w_.state.onlineActionRunning = true;
+}
+
+OnlineAction::~OnlineAction() {
+    if (claimed_) w_.state.onlineActionRunning = false;
 }
 
 void ensureFolders(MainWindow& w, std::initializer_list<const char*> relativeFolders) {
@@ -24,6 +37,15 @@ void ensureFolders(MainWindow& w, std::initializer_list<const char*> relativeFol
     for (const char* folder : relativeFolders) {
         const std::string path = w.ctx.programFolder + folder;
         if (!files.directoryExists(path)) files.createDirectory(path);
+    }
+}
+
+void ensureFoldersOf(MainWindow& w, const std::string& relativeFile) {
+    auto& files = w.ctx.platform.files;
+    for (std::size_t sep = relativeFile.find('\\'); sep != std::string::npos;
+         sep = relativeFile.find('\\', sep + 1)) {
+        const std::string folder = w.ctx.programFolder + relativeFile.substr(0, sep);
+        if (!files.directoryExists(folder)) files.createDirectory(folder);
     }
 }
 

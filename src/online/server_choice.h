@@ -18,12 +18,43 @@ constexpr std::size_t kServerBaseLimit = 150;
 // The chosen server base, kept to kServerBaseLimit characters.
 std::string limitedServerBase(MainWindow& w);
 
-// Downloads the address into the file (created or replaced); true when the system reports
-// success. Never raises.
-bool downloadfile(platform::Network& network, const std::string& url, const std::string& file);
+// Lets the window process its messages while a transfer waits; hears nothing else.
+class WindowKeptAlive : public platform::DownloadStatus {
+  public:
+    explicit WindowKeptAlive(MainWindow& w) : w_(w) {}
+    void onProgress(std::uint32_t, std::uint32_t, std::uint32_t, const std::string&) override {}
+    void waiting() override;
+
+  private:
+    MainWindow& w_;
+};
+
+// Downloads the address into the file, keeping the window alive; true only when the whole
+// file arrived (the file is then created or replaced; otherwise left as it was). Never raises.
+bool downloadfile(MainWindow& w, const std::string& url, const std::string& file);
+
+// One online action at a time: the window processes its messages while a transfer waits, so
+// a second click on an online link would otherwise start a nested run. While a claim is held,
+// further claims fail and their handlers do nothing.
+class OnlineAction {
+  public:
+    explicit OnlineAction(MainWindow& w);
+    ~OnlineAction();
+    OnlineAction(const OnlineAction&) = delete;
+    OnlineAction& operator=(const OnlineAction&) = delete;
+    // False when another online action was running already.
+    bool claimed() const { return claimed_; }
+
+  private:
+    MainWindow& w_;
+    bool claimed_;
+};
 
 // The folder beside the program (with trailing backslash) is made sure of, one level at a
 // time, each missing one created; failures are left to the next step to find.
 void ensureFolders(MainWindow& w, std::initializer_list<const char*> relativeFolders);
+// The same for every folder that a file's path (relative to the program folder, "\"
+// separated) lies in.
+void ensureFoldersOf(MainWindow& w, const std::string& relativeFile);
 
 } // namespace brelk

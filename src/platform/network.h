@@ -21,13 +21,16 @@ constexpr std::uint32_t downloadingData = 5;
 constexpr std::uint32_t endDownloadData = 6;
 } // namespace bindstatus
 
-// Hears what a running download reports; called on the downloading (calling) thread.
+// Hears what a running transfer reports; called on the calling thread, never from inside the
+// system's own transfer code, so it may let the window process its messages.
 class DownloadStatus {
   public:
     virtual ~DownloadStatus() = default;
     // progressMax is 0 when the server sent no length.
     virtual void onProgress(std::uint32_t progress, std::uint32_t progressMax,
                             std::uint32_t statusCode, const std::string& statusText) = 0;
+    // Called every few milliseconds while the transfer waits for the network.
+    virtual void waiting() {}
 };
 
 class Network {
@@ -43,13 +46,16 @@ class Network {
     // empty when the name does not resolve.
     virtual std::vector<Ipv4Address> localAddresses() = 0;
 
-    // Downloads the address into the file (created or replaced), blocking until it ends;
-    // status, when given, hears its progress. True when the system reports success.
+    // Downloads the address into the file, blocking until it ends or a time limit is reached;
+    // status, when given, hears its progress. True only when the server answered with success
+    // and the whole body arrived: then the file is created or replaced. On any failure (an
+    // error answer, a cut transfer, a time limit) the file is left as it was.
     virtual bool downloadToFile(const std::string& url, const std::string& file,
                                 DownloadStatus* status) = 0;
-    // One HTTP GET of the address whose answer is read to its end; true when the server
-    // accepted the request (a success status).
-    virtual bool requestUrl(const std::string& url) = 0;
+    // One HTTP GET of the address with a limit of a few seconds on connecting, sending and
+    // receiving; only the start of the answer is read. True when the server accepted the
+    // request (a success status). status, when given, hears the wait.
+    virtual bool requestUrl(const std::string& url, DownloadStatus* status = nullptr) = 0;
 };
 
 } // namespace platform

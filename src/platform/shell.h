@@ -26,6 +26,7 @@ class Shell {
 
     // Runs the verb ("open", or "" for the default) on a file, program or address. Returns the
     // system's instance code: above 32 on success, else an error such as 2 (file not found).
+    // The active window of the program owns the start.
     virtual int execute(const std::string& verb, const std::string& file,
                         const std::string& parameters, const std::string& directory,
                         int showCommand) = 0;

@@ -26,6 +26,8 @@ struct BrelkState {
     std::uint64_t pagefileMb = 0;
     // True while the uninstall lists and deletes, which lets messages through.
     bool uninstallRunning = false;
+    // True while an online action (update, archive, bug report) runs.
+    bool onlineActionRunning = false;
 };
 
 } // namespace brelk

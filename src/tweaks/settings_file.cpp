@@ -15,8 +15,9 @@ constexpr const char* kDialogEditsSection = "Edit_f7";
 constexpr const char* kDialogButtonsSection = "Radiobutton_f7";
 constexpr const char* kSet = "set";
 
-// The main window's fields that describe the machine the program runs on.
-constexpr int kMachineFields[] = {1, 2, 7};
+// The main window's fields that describe the machine the program runs on, and its two server
+// fields: a file from another machine must not redirect where the update comes from.
+constexpr int kMachineFields[] = {1, 2, 7, 8, 9};
 // The customisation dialog's page-file sizes and drive letter (Edit1..Edit3).
 constexpr int kMinimumField = 0, kMaximumField = 1, kDriveField = 2;
 // Page-file sizes in MB have at most this many digits.

@@ -44,7 +44,8 @@ bool writeRowChoices(platform::Profiles& profiles, const std::string& file,
 // What an import takes from the file, given the current choices:
 // - buttons: those whose value begins with "set" (case counts); nothing is ever unchecked;
 // - mainEdits: the file's text for each current edit, except Edit1 (Windows folder), Edit2
-//   (memory) and Edit7 (Windows name), which describe this machine and keep their text;
+//   (memory) and Edit7 (Windows name), which describe this machine, and Edit8 and Edit9 (the
+//   servers the update and its updater come from), which all keep their text;
 // - dialogEdits: the file's text where it is a valid value for the field (whole MB for the
 //   page-file sizes, one letter or nothing for the drive), else the current text;
 // - dialogButtons: those whose value begins with "set".

@@ -173,6 +173,8 @@ bool CheckControl::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
         propIdent(p);
     } else if (is(p, "AllowGrayed")) {
         propBool(p);
+    } else if (is(p, "WordWrap")) {
+        wordWrap_ = propBool(p);
     } else {
         return Control::applyProperty(p, ctx);
     }

@@ -78,6 +78,8 @@ class CheckControl : public Control {
   public:
     bool checked() const { return checked_; }
     virtual void setChecked(bool c);
+    // The caption breaks into further lines where it is wider than the control.
+    bool wordWrap() const { return wordWrap_; }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
   protected:
@@ -90,6 +92,7 @@ class CheckControl : public Control {
 
   private:
     bool checked_ = false;
+    bool wordWrap_ = false;
 };
 
 // Clicking toggles the box, then runs the click handler.

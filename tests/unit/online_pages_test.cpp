@@ -60,7 +60,8 @@ TEST_F(OnlineFixture, ArchiveFailuresAndEmptyListsFetchNothingFurther) {
     run("Skinsuche");
     EXPECT_EQ(messages(),
               std::vector<std::string>{"Fehler beim Download der Skinarchiv - Informationen"});
-    EXPECT_EQ(c<ui::Label>("Label157").caption(), "- bitte warten -");
+
+    EXPECT_FALSE(visible("Label157")) << "nothing is going on any more";
 
     h.dialogs.messages.clear();
     serve("skins/oskins.ini", "[Skins]\r\n1=a.bmp\r\n");
@@ -75,6 +76,17 @@ TEST_F(OnlineFixture, ArchiveFailuresAndEmptyListsFetchNothingFurther) {
     EXPECT_TRUE(fake.network.requests.empty());
     EXPECT_FALSE(visible("Label157"));
     EXPECT_EQ(c<ui::Image>("Image290").cursor(), ui::Cursor::HandPoint);
+
+    // A count above the entries the file holds: only the real entries are lines.
+    serve("skins/oskins.ini", "[Options]\r\nskins=50\r\n[Skins]\r\n1=a.bmp\r\n3=c.bmp\r\n"
+                              "4=d.bmp\r\n[Thumbs]\r\n1=A\r\n2=B\r\n3=C\r\n");
+    run("Skinsuche");
+    EXPECT_EQ(c<ui::ListBox>("ListBox3").items(), (std::vector<std::string>{"A", "C"}));
+    fake.files.addDirectory(folder() + "modules\\skins");
+    serve("skins/c.bmp", "C");
+    c<ui::ListBox>("ListBox3").userSelected(1);
+    run("Skindownload");
+    EXPECT_EQ(fake.files.readFile(folder() + "modules\\skins\\c.bmp"), "C");
 }
 
 TEST_F(OnlineFixture, ArchiveDownloadsTakeTheirOwnTableAndRefuseNamesLeadingOut) {

@@ -34,6 +34,28 @@ TEST(DownloadNames, OnlyNamesThatStayInsideTheirFolderAreTaken) {
         {"modules\\\\x", false},
         {"modules\\", false},
         {"tab\there", false},
+        // Devices, in any case and with any extension, also as a folder.
+        {"CON", false},
+        {"nul.txt", false},
+        {"Com1", false},
+        {"lpt9.dat", false},
+        {"modules\\aux\\x.htm", false},
+        {"prn .txt", false},
+        {"conin$", false},
+        {"com\xB9.txt", false},
+        {"com0.txt", true},
+        {"lpt10.txt", true},
+        {"console.txt", true},
+        {"nullen.txt", true},
+        // Steps Windows would shorten into another name.
+        {".. \\.. \\evil4.txt", false},
+        {"...\\evil5.txt", false},
+        {"datei.", false},
+        {"datei ", false},
+        {"ordner.\\x.txt", false},
+        {"wer?.txt", false},
+        {"a|b.txt", false},
+        {"<a>.txt", false},
     };
     for (const auto& k : cases)
         EXPECT_EQ(brelk::isSafeDownloadName(k.name), k.safe) << k.name;
@@ -99,6 +121,9 @@ TEST(DownloadStatus, EachStageShowsItsTextAndTheDataStageItsPercentage) {
         EXPECT_EQ(gauge.position(), s.gauge) << s.code;
     }
     EXPECT_EQ(processed, static_cast<int>(std::size(steps)));
+    status.waiting(); // no report: the window is kept alive, nothing shown changes
+    EXPECT_EQ(processed, static_cast<int>(std::size(steps)) + 1);
+    EXPECT_EQ(label.caption(), "Download abgeschlossen...");
 }
 
 TEST_F(OnlineFixture, TheServerChoiceTakesThePrimaryOnlyWhenItsHostAnswers) {
@@ -226,25 +251,99 @@ TEST_F(OnlineFixture, TheUpdateStopsWhereTheListOrItsFilesFail) {
         EXPECT_FALSE(h.app.terminated());
     }
     EXPECT_FALSE(fake.files.fileExists(folder() + "update\\b.txt"));
+    // The labels tell the present: the failed file, then nothing of it in the next run.
+    EXPECT_EQ(c<ui::Label>("Label142").caption(), "Download fehlgeschlagen...");
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.0\r\nFiles=0\r\n");
+    run("Updatesuche");
+    EXPECT_FALSE(visible("Label145"));
 }
 
-TEST_F(OnlineFixture, AWholeUpdateFetchesIntoTheUpdateFolderAndHandsOverToTheUpdater) {
-    serve("dwn/update.ini", "[Options]\r\nVersion=5.1\r\nFiles=2\r\n[Files]\r\n1=liesmich.txt\r\n"
-                            "2=modules\\neu\\x.htm\r\n");
+TEST_F(OnlineFixture, AWholeUpdateHandsOverOnlyItsOwnFilesToTheUpdater) {
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.1\r\nFiles=3\r\n[Files]\r\n1=liesmich.txt\r\n"
+                            "2=modules\\neu\\x.htm\r\n3=update.exe\r\n");
     serve("dwn/liesmich.txt", "L");
     serve("dwn/modules/neu/x.htm", "X");
+    serve("dwn/update.exe", "NEW");
+    // Left by an earlier, aborted update.
+    fake.files.addDirectory(folder() + "update");
+    fake.files.addDirectory(folder() + "update\\modules");
+    fake.files.addFile(folder() + "update\\alt.dll", "OLD");
+    fake.files.addFile(folder() + "update\\modules\\alt.htm", "OLD");
+    fake.files.setAttributes(folder() + "update\\modules\\alt.htm", platform::fileattr::readOnly);
     run("Updatesuche");
-    EXPECT_EQ(requested(2), base + "/premium/2005b/dwn/modules/neu/x.htm");
+    EXPECT_EQ(requested(3), base + "/premium/2005b/dwn/update.exe");
     EXPECT_EQ(fake.files.readFile(folder() + "update\\modules\\neu\\x.htm"), "X");
+    for (const char* stale : {"update\\alt.dll", "update\\modules\\alt.htm"})
+        EXPECT_FALSE(fake.files.fileExists(folder() + stale)) << stale;
     for (const char* sub : {"update\\modules\\web", "update\\modules\\skins"})
         EXPECT_TRUE(fake.files.directoryExists(folder() + sub)) << sub;
-    EXPECT_EQ(c<ui::Label>("Label150").caption(), "modules\\neu\\x.htm");
+    EXPECT_EQ(c<ui::Label>("Label150").caption(), "update.exe");
     EXPECT_EQ(c<ui::Gauge>("Gauge5").position(), 100);
     ASSERT_EQ(fake.shell.executions.size(), 1u);
     EXPECT_EQ(fake.shell.executions[0].verb, "open");
     EXPECT_EQ(fake.shell.executions[0].file, folder() + "update\\update.exe");
     EXPECT_EQ(fake.shell.executions[0].showCommand, 2);
     EXPECT_TRUE(h.app.terminated());
+}
+
+TEST_F(OnlineFixture, AnUpdaterThatDoesNotStartKeepsTheProgramRunning) {
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.1\r\nFiles=1\r\n[Files]\r\n1=liesmich.txt\r\n");
+    serve("dwn/liesmich.txt", "L");
+    run("Updatesuche");
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_EQ(messages()[2], "Das Updateprogramm \"" + folder() +
+                                 "update\\update.exe\" konnte nicht gestartet werden. Das "
+                                 "Brelvanto Kit bleibt geöffnet.");
+    EXPECT_EQ(fake.shell.executions.size(), 1u);
+    EXPECT_EQ(c<ui::Label>("Label145").caption(), "- fehlgeschlagen -");
+    EXPECT_FALSE(h.app.terminated());
+
+    // A file of an earlier update that cannot go: nothing of this one is fetched.
+    fake.files.filesInUse.push_back(folder() + "update\\liesmich.txt");
+    fake.network.requests.clear();
+    h.dialogs.messages.clear();
+    run("Updatesuche");
+    EXPECT_EQ(messages(), std::vector<std::string>{"Die Datei \"" + folder() +
+                                                   "update\\liesmich.txt\" eines früheren "
+                                                   "Updates konnte nicht gelöscht werden. Das "
+                                                   "Update wird nicht durchgeführt."});
+    EXPECT_TRUE(fake.network.requests.empty());
+}
+
+// The window processes its messages while a transfer waits: a click on any online link then
+// must not start a second, nested run.
+TEST_F(OnlineFixture, ASecondOnlineClickDuringATransferIsRefused) {
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.1\r\nFiles=2\r\n[Files]\r\n1=liesmich.txt\r\n"
+                            "2=update.exe\r\n");
+    serve("dwn/liesmich.txt", "L");
+    serve("dwn/update.exe", "U");
+    serve("skins/oskins.ini", "[Options]\r\nskins=1\r\n[Skins]\r\n1=a.bmp\r\n[Thumbs]\r\n1=A\r\n");
+    const char* const clicks[] = {"Updatesuche",   "Skinsuche",     "Startbuttonsuche",
+                                  "Skindownload",  "Image301Click", "FileListBox1Click",
+                                  "ListBox4Click", "Bugmailsend"};
+    for (const char* first : {"Updatesuche", "Skinsuche", "Bugmailsend"}) {
+        SCOPED_TRACE(first);
+        int nested = 0;
+        h.backend.onProcessMessages = [&] {
+            if (nested++ > 0) return;
+            for (const char* second : clicks)
+                run(second);
+        };
+        fake.network.requests.clear();
+        fake.shell.executions.clear();
+        h.dialogs.messages.clear();
+        run(first);
+        h.backend.onProcessMessages = nullptr;
+        EXPECT_GT(nested, 0);
+        const std::size_t expected = std::string(first) == "Updatesuche" ? 3 : 1;
+        EXPECT_EQ(fake.network.requests.size(), expected);
+        EXPECT_LE(messages().size(), 2u);
+        EXPECT_LE(fake.shell.executions.size(), 1u);
+    }
+    // Once the run is over, the next click works again.
+    fake.network.requests.clear();
+    run("Skinsuche");
+    EXPECT_EQ(fake.network.requests.size(), 1u);
 }
 
 TEST_F(OnlineFixture, TheSettingsAreSavedAsBareHostNames) {
@@ -256,6 +355,11 @@ TEST_F(OnlineFixture, TheSettingsAreSavedAsBareHostNames) {
               "[Onlineservices]\r\nServer1=eins.example\r\nServer2=zwei.example\r\nping=yes\r\n");
     EXPECT_EQ(c<ui::Label>("Label141").caption(), "- erledigt -");
     EXPECT_TRUE(visible("Label141"));
+
+    fake.files.setAttributes(oservicesIni(), platform::fileattr::readOnly);
+    c<ui::Edit>("Edit8").setText("http://drei.example");
+    run("Saveonlinesettings");
+    EXPECT_EQ(c<ui::Label>("Label141").caption(), "Fehler beim Export");
 
     ctx.programFolder = "C:\\nirgends\\";
     run("Saveonlinesettings");

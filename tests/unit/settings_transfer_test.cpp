@@ -117,6 +117,8 @@ TEST_F(Transfer, ARoundTripRestoresEveryChoiceInAFreshRun) {
     next.t.fake.files.addFile(kFile, file());
     next.edit("Edit1").setText("D:\\WINNT"); // another machine's own fields stay
     next.edit("Edit7").setText("Microsoft Windows 2000");
+    next.edit("Edit8").setText("http://eigener.example"); // and so do its servers
+    next.edit("Edit9").setText("http://zweiter.example");
     next.importNow();
     EXPECT_EQ(next.caption("Label114"), "Einstellungen erfolgreich importiert...");
     tw::RowChoices imported = tw::currentRowChoices(next.w());
@@ -128,7 +130,9 @@ TEST_F(Transfer, ARoundTripRestoresEveryChoiceInAFreshRun) {
     EXPECT_EQ(imported.dialogButtons, (std::set<int>{4, 5}));
     EXPECT_EQ(imported.mainEdits.at(1), "D:\\WINNT");
     EXPECT_EQ(imported.mainEdits.at(7), "Microsoft Windows 2000");
-    for (int n : {3, 4, 6, 8})
+    EXPECT_EQ(imported.mainEdits.at(8), "http://eigener.example");
+    EXPECT_EQ(imported.mainEdits.at(9), "http://zweiter.example");
+    for (int n : {3, 4, 6, 10})
         EXPECT_EQ(imported.mainEdits.at(n), exported.mainEdits.at(n)) << n;
     // The profile and the picture button ran their handlers; the buttons above 180 keep their
     // own state.

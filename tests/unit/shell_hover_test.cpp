@@ -233,8 +233,43 @@ TEST_F(Layout, LinkCaptionsUseANoBreakSpaceWhereTheyShould) {
         EXPECT_EQ(c<ui::Label>(name).cursor(), ui::Cursor::HandPoint) << name;
     }
     EXPECT_EQ(c<ui::CheckBox>("CheckBox41").caption(), "Ich akzeptiere die Nutzungsbedingngen");
+    // The listed links, wherever a layout of the window places them, each at least once.
+    const char* const noBreak[] = {"Tuningprozedur starten",
+                                   "Senden",
+                                   "Update durchf\xFChren",
+                                   "System jetzt neustarten",
+                                   "Brelvanto Kit - Power Modus starten",
+                                   "Brelvanto Kit - Tuning Assistenten starten",
+                                   "Einstellungen",
+                                   "Einstellungen speichern",
+                                   "Einstellungen exportieren",
+                                   "Einstellungen importieren",
+                                   "Installiere Programme",
+                                   "News",
+                                   "Optimierungs - Anleitungen",
+                                   "Premium - Dokumentation",
+                                   "Premium - Skin Archiv",
+                                   "Startbuttons",
+                                   "nach Skins suchen",
+                                   "nach Startbuttons suchen"};
+    for (const char* text : noBreak) {
+        int found = 0;
+        for (const auto& component : w->components()) {
+            const auto* control = dynamic_cast<const ui::Control*>(component.get());
+            if (!control) continue;
+            const std::string& caption = control->caption();
+            if (caption == std::string(text) + " >") {
+                ADD_FAILURE() << component->name() << " has a plain blank: " << caption;
+            }
+            if (caption == std::string(text) + "\xA0>") ++found;
+        }
+        EXPECT_GT(found, 0) << text;
+    }
     EXPECT_EQ(c<ui::CheckBox>("CheckBox1").caption(),
               "Beim Starten des Brelvanto Kits Server auf Verf\xFCgbarkeit testen ");
+    // Wider than the page: it takes two lines.
+    EXPECT_TRUE(c<ui::CheckBox>("CheckBox1").wordWrap());
+    EXPECT_GE(c<ui::CheckBox>("CheckBox1").height(), 26);
 }
 
 } // namespace

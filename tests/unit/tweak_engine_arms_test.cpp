@@ -264,6 +264,17 @@ TEST_F(Arms, RestoreEntriesReplaceTheData) {
     }
 }
 
+TEST_F(Arms, TheStartPageRowWithoutAPrimaryServerWritesABlankPage) {
+    for (const char* server : {"http://", ""}) {
+        SCOPED_TRACE(server);
+        presetTuningPage(w());
+        w().c<ui::Edit>("Edit8").setText(server);
+        check(124);
+        startRun();
+        EXPECT_NE(std::find(log().begin(), log().end(), "Start Page: about:blank"), log().end());
+    }
+}
+
 TEST_F(Arms, ShortcutArrowsInRestoreModeFollowEntry16) {
     for (int button : {98, 100}) {
         for (const std::string& entry : {std::string("set"), std::string(), std::string("x")}) {

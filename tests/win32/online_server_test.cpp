@@ -2,6 +2,7 @@
 // (tools/test_server.py, which runs this suite with BRELK_TEST_SERVER set): real sockets, real
 // downloads through the system, a real program folder. Without the server the cases skip.
 #include "online/bug_report.h"
+#include "platform/win32/win32_network.h"
 #include "support/started_main_window.h"
 #include "support/test_forms.h"
 #include "ui/input_controls.h"
@@ -96,6 +97,15 @@ struct OnlineServer : ::testing::Test {
     void SetUp() override {
         server = variable("BRELK_TEST_SERVER");
         if (server.empty()) GTEST_SKIP() << "needs tools/test_server.py";
+        // The window processes its messages as the real program's does: whatever this thread
+        // has queued (the system's own transfer work included) is dispatched.
+        h.backend.onProcessMessages = [] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        };
         root = reachable(variable("BRELK_TEST_SERVER_ROOT")) + "\\";
         log = reachable(variable("BRELK_TEST_SERVER_LOG"));
         std::filesystem::remove_all(root + "premium");
@@ -104,7 +114,8 @@ struct OnlineServer : ::testing::Test {
 
         env.isolateRegistry();
         folder = env.scratchFolder();
-        for (const char* sub : {"modules", "modules\\skins", "modules\\startbuttons", "WINDOWS"})
+        // No modules\startbuttons: a fresh installation has none until an import makes it.
+        for (const char* sub : {"modules", "modules\\skins", "WINDOWS"})
             ASSERT_TRUE(CreateDirectoryA((folder + sub).c_str(), nullptr)) << sub;
         auto nt = env.platform().registry.createKey(
             platform::RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
@@ -336,6 +347,183 @@ TEST_F(OnlineServer, AnUnansweringPrimaryServerFallsBackToTheSecondWithinTheTime
         EXPECT_EQ(c<ui::ListBox>("ListBox3").items(), std::vector<std::string>{"a"});
         EXPECT_TRUE(messages().empty());
     }
+}
+
+// Every online action against servers that misbehave: each ends within its limits, says so,
+// leaves the files it had and starts nothing.
+TEST_F(OnlineServer, MisbehavingServersNeitherHangNorDestroyFilesNorStartAnything) {
+    auto& network = dynamic_cast<platform::Win32Network&>(env.platform().network);
+    network.setDownloadLimits({std::chrono::seconds(3), std::chrono::seconds(6)});
+    const std::string mute = "http://" + variable("BRELK_TEST_MUTE_SERVER");
+    const std::string own = "http://" + server;
+    const std::string updateFailed =
+        "Die Datei \"teil.bin\" konnte nicht heruntergeladen werden. Das Update wurde "
+        "abgebrochen.";
+    const std::string skinFailed =
+        "Skin konnte nicht importiert werden. Möglicherweise ist das soeben heruntergeladene Skin "
+        "bereits vorhanden oder aber der Datenstrom brach während des Herunterladens ab.";
+    struct Case {
+        const char* what;
+        std::string primary;
+        std::string rule;
+        const char* handler;
+        std::vector<std::string> lastMessage; // empty: no message
+        const char* statusLabel;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"update file without length",
+         own,
+         "/premium/2005b/dwn/teil.bin nolength",
+         "Updatesuche",
+         {updateFailed},
+         "Label145",
+         "- abgebrochen -"},
+        {"update file 404",
+         own,
+         "/premium/2005b/dwn/teil.bin 404",
+         "Updatesuche",
+         {updateFailed},
+         "Label145",
+         "- abgebrochen -"},
+        {"update file endless",
+         own,
+         "/premium/2005b/dwn/teil.bin endless",
+         "Updatesuche",
+         {updateFailed},
+         "Label145",
+         "- abgebrochen -"},
+        {"update from a mute server",
+         mute,
+         "",
+         "Updatesuche",
+         {"Fehler beim Download der Updateinformationen"},
+         "Label145",
+         ""},
+        {"skin 404",
+         own,
+         "/premium/2005b/skins/01.bmp 404",
+         "Skindownload",
+         {skinFailed},
+         "Label157",
+         ""},
+        {"skin 500",
+         own,
+         "/premium/2005b/skins/01.bmp 500",
+         "Skindownload",
+         {skinFailed},
+         "Label157",
+         ""},
+        {"skin cut",
+         own,
+         "/premium/2005b/skins/01.bmp break",
+         "Skindownload",
+         {skinFailed},
+         "Label157",
+         ""},
+        {"skin endless",
+         own,
+         "/premium/2005b/skins/01.bmp endless",
+         "Skindownload",
+         {skinFailed},
+         "Label157",
+         ""},
+        {"skin list from a mute server",
+         mute,
+         "",
+         "Skinsuche",
+         {"Fehler beim Download der Skinarchiv - Informationen"},
+         "Label157",
+         ""},
+        {"start-button list 404",
+         own,
+         "/premium/2005b/startbuttons/osbuttons.ini 404",
+         "Startbuttonsuche",
+         {"Fehler beim Download der Startbutton - Informationen"},
+         "Label235",
+         ""},
+        {"bug report to a mute server",
+         mute,
+         "",
+         "Bugmailsend",
+         {},
+         "Label183",
+         "- Senden fehlgeschlagen -"},
+        {"bug report with an endless answer",
+         own,
+         "/formmailer_brelkp.php endless",
+         "Bugmailsend",
+         {},
+         "Label183",
+         "- erledigt -"},
+        {"bug report with a huge answer",
+         own,
+         "/formmailer_brelkp.php huge 256",
+         "Bugmailsend",
+         {},
+         "Label183",
+         "- erledigt -"},
+    };
+    serveUpdateList("Files=2\r\n[Files]\r\n1=teil.bin\r\n2=update.exe\r\n");
+    serve("dwn/teil.bin", std::string(100000, 't'));
+    serve("dwn/update.exe", readAll(env.testProgramFolder() + "record_start.exe"));
+    serve("skins/oskins.ini", "[Options]\r\nskins=1\r\n[Skins]\r\n1=01.bmp\r\n[Thumbs]\r\n1=a\r\n");
+    serve("skins/01.bmp", "NEU");
+    writeFile("modules\\skins\\01.bmp", kRedPixel);
+    start();
+    rule("");
+    run("Skinsuche");
+    ASSERT_EQ(c<ui::ListBox>("ListBox3").items().size(), 1u);
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        rule(k.rule);
+        c<ui::Edit>("Edit8").setText(k.primary);
+        c<ui::Edit>("Edit9").setText(k.primary);
+        c<ui::Label>(k.statusLabel).setCaption("");
+        h.dialogs.messages.clear();
+        const auto started = std::chrono::steady_clock::now();
+        run(k.handler);
+        const auto took = std::chrono::steady_clock::now() - started;
+        EXPECT_LT(took, std::chrono::seconds(25));
+        if (k.lastMessage.empty()) {
+            EXPECT_EQ(messages(), std::vector<std::string>{});
+        } else {
+            ASSERT_FALSE(messages().empty());
+            EXPECT_EQ(messages().back(), k.lastMessage[0]);
+        }
+        if (*k.status) {
+            EXPECT_EQ(c<ui::Label>(k.statusLabel).caption(), k.status);
+        } else if (k.statusLabel != std::string("Label145")) {
+            EXPECT_FALSE(c<ui::Label>(k.statusLabel).visible()) << "still says it works";
+        }
+        if (!k.lastMessage.empty() && k.lastMessage[0] == updateFailed) {
+            EXPECT_EQ(c<ui::Label>("Label142").caption(), "Download fehlgeschlagen...");
+        }
+        EXPECT_EQ(readAll(folder + "modules\\skins\\01.bmp"), kRedPixel);
+        EXPECT_FALSE(exists(folder + "update\\teil.bin"));
+        EXPECT_FALSE(h.app.terminated());
+    }
+    EXPECT_FALSE(requested("/premium/2005b/dwn/update.exe"));
+    EXPECT_FALSE(appears(folder + "update\\started.txt", 1));
+}
+
+// After a file that took seconds the next download must go on (it once hung in the 32-bit
+// build, whose status callback let the window's messages run inside the system's transfer).
+TEST_F(OnlineServer, ASlowFileIsFollowedByTheNextDownload) {
+    serveUpdateList("Files=3\r\n[Files]\r\n1=langsam.bin\r\n2=danach.txt\r\n3=update.exe\r\n");
+    serve("dwn/langsam.bin", std::string(50000, 'l'));
+    serve("dwn/danach.txt", "danach");
+    serve("dwn/update.exe", readAll(env.testProgramFolder() + "record_start.exe"));
+    rule("/premium/2005b/dwn/langsam.bin slow 5");
+    start();
+    const auto started = std::chrono::steady_clock::now();
+    run("Updatesuche");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
+    EXPECT_EQ(readAll(folder + "update\\langsam.bin"), std::string(50000, 'l'));
+    EXPECT_EQ(readAll(folder + "update\\danach.txt"), "danach");
+    EXPECT_EQ(c<ui::Label>("Label145").caption(), "- erledigt -");
+    EXPECT_TRUE(appears(folder + "update\\started.txt", 60)) << "the updater was not started";
+    EXPECT_TRUE(h.app.terminated());
 }
 
 } // namespace

@@ -162,6 +162,9 @@ CreateDirResult FakeFileSystem::createDirectory(const std::string& path) {
 }
 
 bool FakeFileSystem::deleteFile(const std::string& path) {
+    for (const auto& used : filesInUse) {
+        if (equalsIgnoreCase(used, path)) return false;
+    }
     auto [folder, name] = parentOf(path);
     if (!folder) return false;
     for (auto it = folder->children.begin(); it != folder->children.end(); ++it) {

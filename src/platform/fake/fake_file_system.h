@@ -66,6 +66,8 @@ class FakeFileSystem : public FileSystem {
 
     // The running program's file name in its folder.
     std::string programFileName = "brelk.exe";
+    // Files another process holds open: they cannot be deleted (paths as given, any case).
+    std::vector<std::string> filesInUse;
 
     struct Node {
         std::string name;

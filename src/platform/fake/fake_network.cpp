@@ -38,6 +38,7 @@ bool FakeNetwork::downloadToFile(const std::string& url, const std::string& file
     };
     report(0, 0, bindstatus::findingResource);
     report(0, 0, bindstatus::connecting);
+    if (status) status->waiting();
     auto it = served.find(url);
     if (it == served.end()) return false;
     const auto size = static_cast<std::uint32_t>(it->second.size());
@@ -47,8 +48,9 @@ bool FakeNetwork::downloadToFile(const std::string& url, const std::string& file
     return files_ && files_->writeFile(file, it->second);
 }
 
-bool FakeNetwork::requestUrl(const std::string& url) {
+bool FakeNetwork::requestUrl(const std::string& url, DownloadStatus* status) {
     requests.push_back(url);
+    if (status) status->waiting();
     return acceptRequests;
 }
 

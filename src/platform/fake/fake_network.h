@@ -21,12 +21,12 @@ class FakeNetwork : public Network {
     std::optional<Ipv4Address> resolveHost(const std::string& host) override;
     bool connectTcp(const Ipv4Address& address, std::uint16_t port) override;
     std::vector<Ipv4Address> localAddresses() override { return ownAddresses; }
-    // Serves the bodies of `served`, reporting the statuses of a download with a known length;
-    // any other address fails after connecting.
+    // Serves the bodies of `served`, reporting the statuses of a download with a known length
+    // and one wait while connecting; any other address fails after connecting.
     bool downloadToFile(const std::string& url, const std::string& file,
                         DownloadStatus* status) override;
     // Accepted while acceptRequests holds.
-    bool requestUrl(const std::string& url) override;
+    bool requestUrl(const std::string& url, DownloadStatus* status) override;
 
     // Test setup.
     void addHost(const std::string& name, const Ipv4Address& address);

@@ -18,9 +18,11 @@ std::string narrow(LPCWSTR text) {
 
 } // namespace
 
-bool BindStatusCallback::complete() const {
-    const bool accepted = responseCode_ == 0 || (responseCode_ >= 200 && responseCode_ < 300);
-    return accepted && (progressMax_ == 0 || progress_ >= progressMax_);
+HttpAnswerHead BindStatusCallback::answer() const {
+    HttpAnswerHead head = parseAnswerHead(responseCode_, responseHeaders_);
+    // The announced total stands in for a length the system kept from the headers.
+    if (!head.length && !head.chunked && progressMax_ > 0) head.length = progressMax_;
+    return head;
 }
 
 HRESULT STDMETHODCALLTYPE BindStatusCallback::QueryInterface(REFIID iid, void** out) {
@@ -54,26 +56,27 @@ HRESULT STDMETHODCALLTYPE BindStatusCallback::BeginningTransaction(LPCWSTR, LPCW
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE BindStatusCallback::OnResponse(DWORD responseCode, LPCWSTR, LPCWSTR,
+HRESULT STDMETHODCALLTYPE BindStatusCallback::OnResponse(DWORD responseCode,
+                                                         LPCWSTR responseHeaders, LPCWSTR,
                                                          LPWSTR* additionalHeaders) {
     responseCode_ = responseCode;
+    responseHeaders_ = narrow(responseHeaders);
     if (additionalHeaders) *additionalHeaders = nullptr;
     return S_OK;
 }
 
-// Never cancels the download: whatever the status object does, the answer is S_OK. An
-// exception must not cross the system's frames.
+// Cancels the download only when the waiting thread gave it up. An exception must not cross
+// the system's frames.
 HRESULT STDMETHODCALLTYPE BindStatusCallback::OnProgress(ULONG progress, ULONG progressMax,
                                                          ULONG statusCode, LPCWSTR statusText) {
     if (statusCode == BINDSTATUS_DOWNLOADINGDATA || statusCode == BINDSTATUS_ENDDOWNLOADDATA) {
-        progress_ = progress;
         progressMax_ = progressMax;
     }
     try {
-        if (status_) status_->onProgress(progress, progressMax, statusCode, narrow(statusText));
+        job_.report(progress, progressMax, statusCode, narrow(statusText));
     } catch (const std::exception&) {
     }
-    return S_OK;
+    return job_.cancelled() ? E_ABORT : S_OK;
 }
 
 } // namespace platform

@@ -1,11 +1,13 @@
-// The download-status object handed to URLDownloadToFileA: a real IBindStatusCallback that
-// passes every progress report on to a platform::DownloadStatus (when there is one). It also
-// hears the HTTP answer (IHttpNegotiate, offered through IServiceProvider) and how much data
-// arrived, since the system reports success for an error page or a transfer broken halfway.
+// The download-status object handed to URLDownloadToFileA on the transfer's worker thread: a
+// real IBindStatusCallback that passes every progress report on to the transfer job (which the
+// waiting window thread reads) and cancels the download once the job is given up. It also hears
+// the HTTP answer (IHttpNegotiate, offered through IServiceProvider): the system reports success
+// for an error page or a transfer broken halfway, so the answer's head decides.
 // It keeps no reference count: its owner keeps it alive for the whole download.
 #pragma once
 
-#include "platform/network.h"
+#include "platform/http_answer.h"
+#include "platform/win32/transfer_thread.h"
 
 #include <urlmon.h>
 
@@ -15,11 +17,11 @@ class BindStatusCallback : public IBindStatusCallback,
                            public IServiceProvider,
                            public IHttpNegotiate {
   public:
-    explicit BindStatusCallback(DownloadStatus* status) : status_(status) {}
+    explicit BindStatusCallback(TransferJob& job) : job_(job) {}
     virtual ~BindStatusCallback() = default;
 
-    // True when the server answered with success and sent all the data it announced.
-    bool complete() const;
+    // The answer's status and head, as the server sent them (status 0 when none came).
+    HttpAnswerHead answer() const;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return 0; }
@@ -39,13 +41,14 @@ class BindStatusCallback : public IBindStatusCallback,
     HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override;
     HRESULT STDMETHODCALLTYPE BeginningTransaction(LPCWSTR, LPCWSTR, DWORD,
                                                    LPWSTR* additionalHeaders) override;
-    HRESULT STDMETHODCALLTYPE OnResponse(DWORD responseCode, LPCWSTR, LPCWSTR,
+    HRESULT STDMETHODCALLTYPE OnResponse(DWORD responseCode, LPCWSTR responseHeaders, LPCWSTR,
                                          LPWSTR* additionalHeaders) override;
 
   private:
-    DownloadStatus* status_;
+    TransferJob& job_;
     DWORD responseCode_ = 0;
-    ULONG progress_ = 0, progressMax_ = 0;
+    std::string responseHeaders_;
+    ULONG progressMax_ = 0;
 };
 
 } // namespace platform

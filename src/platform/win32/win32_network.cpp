@@ -110,37 +110,96 @@ std::vector<Ipv4Address> Win32Network::localAddresses() {
     return addresses;
 }
 
-bool Win32Network::downloadToFile(const std::string& url, const std::string& file,
-                                  DownloadStatus* status) {
-    // A list fetched before must not come back from the cache instead of the server's newest.
-    DeleteUrlCacheEntryA(url.c_str());
-    BindStatusCallback callback(status);
-    if (URLDownloadToFileA(nullptr, url.c_str(), file.c_str(), 0, &callback) != S_OK) return false;
-    if (callback.complete()) return true;
-    // An error page or a broken transfer must not stay behind as the file asked for.
-    DeleteFileA(file.c_str());
-    return false;
+namespace {
+
+// Connect, send and receive of a request each give up after this.
+constexpr DWORD kRequestStepLimitMs = 5000;
+// Only the status of a request's answer matters; this much of its body is read at most.
+constexpr DWORD kRequestReadLimit = 4096;
+const TransferLimits kRequestLimits{std::chrono::milliseconds(20000),
+                                    std::chrono::milliseconds(20000)};
+
+std::string folderOf(const std::string& file) {
+    const std::size_t sep = file.find_last_of("\\/");
+    return sep == std::string::npos ? std::string(".") : file.substr(0, sep);
 }
 
-bool Win32Network::requestUrl(const std::string& url) {
+std::uint64_t fileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// Downloads into a new temporary file beside the target and puts it in the target's place
+// only when the whole body of a success answer arrived, so a failure leaves the target alone.
+void downloadWork(TransferJob& job, const std::string& url, const std::string& file) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    char temp[MAX_PATH] = {};
+    if (GetTempFileNameA(folderOf(file).c_str(), "dl", 0, temp) == 0) {
+        job.finish([] { return false; });
+        if (SUCCEEDED(com)) CoUninitialize();
+        return;
+    }
+    // A list fetched before must not come back from the cache instead of the server's newest.
+    DeleteUrlCacheEntryA(url.c_str());
+    bool complete = false;
+    {
+        BindStatusCallback callback(job);
+        const HRESULT result = URLDownloadToFileA(nullptr, url.c_str(), temp, 0, &callback);
+        complete = result == S_OK && transferComplete(callback.answer(), fileSize(temp));
+    }
+    job.finish([&] {
+        return complete && MoveFileExA(temp, file.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    });
+    if (!job.result()) DeleteFileA(temp);
+    if (SUCCEEDED(com)) CoUninitialize();
+}
+
+void setStepLimits(HINTERNET handle) {
+    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                         INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_DATA_SEND_TIMEOUT,
+                         INTERNET_OPTION_DATA_RECEIVE_TIMEOUT}) {
+        DWORD limit = kRequestStepLimitMs;
+        InternetSetOptionA(handle, option, &limit, sizeof limit);
+    }
+}
+
+// Ends the job with the answer's verdict while the handles are still open: closing a request
+// whose answer goes on may take the system a long time.
+void requestWork(TransferJob& job, const std::string& url) {
     InternetHandle session{InternetOpenA("Mozilla/4.0 (compatible)", INTERNET_OPEN_TYPE_PRECONFIG,
                                          nullptr, nullptr, 0)};
-    if (!session.h) return false;
-    InternetHandle request{InternetOpenUrlA(
-        session.h, url.c_str(), nullptr, 0,
-        INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_UI, 0)};
-    if (!request.h) return false;
+    if (!session.h) return;
+    setStepLimits(session.h);
+    InternetHandle request{InternetOpenUrlA(session.h, url.c_str(), nullptr, 0,
+                                            INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                                                INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI,
+                                            0)};
+    if (!request.h || job.cancelled()) return;
     DWORD code = 0;
     DWORD size = sizeof code;
     if (!HttpQueryInfoA(request.h, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size,
                         nullptr)) {
-        return false;
+        return;
     }
-    char buffer[4096];
+    // A little of the body, so the server sees its answer taken; an endless or huge answer
+    // is cut off here.
+    char buffer[kRequestReadLimit];
     DWORD read = 0;
-    while (InternetReadFile(request.h, buffer, sizeof buffer, &read) && read > 0) {
-    }
-    return code >= 200 && code < 300;
+    InternetReadFile(request.h, buffer, sizeof buffer, &read);
+    job.finish([code] { return code >= 200 && code < 300; });
+}
+
+} // namespace
+
+bool Win32Network::downloadToFile(const std::string& url, const std::string& file,
+                                  DownloadStatus* status) {
+    return runTransfer([url, file](TransferJob& job) { downloadWork(job, url, file); }, status,
+                       downloadLimits_);
+}
+
+bool Win32Network::requestUrl(const std::string& url, DownloadStatus* status) {
+    return runTransfer([url](TransferJob& job) { requestWork(job, url); }, status, kRequestLimits);
 }
 
 } // namespace platform

@@ -1,8 +1,9 @@
 // Name lookup and TCP connections through Windows Sockets 1.1; downloads through
-// URLDownloadToFileA, requests through WinINet.
+// URLDownloadToFileA, requests through WinINet, each on a thread of its own with time limits.
 #pragma once
 
 #include "platform/network.h"
+#include "platform/win32/transfer_thread.h"
 
 namespace platform {
 
@@ -13,7 +14,13 @@ class Win32Network : public Network {
     std::vector<Ipv4Address> localAddresses() override;
     bool downloadToFile(const std::string& url, const std::string& file,
                         DownloadStatus* status) override;
-    bool requestUrl(const std::string& url) override;
+    bool requestUrl(const std::string& url, DownloadStatus* status) override;
+
+    // The limits of every later download (tests shorten them).
+    void setDownloadLimits(const TransferLimits& limits) { downloadLimits_ = limits; }
+
+  private:
+    TransferLimits downloadLimits_;
 };
 
 } // namespace platform

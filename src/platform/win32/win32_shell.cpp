@@ -18,8 +18,9 @@ const char* orNull(const std::string& s) {
 int Win32Shell::execute(const std::string& verb, const std::string& file,
                         const std::string& parameters, const std::string& directory,
                         int showCommand) {
-    HINSTANCE result = ShellExecuteA(nullptr, orNull(verb), file.c_str(), orNull(parameters),
-                                     orNull(directory), showCommand);
+    // The window the user acts in owns whatever the system shows for the started program.
+    HINSTANCE result = ShellExecuteA(GetActiveWindow(), orNull(verb), file.c_str(),
+                                     orNull(parameters), orNull(directory), showCommand);
     return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 

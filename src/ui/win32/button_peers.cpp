@@ -25,7 +25,8 @@ CheckPeer::CheckPeer(CheckBox& c, Win32Backend& b) : CheckPeer(c, b, BS_CHECKBOX
 CheckPeer::CheckPeer(RadioButton& r, Win32Backend& b) : CheckPeer(r, b, BS_RADIOBUTTON) {}
 
 CheckPeer::CheckPeer(CheckControl& c, Win32Backend& b, DWORD kind) : NativePeer(c, b), check_(c) {
-    createNative("BUTTON", kind | WS_TABSTOP, 0, c.caption().c_str());
+    const DWORD lines = c.wordWrap() ? BS_MULTILINE : 0;
+    createNative("BUTTON", kind | lines | WS_TABSTOP, 0, c.caption().c_str());
     showChecked();
 }
 
