@@ -132,7 +132,10 @@ click_at() {
 # for at most the given seconds, and reads its variables (BRELK_TEST_SERVER, ..._LOG).
 start_test_server() {
     WWW=$(mktemp -d /tmp/brelk-www.XXXXXX)
-    python3 "$ROOT/tools/test_server.py" --root "$WWW" --env-file "$WWW.env" --lifetime "$1" &
+    # The request log goes beside the folder under the folder's own name: scripts in parallel
+    # lanes each have a server, and a shared log would mix (and delete) their requests.
+    python3 "$ROOT/tools/test_server.py" --root "$WWW" --log "$WWW.requests" --env-file "$WWW.env" \
+        --lifetime "$1" &
     SERVER=$!
     for _ in $(seq 1 50); do
         [ -f "$WWW.env" ] && break
@@ -145,7 +148,7 @@ start_test_server() {
 stop_test_server() {
     kill "$SERVER" 2>/dev/null
     wait "$SERVER" 2>/dev/null
-    rm -rf "$WWW" "$WWW.env" "$(dirname "$BRELK_TEST_SERVER_LOG")/_requests.log"
+    rm -rf "$WWW" "$WWW.env" "$WWW.requests"
 }
 
 # Waits until the installer has recorded the version in the installation's brelk.ini.
