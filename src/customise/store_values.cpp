@@ -39,8 +39,9 @@ void startbuttonwrite(CustomiseWindow& w) {
 } // namespace
 
 void kopieren(CustomiseWindow& w) {
-    writePageFileValues(w.ctx.platform, w.c<ui::Edit>("Edit1").text(),
-                        w.c<ui::Edit>("Edit2").text(), w.c<ui::Edit>("Edit3").text());
+    // Fields edited into no sound page file keep the stored values.
+    storePageFileSetting(w.ctx.platform, w.c<ui::Edit>("Edit1").text(),
+                         w.c<ui::Edit>("Edit2").text(), w.c<ui::Edit>("Edit3").text());
     logowrite(w);
     skinwrite(w);
     startbuttonwrite(w);

@@ -2,6 +2,7 @@
 // recommendation, pickers, the folder and drive fields, and what "fortfahren >" stores.
 #include "customise/customise_window.h"
 #include "customise/pagefile_calc.h"
+#include "customise/store_values.h"
 #include "shell/file_dialog_component.h"
 #include "shell_fixture.h"
 #include "tweak_engine_fixture.h"
@@ -407,16 +408,55 @@ TEST_F(Dialog, HoverLooksAndEscape) {
 
 struct PageFileRow : tweak_test::EngineFixture {};
 
-TEST_F(PageFileRow, WithoutADriveLetterTheRunWritesNoPageFileSetting) {
-    form7->get<ui::Edit>("Edit3").setText("");
+// The same check guards the run's page-file row and what "fortfahren >" stores: a sound setting
+// is written, any other writes nothing (the run logs why, the stored values stay).
+TEST_F(PageFileRow, OnlyASoundSettingIsWrittenOrStored) {
+    struct Case {
+        const char *minimum, *maximum, *drive;
+        const char* problem; // nullptr: written
+    };
+    const Case cases[] = {
+        {"400", "400", "C", nullptr},
+        {"0300", "800", "d", nullptr},
+        {"100", "100", "", "kein Laufwerk für die Auslagerungsdatei"},
+        {"abc", "400", "cd", "\"cd\" ist kein Laufwerksbuchstabe (A bis Z)"},
+        {"400", "400", "\xC4", "\"\xC4\" ist kein Laufwerksbuchstabe (A bis Z)"},
+        {"400", "400", "1", "\"1\" ist kein Laufwerksbuchstabe (A bis Z)"},
+        {"abc", "400", "c", "\"abc\" ist keine Größe in MB"},
+        {"", "400", "c", "\"\" ist keine Größe in MB"},
+        {"400", "-1", "c", "\"-1\" ist keine Größe in MB"},
+        {"400", "4000000", "c", "\"4000000\" ist keine Größe in MB"},
+        {"800", "100", "c", "Minimum 800 MB über Maximum 100 MB"},
+    };
+    const std::string memory =
+        "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+    auto kestovar = [&](const char* name) { return text(LM, "SOFTWARE\\Kestovar", name); };
     check(25);
-    startRun();
-    EXPECT_EQ(text(LM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-                   "Pagingfiles"),
-              std::nullopt);
-    EXPECT_NE(std::find(log().begin(), log().end(),
-                        "Pagingfiles: kein Laufwerk für die Auslagerungsdatei, nichts geschrieben"),
-              log().end());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.minimum) + " / " + c.maximum + " / " + c.drive);
+        fake.registry.createKey(LM, memory)->deleteValue("Pagingfiles");
+        fake.registry.createKey(LM, "SOFTWARE\\Kestovar")->writeString("Pagingfiles", "alt");
+        form7->get<ui::Edit>("Edit1").setText(c.minimum);
+        form7->get<ui::Edit>("Edit2").setText(c.maximum);
+        form7->get<ui::Edit>("Edit3").setText(c.drive);
+        startRun();
+        brelk::kopieren(*form7);
+        const std::string setting =
+            std::string(c.drive) + ":\\pagefile.sys " + c.minimum + " " + c.maximum;
+        const auto refusal = std::find(log().begin(), log().end(),
+                                       "Pagingfiles: " + std::string(c.problem ? c.problem : "") +
+                                           ", nichts geschrieben");
+        if (c.problem) {
+            EXPECT_EQ(text(LM, memory, "Pagingfiles"), std::nullopt);
+            EXPECT_NE(refusal, log().end());
+            EXPECT_EQ(kestovar("Pagingfiles"), "alt");
+        } else {
+            EXPECT_EQ(text(LM, memory, "Pagingfiles"), setting);
+            EXPECT_EQ(kestovar("Pagingfiles"), setting);
+            EXPECT_EQ(kestovar("Pagefilmin"), c.minimum);
+            EXPECT_EQ(kestovar("Pagefilemax"), c.maximum);
+        }
+    }
     EXPECT_TRUE(h.dialogs.messages.empty());
 }
 
