@@ -42,13 +42,24 @@ constexpr FieldPicker kFieldPickers[] = {
     {"Button3Click", "OpenDialog3SelectionChange", "OpenDialog3", "Edit9"},
 };
 
+// The dialog's file name is what "fortfahren >" stores, so it names only a picture that loaded:
+// the one the preview now shows (the chosen file, or the shipped default when the chosen one
+// does not exist). A picture that does not load leaves preview and name as they were.
 void runPreviewPicker(CustomiseWindow& w, const PreviewPicker& p) {
     auto& dialog = w.c<FileDialogComponent>(p.dialog);
+    const std::string before = dialog.fileName();
     dialog.setInitialDir(w.ctx.programFolder + p.startFolder);
     dialog.execute();
     const std::string chosen = dialog.fileName();
     const bool exists = !chosen.empty() && w.ctx.platform.files.fileExists(chosen);
-    loadPreview(w.ctx, w.c<ui::Image>(p.image), exists ? chosen : w.ctx.programFolder + p.fallback);
+    const std::string shown = exists ? chosen : w.ctx.programFolder + p.fallback;
+    try {
+        loadPreview(w.ctx, w.c<ui::Image>(p.image), shown);
+    } catch (...) {
+        dialog.setFileName(before);
+        throw;
+    }
+    dialog.setFileName(shown);
 }
 
 void previewSelection(CustomiseWindow& w, const PreviewPicker& p) {

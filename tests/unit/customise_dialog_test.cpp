@@ -306,6 +306,46 @@ TEST_F(Dialog, LogoAndSkinPickersPreviewTheirSelectionAndOpenOnlyOnce) {
     }
 }
 
+// "fortfahren >" stores only a picture that loaded: a file larger than any picture (refused
+// before it is read) or a file that is no picture reports the error and leaves the stored value.
+TEST_F(Dialog, PickersTakeOnlyAPictureThatLoaded) {
+    struct Picker {
+        int panel;
+        const char *link, *value, *shipped;
+    };
+    const Picker pickers[] = {{1, "RadioButton5", "logo", "modules\\oemlogo.bmp"},
+                              {2, "RadioButton1", "skin", "modules\\skins\\01.bmp"}};
+    const std::pair<const char*, bool> files[] = {{"C:\\Bilder\\riesig.bmp", false},
+                                                  {"C:\\Bilder\\text.bmp", false},
+                                                  {"C:\\Bilder\\rot.bmp", true}};
+    for (const Picker& p : pickers) {
+        for (const auto& [file, loads] : files) {
+            SCOPED_TRACE(std::string(p.value) + " " + file);
+            Fresh t;
+            // Read whole, 2 TB would end the program (out of memory).
+            t.fake.files.addLargeFile("C:\\Bilder\\riesig.bmp", "BM", std::uint64_t{1} << 41);
+            t.fake.files.addFile("C:\\Bilder\\text.bmp", "kein Bild");
+            t.fake.files.addFile("C:\\Bilder\\rot.bmp", pictureFile(2, 0xFF0000));
+            t.startProgram();
+            t.openPanel(p.panel);
+            t.h.dialogs.files.push_back(file);
+            t.d<ui::RadioButton>(p.link).click();
+            EXPECT_EQ(t.messages(), loads ? std::vector<std::string>{}
+                                          : std::vector<std::string>{"Bitmap image is not valid."});
+            t.d<ui::Label>("Label5").click();
+            EXPECT_EQ(t.kestovar(p.value), loads ? file : t.folder() + p.shipped);
+        }
+    }
+    // Without any skin the dialog has none to store, and the creation's default stays.
+    Fresh t;
+    for (const char* skin : {"01.bmp", "02.bmp", "03.bmp"})
+        t.fake.files.deleteFile(t.folder() + "modules\\skins\\" + skin);
+    t.startProgram();
+    t.openPanel(2);
+    t.d<ui::Label>("Label5").click();
+    EXPECT_EQ(t.kestovar("skin"), t.folder() + "modules\\skins\\01.bmp");
+}
+
 TEST_F(Dialog, ACancelledPickerShowsThePreviousChoiceOrTheDefault) {
     fake.files.addFile("C:\\Bilder\\rot.bmp", pictureFile(2, 0xFF0000));
     startProgram();

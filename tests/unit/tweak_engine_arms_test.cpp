@@ -333,6 +333,21 @@ TEST_F(Arms, ToolbarBitmapIsCopiedFromTheSkinAndRemoved) {
     EXPECT_FALSE(fake.files.fileExists("C:\\WINDOWS\\brelk\\bckgrnd.bmp"));
 }
 
+// A logo or skin that is the run's target file itself stays as it is.
+TEST_F(Arms, APictureThatIsItsTargetIsKept) {
+    const std::pair<int, std::string> rows[] = {{91, "logo"}, {94, "skin"}};
+    const std::string targets[] = {"c:\\windows\\SYSTEM\\OEMLOGO.bmp",
+                                   "C:\\WINDOWS\\brelk\\bckgrnd.bmp"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(rows[i].second);
+        fake.registry.createKey(LM, "SOFTWARE\\Kestovar")->writeString(rows[i].second, targets[i]);
+        fake.files.addFile(targets[i], "Bild");
+        check(rows[i].first);
+        startRun();
+        EXPECT_EQ(fake.files.readFile(targets[i]), "Bild");
+    }
+}
+
 TEST_F(Arms, OfficeKeyFollowsTheInstalledWord) {
     const std::vector<std::pair<std::optional<std::string>, std::string>> cases = {
         {std::nullopt, "kein Office"},

@@ -235,6 +235,32 @@ TEST_F(CustomiseOnWine, FortfahrenWritesTheRegistryAndStartbuttonIni) {
     EXPECT_EQ(key("buttonimgover"), folder + "modules\\startbuttons\\glass_blue_over.bmp");
 }
 
+TEST_F(CustomiseOnWine, AHugeSkinIsRefusedUnreadAndNotStored) {
+    // The only skin: 5 GB, "BM" and then a hole. Read whole, it would end the program.
+    ASSERT_TRUE(DeleteFileA((folder + "modules\\skins\\01.bmp").c_str()));
+    const std::string huge = folder + "modules\\skins\\riesig.bmp";
+    HANDLE file = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    LARGE_INTEGER end;
+    end.QuadPart = 5LL << 30;
+    EXPECT_TRUE(WriteFile(file, "BM", 2, &written, nullptr));
+    EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    EXPECT_EQ(env.platform().files.fileSize(huge), 5ull << 30);
+
+    const DWORD started = GetTickCount();
+    start(false);                 // the creation previews the first skin
+    runHandler("pagefileactive"); // and so does each showing
+    EXPECT_LT(GetTickCount() - started, 5000u);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "Bitmap image is not valid.");
+    runHandler("kopieren");
+    EXPECT_EQ(kestovar("skin"), folder + "modules\\skins\\01.bmp") << "the creation's default";
+    DeleteFileA(huge.c_str());
+}
+
 TEST_F(CustomiseOnWine, TheOpenDialogReportsSelectionChangesWhileOpen) {
     ASSERT_TRUE(CreateDirectoryA((folder + "Bilder").c_str(), nullptr));
     write("Bilder\\rot.bmp", shipped("skins/01.bmp"));

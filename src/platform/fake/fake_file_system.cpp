@@ -2,6 +2,7 @@
 
 #include "platform/text_case.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace platform {
@@ -183,6 +184,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
         target = &addChild(*folder, name, false);
     }
     target->content = source->content;
+    target->zeros = source->zeros;
     target->attributes = source->attributes;
     return true;
 }
@@ -190,7 +192,13 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
 std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
     Node* n = find(path);
     if (!n || n->isDirectory) return std::nullopt;
-    return n->content;
+    return n->content + std::string(n->zeros, '\0');
+}
+
+std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
+    Node* n = find(path);
+    if (!n || n->isDirectory) return std::nullopt;
+    return n->size();
 }
 
 bool FakeFileSystem::writeFile(const std::string& path, std::string_view content) {
@@ -222,6 +230,7 @@ std::unique_ptr<FileWriter> FakeFileSystem::createFile(const std::string& path) 
         return nullptr;
     if (!target) target = &addChild(*folder, name, false);
     target->content.clear();
+    target->zeros = 0;
     return std::make_unique<FakeFileWriter>(*target);
 }
 
@@ -232,7 +241,7 @@ std::vector<DirEntry> FakeFileSystem::findEntries(const std::string& pattern) {
     for (auto& c : folder->children) {
         if (!matchesFileMask(c->name, mask)) continue;
         entries.push_back(
-            {c->name, c->attributes == 0 ? fileattr::normal : c->attributes, c->content.size()});
+            {c->name, c->attributes == 0 ? fileattr::normal : c->attributes, c->size()});
     }
     return entries;
 }
@@ -257,7 +266,14 @@ void FakeFileSystem::addFile(const std::string& path, std::string_view content,
     Node* node = childOf(*parent, name);
     if (!node) node = &addChild(*parent, name, false);
     node->content = std::string(content);
+    node->zeros = 0;
     node->attributes = attributes & ~fileattr::directory;
+}
+
+void FakeFileSystem::addLargeFile(const std::string& path, std::string_view start,
+                                  std::uint64_t size) {
+    addFile(path, start);
+    if (Node* node = find(path)) node->zeros = size - std::min<std::uint64_t>(size, start.size());
 }
 
 } // namespace platform

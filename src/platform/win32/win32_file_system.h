@@ -16,6 +16,7 @@ class Win32FileSystem : public FileSystem {
     bool removeDirectory(const std::string& path) override;
     bool copyFile(const std::string& from, const std::string& to, bool overwrite) override;
     std::optional<std::string> readFile(const std::string& path) override;
+    std::optional<std::uint64_t> fileSize(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
     std::unique_ptr<FileWriter> createFile(const std::string& path) override;
     std::vector<DirEntry> findEntries(const std::string& pattern) override;
