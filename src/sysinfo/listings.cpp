@@ -204,6 +204,20 @@ std::string processIdText(unsigned pid) {
     return text;
 }
 
+std::optional<std::uint32_t> processIdFromText(const std::string& text) {
+    if (text.empty() || text.size() > 8) return std::nullopt;
+    std::uint32_t pid = 0;
+    for (char c : text) {
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                 : -1;
+        if (digit < 0) return std::nullopt;
+        pid = pid * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return pid;
+}
+
 void installierteprogramme(MainWindow& w) {
     showListing(w, kPrograms);
 }
