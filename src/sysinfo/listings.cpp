@@ -172,6 +172,9 @@ void showListing(MainWindow& w, const Listing& l) {
     int count = 0;
     auto& countLine = w.c<ui::Label>("Label213");
     try {
+        // The window shows nothing before the listing returns, so the native list is filled
+        // once at its end (or at a failure, with what was listed by then).
+        Freeze freeze(list);
         l.fill(w, list, log, count);
     } catch (...) {
         countLine.setCaption(l.countPrefix + std::to_string(count));

@@ -18,7 +18,8 @@ enum class Change {
     Checked,
     Text,
     Items,
-    Position, // progress, track and scroll positions
+    ItemAdded, // one item of a list view inserted, at the list's addedIndex()
+    Position,  // progress, track and scroll positions
     Alpha,
     Region,
     Timer,
