@@ -23,7 +23,8 @@ enum class Change {
     Alpha,
     Region,
     Timer,
-    Style, // anything else that changes the look
+    Style,    // anything else that changes the look
+    Stacking, // the control was raised above its siblings
     Focus,
 };
 
