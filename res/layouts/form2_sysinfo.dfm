@@ -58,6 +58,7 @@ inherited Form2: TForm2
     Progress = 0
   end
   object Timer2: TTimer
+    Enabled = False
     Interval = 1000
     OnTimer = Timer2Timer
   end

@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 #include "ui/application.h"
 #include "ui/input_controls.h"
+#include "ui/standard_controls.h"
 
 #include <algorithm>
 #include <climits>
@@ -46,6 +47,10 @@ ui::Color loadColor(int percentLoad) {
     if (percentLoad > 29) c = kOrange;
     if (percentLoad > 69) c = kRed;
     return c;
+}
+
+void startGauges(MainWindow& w) {
+    if (auto* timer = dynamic_cast<ui::Timer*>(w.find("Timer2"))) timer->setEnabled(true);
 }
 
 void GaugeRefresh::tick(MainWindow& w) {
