@@ -78,7 +78,9 @@ void GaugeRefresh::refreshLoad(MainWindow& w) {
         load.setPosition(static_cast<int>(std::ceil(usage * 100.0)));
         load.setForeColor(loadColor(load.position()));
     } catch (const std::exception& e) {
+        // 0 in the colour of 0, not in that of the load shown before.
         load.setPosition(0);
+        load.setForeColor(loadColor(0));
         failures_ = std::min(failures_ + 1, 6);
         ticksToWait_ = std::min(1 << failures_, kLongestRetryWait) - 1;
         if (failureShown_) return;

@@ -106,7 +106,10 @@ void Control::setCursor(Cursor c) {
 
 void Control::click() {
     if (!acceptsInput()) return;
-    if (clickBehaviour()) fire(onClick);
+    if (!clickBehaviour()) return;
+    Event e;
+    e.byUser = true;
+    fire(onClick, e);
 }
 
 void Control::doubleClick() {

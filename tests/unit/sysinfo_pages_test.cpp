@@ -99,7 +99,7 @@ TEST_F(SysinfoTest, AFailingSamplerIsReportedOnceAndTriedAgainLessOften) {
     EXPECT_EQ(messages(),
               (std::vector<std::string>{"Unable to locate the \"Processor\" performance object."}));
     EXPECT_EQ(gauge("Gauge7").position(), 0);
-    EXPECT_EQ(gauge("Gauge7").foreColor(), kOrange) << "the colour stays as it was";
+    EXPECT_EQ(gauge("Gauge7").foreColor(), kBlue) << "0 in the colour of 0";
     EXPECT_GT(gauge("Gauge6").max(), 0) << "the memory gauge goes on every tick";
 
     // Working again: the next failure is reported, and the waits start short again.
@@ -405,7 +405,14 @@ TEST_F(SysinfoTest, LinkHoversSwapTheirPicturesAndTheResetPutsThemBack) {
         this->c<ui::Panel>("Panel84").mouseMove({}, 1, 1);
         EXPECT_TRUE(visible(c.normal));
         EXPECT_FALSE(visible(c.hover));
+        // The services link's hover is bound on its label and hover picture, the others' on
+        // their label and normal picture.
+        const bool services = std::string(c.label) == "Label221";
         this->c<ui::Image>(c.normal).mouseMove({}, 1, 1);
+        EXPECT_EQ(visible(c.hover), !services);
+        if (services) this->c<ui::Label>(c.label).mouseMove({}, 1, 1);
+        this->c<ui::Image>(c.hover).mouseMove({}, 1, 1);
+        EXPECT_TRUE(visible(c.hover));
         this->c<ui::Image>(c.hover).click();
         EXPECT_EQ(caption("Label222"), c.listing);
     }
