@@ -375,6 +375,33 @@ TEST_F(Dialog, StartButtonFieldsFollowTheLastSelectionEvenAfterACancel) {
     EXPECT_EQ(h.dialogs.fileDialogs.back().filter, "*.wav|*.wav") << "the sound picker";
 }
 
+// The three picture pickers preview each selected picture inside the dialog; a file that is
+// missing, too large or no picture leaves the preview empty without a message.
+TEST_F(Dialog, StartButtonPicturePickersPreviewTheSelection) {
+    fake.files.addFile("C:\\Knopf\\rot.bmp", pictureFile(2, 0xFF0000));
+    fake.files.addFile("C:\\Knopf\\text.bmp", "kein Bild");
+    fake.files.addLargeFile("C:\\Knopf\\riesig.bmp", "BM", std::uint64_t{1} << 41);
+    startProgram();
+    openPanel(6);
+    for (const char* button : {"Button1", "Button2", "Button4", "Button3"}) {
+        SCOPED_TRACE(button);
+        h.dialogs.previews.clear();
+        h.dialogs.selections.push_back({"C:\\Knopf\\rot.bmp", "C:\\Knopf\\text.bmp",
+                                        "C:\\Knopf\\riesig.bmp", "C:\\Knopf\\fehlt.bmp"});
+        d<ui::Button>(button).click();
+        if (std::string(button) == "Button3") {
+            EXPECT_TRUE(h.dialogs.previews.empty()) << "the sound picker has no preview";
+            continue;
+        }
+        ASSERT_EQ(h.dialogs.previews.size(), 4u);
+        ASSERT_NE(h.dialogs.previews[0], nullptr);
+        EXPECT_EQ(*h.dialogs.previews[0], ui::decodePicture(pictureFile(2, 0xFF0000)));
+        for (std::size_t i = 1; i < 4; ++i)
+            EXPECT_EQ(h.dialogs.previews[i], nullptr) << i;
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(Dialog, FolderAndDriveLetterFields) {
     startProgram();
     openPanel(7);
