@@ -4,8 +4,9 @@
 #
 # With a DISPLAY the program simply runs until it ends. Without one it runs on a private
 # Xvfb: the script waits for its first window (at most BRELK_RUN_WINDOW_WAIT s, default 60),
-# lets it run BRELK_RUN_SECONDS more (default 8), saves build/screenshot-NAME.png and ends the
-# program and everything the run started.
+# lets it run BRELK_RUN_SECONDS more (default 8), answering brelk's notices at start with
+# Return as a user would, saves build/screenshot-NAME.png and ends the program and everything
+# the run started.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
@@ -48,14 +49,33 @@ program=$!
 running() { kill -0 "$program" 2>/dev/null; }
 has_window() { [ -n "$(comm -13 <(echo "$before") <(visible_windows))" ]; }
 
+# The notices brelk shows at start (for instance that no backup exists yet, or Wine's missing
+# processor data) are answered as a user would: with Return, the box's default button. The
+# splash (372x243) and the main window (525x475) share the boxes' title.
+answered=0
+answer_notices() {
+    [ "$name" = brelk ] || return 0
+    for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
+        case $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/ *Geometry: //p') in
+        372x243 | 525x475 | "") ;;
+        *)
+            xdotool windowfocus --sync "$id" key Return 2>/dev/null && answered=$((answered + 1))
+            ;;
+        esac
+    done
+}
+
 for _ in $(seq $((${BRELK_RUN_WINDOW_WAIT:-60} * 5))); do
     running && ! has_window || break
     sleep 0.2
 done
 for _ in $(seq $((${BRELK_RUN_SECONDS:-8} * 5))); do
     running || break
+    answer_notices
     sleep 0.2
 done
+answer_notices
+[ "$answered" -eq 0 ] || { sleep 0.5; echo "run: answered $answered notice(s) of the start with Return"; }
 
 shot="$BRELK_BUILD/screenshot-$name.png"
 if "$here/screenshot.sh" "$shot"; then

@@ -58,6 +58,7 @@ inherited Form2: TForm2
     Progress = 0
   end
   object Timer2: TTimer
+    Enabled = False
     Interval = 1000
     OnTimer = Timer2Timer
   end
@@ -245,7 +246,6 @@ inherited Form2: TForm2
       Picture.Resource = 'link_arrow.bmp'
       Transparent = True
       OnClick = showservices
-      OnMouseMove = Diensterollover
     end
     object Image266: TImage
       Left = 8
@@ -259,6 +259,7 @@ inherited Form2: TForm2
       Transparent = True
       Visible = False
       OnClick = showservices
+      OnMouseMove = Diensterollover
     end
     object Label221: TLabel
       Left = 28

@@ -1,5 +1,7 @@
 #include "customise/kestovar_key.h"
 
+#include "customise/page_file_setting.h"
+
 namespace brelk {
 namespace {
 
@@ -21,6 +23,13 @@ void writePageFileValues(platform::Platform& p, const std::string& minimum,
     key->writeString("Pagefilmin", minimum);
     key->writeString("Pagefilemax", maximum);
     key->writeString("Pagingfiles", drive + ":\\pagefile.sys " + minimum + " " + maximum);
+}
+
+bool storePageFileSetting(platform::Platform& p, const std::string& minimum,
+                          const std::string& maximum, const std::string& drive) {
+    if (!checkPageFileSetting(minimum, maximum, drive).ok()) return false;
+    writePageFileValues(p, minimum, maximum, drive);
+    return true;
 }
 
 } // namespace brelk

@@ -4,7 +4,10 @@
 #include "customise/preview_picture.h"
 #include "customise/skin_list.h"
 #include "shell/file_dialog_component.h"
+#include "ui/bitmap.h"
 #include "ui/input_controls.h"
+
+#include <memory>
 
 namespace brelk {
 namespace {
@@ -27,28 +30,52 @@ constexpr PreviewPicker kPreviewPickers[] = {
      "modules\\skins\\01.bmp"},
 };
 
-// A start-button picker: each selection change writes the selected path into its field.
+// A start-button picker: each selection change writes the selected path into its field; the
+// picture pickers also preview the selected picture inside the dialog.
 struct FieldPicker {
     const char* handler;
     const char* selectionHandler;
     const char* dialog;
     const char* edit;
+    bool picture;
 };
 
 constexpr FieldPicker kFieldPickers[] = {
-    {"Button1Click", "OpenPictureDialog1SelectionChange", "OpenPictureDialog1", "Edit7"},
-    {"Button2Click", "OpenPictureDialog2SelectionChange", "OpenPictureDialog2", "Edit8"},
-    {"Button4Click", "OpenPictureDialog3SelectionChange", "OpenPictureDialog3", "Edit10"},
-    {"Button3Click", "OpenDialog3SelectionChange", "OpenDialog3", "Edit9"},
+    {"Button1Click", "OpenPictureDialog1SelectionChange", "OpenPictureDialog1", "Edit7", true},
+    {"Button2Click", "OpenPictureDialog2SelectionChange", "OpenPictureDialog2", "Edit8", true},
+    {"Button4Click", "OpenPictureDialog3SelectionChange", "OpenPictureDialog3", "Edit10", true},
+    {"Button3Click", "OpenDialog3SelectionChange", "OpenDialog3", "Edit9", false},
 };
 
+// The picture a picker's preview area shows, read through the size-checked loader; nothing
+// for a file that is missing or no picture (the area stays empty, no message interrupts the
+// choosing).
+std::shared_ptr<const ui::Bitmap> previewOf(CustomiseWindow& w, const std::string& path) {
+    try {
+        return std::make_shared<const ui::Bitmap>(ui::loadPictureFile(path, w.ctx.platform.files));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+// The dialog's file name is what "fortfahren >" stores, so it names only a picture that loaded:
+// the one the preview now shows (the chosen file, or the shipped default when the chosen one
+// does not exist). A picture that does not load leaves preview and name as they were.
 void runPreviewPicker(CustomiseWindow& w, const PreviewPicker& p) {
     auto& dialog = w.c<FileDialogComponent>(p.dialog);
+    const std::string before = dialog.fileName();
     dialog.setInitialDir(w.ctx.programFolder + p.startFolder);
     dialog.execute();
     const std::string chosen = dialog.fileName();
     const bool exists = !chosen.empty() && w.ctx.platform.files.fileExists(chosen);
-    loadPreview(w.ctx, w.c<ui::Image>(p.image), exists ? chosen : w.ctx.programFolder + p.fallback);
+    const std::string shown = exists ? chosen : w.ctx.programFolder + p.fallback;
+    try {
+        loadPreview(w.ctx, w.c<ui::Image>(p.image), shown);
+    } catch (...) {
+        dialog.setFileName(before);
+        throw;
+    }
+    dialog.setFileName(shown);
 }
 
 void previewSelection(CustomiseWindow& w, const PreviewPicker& p) {
@@ -66,7 +93,12 @@ void bindPictureHandlers(CustomiseWindow& w) {
         w.bind(p.selectionHandler, [&w, &p](ui::Event&) { previewSelection(w, p); });
     }
     for (const FieldPicker& p : kFieldPickers) {
-        w.bind(p.handler, [&w, &p](ui::Event&) { w.c<FileDialogComponent>(p.dialog).execute(); });
+        w.bind(p.handler, [&w, &p](ui::Event&) {
+            auto& dialog = w.c<FileDialogComponent>(p.dialog);
+            if (p.picture)
+                dialog.setPreview([&w](const std::string& path) { return previewOf(w, path); });
+            dialog.execute();
+        });
         w.bind(p.selectionHandler, [&w, &p](ui::Event&) {
             w.c<ui::Edit>(p.edit).setText(w.c<FileDialogComponent>(p.dialog).fileName());
         });

@@ -11,16 +11,21 @@ namespace {
 
 constexpr const char* kStartButtonSection = "Einstellungen";
 
-// The chosen logo, only when that file exists; otherwise the stored one stays.
-void logowrite(CustomiseWindow& w) {
-    const std::string& logo = w.c<FileDialogComponent>("OpenDialog1").fileName();
-    if (!logo.empty() && w.ctx.platform.files.fileExists(logo)) {
-        writeKestovarValue(w.ctx.platform, "logo", logo);
+// The picture a picker took (its dialog names only one that loaded), when that file still
+// exists; otherwise the stored one stays.
+void picturewrite(CustomiseWindow& w, const char* dialog, const char* value) {
+    const std::string& picture = w.c<FileDialogComponent>(dialog).fileName();
+    if (!picture.empty() && w.ctx.platform.files.fileExists(picture)) {
+        writeKestovarValue(w.ctx.platform, value, picture);
     }
 }
 
+void logowrite(CustomiseWindow& w) {
+    picturewrite(w, "OpenDialog1", "logo");
+}
+
 void skinwrite(CustomiseWindow& w) {
-    writeKestovarValue(w.ctx.platform, "skin", w.c<FileDialogComponent>("OpenDialog2").fileName());
+    picturewrite(w, "OpenDialog2", "skin");
 }
 
 // Each file setting only when the file its field names exists; the caption always.
@@ -39,8 +44,9 @@ void startbuttonwrite(CustomiseWindow& w) {
 } // namespace
 
 void kopieren(CustomiseWindow& w) {
-    writePageFileValues(w.ctx.platform, w.c<ui::Edit>("Edit1").text(),
-                        w.c<ui::Edit>("Edit2").text(), w.c<ui::Edit>("Edit3").text());
+    // Fields edited into no sound page file keep the stored values.
+    storePageFileSetting(w.ctx.platform, w.c<ui::Edit>("Edit1").text(),
+                         w.c<ui::Edit>("Edit2").text(), w.c<ui::Edit>("Edit3").text());
     logowrite(w);
     skinwrite(w);
     startbuttonwrite(w);

@@ -2,6 +2,8 @@
 // without regard to case.
 #pragma once
 
+#include "ui/bitmap.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -59,10 +61,10 @@ class FileWriter {
     virtual bool write(std::string_view bytes) = 0;
 };
 
-class FileSystem {
+// The file system is also where the class library's picture loader reads pictures from
+// (fileSize and readFile).
+class FileSystem : public ui::PictureFiles {
   public:
-    virtual ~FileSystem() = default;
-
     // True for an existing file, false for a folder or nothing.
     virtual bool fileExists(const std::string& path) = 0;
     virtual bool directoryExists(const std::string& path) = 0;
@@ -86,7 +88,9 @@ class FileSystem {
     virtual bool canReplace(const std::string& path) = 0;
     // The volume and index of an existing file; nothing when it cannot be opened.
     virtual std::optional<FileIdentity> fileIdentity(const std::string& path) = 0;
-    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    std::optional<std::string> readFile(const std::string& path) override = 0;
+    // The size of an existing file without reading it; nothing for a folder or nothing.
+    std::optional<std::uint64_t> fileSize(const std::string& path) override = 0;
     // Creates the file or replaces its content, keeping its attributes; refused for a read-only
     // file or a missing folder.
     virtual bool writeFile(const std::string& path, std::string_view content) = 0;

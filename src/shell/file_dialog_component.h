@@ -20,6 +20,10 @@ class FileDialogComponent : public ui::Component {
     const std::string& fileName() const { return selection_ ? *selection_ : options_.fileName; }
     void setFileName(std::string name) { options_.fileName = std::move(name); }
     void setInitialDir(std::string folder) { options_.initialDir = std::move(folder); }
+    // How a picture picker finds the picture its preview area shows (see FileDialogOptions).
+    void setPreview(std::function<std::shared_ptr<const ui::Bitmap>(const std::string&)> p) {
+        options_.preview = std::move(p);
+    }
     // The settings as the dialog service takes them.
     const ui::FileDialogOptions& options() const { return options_; }
 

@@ -12,6 +12,7 @@
 #include "tweaks/row_handlers.h"
 #include "tweaks/tweak_engine_handlers.h"
 #include "ui/class_registry.h"
+#include "ui/standard_controls.h"
 
 namespace brelk {
 namespace {
@@ -50,6 +51,10 @@ MainWindow::MainWindow(Context& context, const std::function<void(MainWindow&)>&
     if (bindMore) bindMore(*this);
     for (const auto& part : kParts) {
         if (part.layout) loadLayoutResource(part.layout, brelkClasses(), ctx.resources);
+    }
+    // The pages are the window's top-level panels; each switch shows its page over the rest.
+    for (ui::Control* child : children()) {
+        if (dynamic_cast<ui::Panel*>(child)) child->setRaisedWhenShown(true);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "shell/startbutton_settings.h"
 #include "shell/windows2000_restrictions.h"
 #include "shell/windows_helpers.h"
+#include "sysinfo/gauges.h"
 #include "ui/application.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -134,6 +135,7 @@ void readServers(MainWindow& w) {
 
 void iniread(MainWindow& w) {
     auto& ctx = w.ctx;
+    sysinfo::startGauges(w);
     w.c<ui::Memo>("Memo3").clear();
     if (!IsUserAdmin(ctx.platform.security)) {
         w.app().showMessage(kAskForAdministrator);

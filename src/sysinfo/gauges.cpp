@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 #include "ui/application.h"
 #include "ui/input_controls.h"
+#include "ui/standard_controls.h"
 
 #include <algorithm>
 #include <climits>
@@ -48,6 +49,10 @@ ui::Color loadColor(int percentLoad) {
     return c;
 }
 
+void startGauges(MainWindow& w) {
+    if (auto* timer = dynamic_cast<ui::Timer*>(w.find("Timer2"))) timer->setEnabled(true);
+}
+
 void GaugeRefresh::tick(MainWindow& w) {
     const MemoryReading memory = getmemorystatus(w.ctx.platform.system);
     auto& free = w.c<ui::Gauge>("Gauge6");
@@ -73,7 +78,9 @@ void GaugeRefresh::refreshLoad(MainWindow& w) {
         load.setPosition(static_cast<int>(std::ceil(usage * 100.0)));
         load.setForeColor(loadColor(load.position()));
     } catch (const std::exception& e) {
+        // 0 in the colour of 0, not in that of the load shown before.
         load.setPosition(0);
+        load.setForeColor(loadColor(0));
         failures_ = std::min(failures_ + 1, 6);
         ticksToWait_ = std::min(1 << failures_, kLongestRetryWait) - 1;
         if (failureShown_) return;

@@ -30,6 +30,11 @@ ui::Color freeMemoryColor(int percentFree);
 // Bar colours: blue up to 29 % load, orange from 30 %, red from 70 %.
 ui::Color loadColor(int percentLoad);
 
+// The gauges tick from the main window's first showing on: a report of a failing sampler then
+// comes over the main window, not over the splash, whose hand-over to the main window it
+// would hold up until answered.
+void startGauges(MainWindow& w);
+
 // One refresh per tick. A failing sampler is reported once through the application's error
 // display, leaves the load gauge at 0 and is tried again quietly; it is reported again only
 // after it has worked in between. Failed tries are spaced out (2, 4, 8 ... up to 64 ticks

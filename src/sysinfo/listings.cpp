@@ -172,6 +172,9 @@ void showListing(MainWindow& w, const Listing& l) {
     int count = 0;
     auto& countLine = w.c<ui::Label>("Label213");
     try {
+        // The window shows nothing before the listing returns, so the native list is filled
+        // once at its end (or at a failure, with what was listed by then).
+        Freeze freeze(list);
         l.fill(w, list, log, count);
     } catch (...) {
         countLine.setCaption(l.countPrefix + std::to_string(count));
@@ -202,6 +205,20 @@ std::string processIdText(unsigned pid) {
     char text[16];
     std::snprintf(text, sizeof text, "%04X", pid);
     return text;
+}
+
+std::optional<std::uint32_t> processIdFromText(const std::string& text) {
+    if (text.empty() || text.size() > 8) return std::nullopt;
+    std::uint32_t pid = 0;
+    for (char c : text) {
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                 : -1;
+        if (digit < 0) return std::nullopt;
+        pid = pid * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return pid;
 }
 
 void installierteprogramme(MainWindow& w) {

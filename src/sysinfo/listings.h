@@ -2,6 +2,7 @@
 // with its title, columns, order and count line; the run log Memo3 gets one line per entry.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -20,5 +21,7 @@ void showservices(MainWindow& w);
 std::optional<std::string> serviceStatus(int start);
 // A process id as at least four upper-case hexadecimal digits.
 std::string processIdText(unsigned pid);
+// The id such a text shows; nothing for a text that is no hexadecimal number of 32 bits.
+std::optional<std::uint32_t> processIdFromText(const std::string& text);
 
 } // namespace brelk::sysinfo

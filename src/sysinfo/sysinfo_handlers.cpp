@@ -49,9 +49,26 @@ constexpr struct {
 
 } // namespace
 
+// Ends the process of the selected row: the one with the row's id, while it still runs the
+// row's program (the list may be older than a process started since under a freed id). An end
+// that did not happen is told.
+void endSelectedProcess(MainWindow& w, const ui::ListItem& item) {
+    const std::string& id = item.subItems.empty() ? std::string() : item.subItems[0];
+    const auto pid = processIdFromText(id);
+    const auto result = pid ? w.ctx.platform.processes.terminateIfNamed(*pid, item.caption, 0)
+                            : platform::EndResult::NotRunning;
+    const std::string process = "Der Prozess " + item.caption + " (ProzessID " + id + ")";
+    if (result == platform::EndResult::NotRunning) {
+        w.app().showMessage(process + " läuft nicht mehr.");
+    } else if (result == platform::EndResult::Refused) {
+        w.app().showMessage(process + " konnte nicht beendet werden.");
+    }
+}
+
 void Button3Click(MainWindow& w) {
     if (const ui::ListItem* item = w.c<ui::ListView>("ListView1").selected()) {
-        KillProcessByName(w.ctx.platform.processes, item->caption);
+        // A copy: the list is refilled below.
+        endSelectedProcess(w, ui::ListItem(*item));
     }
     Aktiveprozesse(w);
 }

@@ -1,4 +1,5 @@
 // The arms of the appearance rows.
+#include "platform/path_text.h"
 #include "shell/main_window.h"
 #include "tweaks/tuning_run.h"
 #include "ui/standard_controls.h"
@@ -35,8 +36,10 @@ std::string settingsPicture(TuningRun& run, const char* value) {
 }
 
 // Puts a picture in place of a file: the old file goes, the picture is copied in. A missing
-// picture leaves no file.
+// picture leaves no file. A picture that is the file itself stays: deleted first, it would be
+// lost.
 void replaceFile(TuningRun& run, const std::string& picture, const std::string& target) {
+    if (platform::samePath(picture, target)) return;
     platform::FileSystem& files = run.ctx.platform.files;
     files.deleteFile(target);
     files.copyFile(picture, target, true);

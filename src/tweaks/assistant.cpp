@@ -123,21 +123,19 @@ void runHandler(MainWindow& w, const char* name) {
 }
 
 // The two answers to "genauere Einstellungen vornehmen?" exclude each other, but only for the
-// user's click: the boxes' changes made here run their handlers too and are left alone.
+// user's click: a change made by code (also the ones made here) runs the handlers too and is
+// left alone.
 void bindExclusiveAnswers(MainWindow& w) {
-    auto answering = std::make_shared<bool>(false);
     const std::pair<const char*, const char*> answers[] = {{"CheckBox88", "CheckBox89"},
                                                            {"CheckBox89", "CheckBox88"}};
     for (const auto& answer : answers) {
         const char* box = answer.first;
         const char* other = answer.second;
-        w.bind(std::string(box) + "Click", [&w, answering, box, other](ui::Event&) {
-            if (*answering) return;
-            *answering = true;
+        w.bind(std::string(box) + "Click", [&w, box, other](ui::Event& e) {
+            if (!e.byUser) return;
             w.c<ui::CheckBox>(box).setChecked(true);
             auto& otherBox = w.c<ui::CheckBox>(other);
             if (otherBox.checked()) otherBox.setChecked(false);
-            *answering = false;
         });
     }
 }

@@ -1,4 +1,5 @@
 // The arms of the performance rows.
+#include "customise/page_file_setting.h"
 #include "shell/main_window.h"
 #include "tweaks/int_text.h"
 #include "tweaks/system_actions.h"
@@ -63,16 +64,15 @@ std::optional<std::string> menuDelayBar(TuningRun& run, std::string_view) {
 }
 
 // The page file as the customisation dialog sets it: drive letter, minimum and maximum MB.
-// Without a drive letter (no drive had room for it) a setting would name no drive, so nothing
-// is written and the log says why.
+// Fields that make no sound setting (no drive letter, a size that is no whole number, a minimum
+// above the maximum) would give the system a page file it cannot use, so nothing is written and
+// the log says why.
 std::optional<std::string> pageFileSetting(TuningRun& run, std::string_view) {
-    const std::string& drive = run.form7Text("Edit3");
-    if (drive.empty()) {
-        run.window.c<ui::Memo>("Memo3").addLine(
-            "Pagingfiles: kein Laufwerk für die Auslagerungsdatei, nichts geschrieben");
-        return std::nullopt;
-    }
-    return drive + ":\\pagefile.sys " + run.form7Text("Edit1") + " " + run.form7Text("Edit2");
+    const PageFileSetting setting = checkPageFileSetting(
+        run.form7Text("Edit1"), run.form7Text("Edit2"), run.form7Text("Edit3"));
+    if (setting.ok()) return setting.pagingFiles;
+    run.log("Pagingfiles: " + setting.problem + ", nichts geschrieben");
+    return std::nullopt;
 }
 
 void deleteDesktopIni(TuningRun& run) {

@@ -1,5 +1,6 @@
 // The arms of the program's own rows: the companion program at start-up, the start-menu
 // shortcuts, the start-button program and a folder mounted as a drive.
+#include "platform/path_text.h"
 #include "shell/windows_helpers.h"
 #include "tweaks/system_actions.h"
 #include "tweaks/tuning_run.h"
@@ -87,13 +88,32 @@ std::optional<std::string> mountDriveLetter(TuningRun& run) {
     return std::nullopt;
 }
 
-// The subst command that Windows runs once at the next logon. A refused write does not stop
-// the run.
+// The subst command that Windows runs once at the next logon. A command longer than an
+// operation takes is not written at all: cut, it would leave an open quote or name a parent
+// of the folder. A refused write does not stop the run.
 void writeMountCommand(TuningRun& run, const std::string& command) {
+    if (command.size() > kOperationTextLength) {
+        run.log(std::string(kMountValue) + ": Befehl länger als " +
+                std::to_string(kOperationTextLength) + " Zeichen, nichts geschrieben");
+        return;
+    }
     try {
-        run.regop.applyregop(kRunOnce, kMountValue, cutToOperationLength(command), "cu", "str");
+        run.regop.applyregop(kRunOnce, kMountValue, command, "cu", "str");
     } catch (const ui::Exception&) {
     }
+}
+
+// The folder as one quoted argument. A backslash right before the closing quote would escape
+// it, so none stands there: a folder loses its trailing backslash, and a drive root ("C:")
+// keeps its backslash after the quotes ("C:"\), where it still belongs to the argument.
+std::string quotedFolder(const std::string& folder) {
+    std::string plain = platform::withoutTrailingBackslash(folder);
+    const bool root = !plain.empty() && plain.back() == '\\';
+    if (root) plain.pop_back();
+    std::string quoted = "\""; // appended piece by piece: GCC 12 warns on the concatenation
+    quoted += plain;
+    quoted += root ? "\"\\" : "\"";
+    return quoted;
 }
 
 void mountFolder(TuningRun& run) {
@@ -101,8 +121,7 @@ void mountFolder(TuningRun& run) {
     if (!letter) return;
     const std::string& folder = run.form7Text("Edit11");
     if (!run.ctx.platform.files.directoryExists(folder)) return;
-    // Quoted, so that a folder with blanks stays one argument.
-    writeMountCommand(run, "subst " + *letter + ": \"" + folder + "\"");
+    writeMountCommand(run, "subst " + *letter + ": " + quotedFolder(folder));
 }
 
 void unmountFolder(TuningRun& run) {

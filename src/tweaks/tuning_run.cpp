@@ -10,9 +10,6 @@ namespace brelk {
 
 namespace {
 
-// Texts of a registry operation formed at run time are cut to this length.
-constexpr std::size_t kOperationTextLength = 150;
-
 constexpr const char* kUninstallKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRunOnceKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 

@@ -26,7 +26,10 @@ void tuning(MainWindow& w);
 void writeSettings(MainWindow& w, const char* section,
                    std::initializer_list<std::pair<const char*, const char*>> keys);
 
-// A text formed at run time, cut to what a registry operation takes (150 characters).
+// What a registry operation of the run takes; texts formed at run time are cut to it.
+inline constexpr std::size_t kOperationTextLength = 150;
+
+// A text formed at run time, cut to what a registry operation takes.
 std::string cutToOperationLength(std::string text);
 
 // What the arms of one run work with.

@@ -25,11 +25,6 @@ Bitmap decodePicture(std::string_view bytes) {
 
 namespace {
 
-// No picture the decoders accept needs more than its pixels in 32 bits plus headers; a larger
-// file is refused before it is read into memory.
-constexpr std::size_t kMaxPictureFileBytes =
-    static_cast<std::size_t>(kMaxPicturePixels) * 4 + 64 * 1024;
-
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -51,6 +46,18 @@ Bitmap loadPictureFile(const std::string& path) {
     }
     if (std::ferror(file.get())) throw Exception(openError);
     return decodePicture(bytes);
+}
+
+Bitmap loadPictureFile(const std::string& path, PictureFiles& files) {
+    const std::string openError = "Cannot open file \"" + path + "\"";
+    const auto size = files.fileSize(path);
+    if (!size) throw Exception(openError);
+    if (*size > kMaxPictureFileBytes) throw EInvalidGraphic(kInvalidBitmapMessage);
+    const auto bytes = files.readFile(path);
+    if (!bytes) throw Exception(openError);
+    // The file may have grown since its size was asked.
+    if (bytes->size() > kMaxPictureFileBytes) throw EInvalidGraphic(kInvalidBitmapMessage);
+    return decodePicture(*bytes);
 }
 
 } // namespace ui

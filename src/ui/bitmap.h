@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,5 +58,22 @@ std::string encodeBmp(const Bitmap& bitmap);
 // Reads a picture file and decodes it with decodePicture. A file that cannot be opened or read
 // throws ui::Exception("Cannot open file \"<path>\"").
 Bitmap loadPictureFile(const std::string& path);
+
+// No picture the decoders accept needs more than its pixels in 32 bits plus headers.
+inline constexpr std::uint64_t kMaxPictureFileBytes =
+    static_cast<std::uint64_t>(kMaxPicturePixels) * 4 + 64 * 1024;
+
+// Where the loader below finds files: their size, and their bytes.
+class PictureFiles {
+  public:
+    virtual ~PictureFiles() = default;
+    // The size of an existing file; nothing for a folder or nothing.
+    virtual std::optional<std::uint64_t> fileSize(const std::string& path) = 0;
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+};
+
+// The same through a file system of the program: a file larger than kMaxPictureFileBytes is
+// refused with EInvalidGraphic("Bitmap image is not valid") before any of it is read.
+Bitmap loadPictureFile(const std::string& path, PictureFiles& files);
 
 } // namespace ui

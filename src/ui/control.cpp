@@ -34,7 +34,15 @@ void Control::setBounds(int left, int top, int width, int height) {
     }
 }
 
+void Control::raise() {
+    static unsigned raises = 0;
+    raiseOrder_ = ++raises;
+    notify(Change::Stacking);
+}
+
 void Control::setVisible(bool v) {
+    // Raised first, so that it appears on top rather than beneath and then over the others.
+    if (v && raisedWhenShown_) raise();
     if (visible_ == v) return;
     visible_ = v;
     notify(Change::Visible);
@@ -98,7 +106,10 @@ void Control::setCursor(Cursor c) {
 
 void Control::click() {
     if (!acceptsInput()) return;
-    if (clickBehaviour()) fire(onClick);
+    if (!clickBehaviour()) return;
+    Event e;
+    e.byUser = true;
+    fire(onClick, e);
 }
 
 void Control::doubleClick() {

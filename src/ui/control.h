@@ -38,6 +38,16 @@ class Control : public Component {
     // Visible itself and inside visible parents.
     bool showing() const;
 
+    // Stacking among siblings: siblings lie in the order in which they were created (the
+    // layout's, first lowest) until raised; a raised control lies above every sibling raised
+    // before it and every one never raised. 0 for a control never raised, else a number that
+    // grows with each raise.
+    unsigned raiseOrder() const { return raiseOrder_; }
+    void raise();
+    // A control that is raised each time it is shown, also when it is visible already: a page
+    // of a window, which must come over the pages left visible beneath it.
+    void setRaisedWhenShown(bool v) { raisedWhenShown_ = v; }
+
     bool enabled() const { return enabled_; }
     void setEnabled(bool v);
 
@@ -91,6 +101,8 @@ class Control : public Component {
     bool windowed_;
     Control* parent_ = nullptr;
     std::vector<Control*> children_;
+    unsigned raiseOrder_ = 0;
+    bool raisedWhenShown_ = false;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Align align_ = Align::None;
     bool visible_ = true, enabled_ = true;

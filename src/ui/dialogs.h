@@ -2,10 +2,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace ui {
+
+struct Bitmap;
 
 // Button and icon flags and answers, with the values of the Windows message box.
 namespace mb {
@@ -23,6 +26,10 @@ struct FileDialogOptions {
     // Called with the selected file's full path each time the selection changes while an
     // open dialog is shown.
     std::function<void(const std::string&)> selectionChanged;
+    // A picture picker's: the picture of the selected file, which the dialog shows in a
+    // preview area beside its list while the selection stands; nothing for a file that is no
+    // picture it can show. Without it the dialog has no preview area.
+    std::function<std::shared_ptr<const Bitmap>(const std::string&)> preview;
 };
 
 // The shell's special folder that a folder browser starts from by default: the desktop.

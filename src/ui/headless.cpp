@@ -46,6 +46,7 @@ std::optional<std::string> ScriptedDialogs::openFile(const FileDialogOptions& o)
         selections.pop_front();
         for (const auto& path : changes) {
             if (o.selectionChanged) o.selectionChanged(path);
+            if (o.preview) previews.push_back(o.preview(path));
         }
     }
     if (files.empty()) return std::nullopt;

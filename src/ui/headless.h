@@ -55,6 +55,9 @@ class ScriptedDialogs : public DialogService {
     std::deque<std::optional<std::string>> files;
     // For each open dialog in order: the selection changes the user makes before answering.
     std::deque<std::vector<std::string>> selections;
+    // What a picture picker's preview area showed for each selection change: the picture, or
+    // nothing.
+    std::vector<std::shared_ptr<const Bitmap>> previews;
     // The root folder of each folder browser shown.
     std::vector<int> folderRoots;
     std::vector<RecordedMessage> messages;

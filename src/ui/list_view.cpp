@@ -64,7 +64,14 @@ void ListView::addItem(ListItem item) {
     const auto index = static_cast<int>(at - items_.begin());
     items_.insert(at, std::move(item));
     if (selected_ >= index) ++selected_;
-    itemsChanged();
+    if (updates_ > 0) {
+        pending_ = true;
+        return;
+    }
+    // Only the new row: a realisation that showed the whole list again on every addition
+    // would take time growing with the square of the rows.
+    added_ = index;
+    notify(Change::ItemAdded);
 }
 
 void ListView::clearItems() {

@@ -33,8 +33,12 @@ class ListView : public Control {
     void addColumn(std::string caption, int width);
 
     const std::vector<ListItem>& items() const { return items_; }
-    // Adds an item at the end, or at its place by caption while the list sorts by text.
+    // Adds an item at the end, or at its place by caption while the list sorts by text. The
+    // realisation is told of that one item (Change::ItemAdded), or, while frozen, of all items
+    // when the freeze ends.
     void addItem(ListItem item);
+    // Where the last item told as added now stands.
+    int addedIndex() const { return added_; }
     void clearItems();
 
     // The selected item's index; -1 when none is selected.
@@ -69,6 +73,7 @@ class ListView : public Control {
     std::vector<ListColumn> columns_;
     std::vector<ListItem> items_;
     int selected_ = -1;
+    int added_ = -1;
     ViewStyle viewStyle_ = ViewStyle::Icon;
     SortType sortType_ = SortType::None;
     int updates_ = 0;

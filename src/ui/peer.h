@@ -18,11 +18,13 @@ enum class Change {
     Checked,
     Text,
     Items,
-    Position, // progress, track and scroll positions
+    ItemAdded, // one item of a list view inserted, at the list's addedIndex()
+    Position,  // progress, track and scroll positions
     Alpha,
     Region,
     Timer,
-    Style, // anything else that changes the look
+    Style,    // anything else that changes the look
+    Stacking, // the control was raised above its siblings
     Focus,
 };
 

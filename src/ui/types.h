@@ -56,6 +56,8 @@ struct Event {
     int wheelDelta = 0;
     bool handled = false;
     int key = 0;
+    // A click of the user (click()), not a change made by code that runs the same handler.
+    bool byUser = false;
 };
 
 using Handler = std::function<void(Event&)>;

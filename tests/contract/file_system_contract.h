@@ -50,9 +50,13 @@ TYPED_TEST(FileSystemContract, ContentRoundTripsByteForByte) {
     const std::string content(bytes, sizeof bytes - 1);
     ASSERT_TRUE(fs.writeFile(this->dir + "data.bin", content));
     EXPECT_EQ(fs.readFile(this->dir + "data.bin"), content);
+    EXPECT_EQ(fs.fileSize(this->dir + "data.bin"), content.size());
     ASSERT_TRUE(fs.writeFile(this->dir + "data.bin", "short"));
     EXPECT_EQ(fs.readFile(this->dir + "data.bin"), "short");
+    EXPECT_EQ(fs.fileSize(this->dir + "data.bin"), 5u);
     EXPECT_FALSE(fs.readFile(this->dir + "missing.bin"));
+    EXPECT_FALSE(fs.fileSize(this->dir + "missing.bin"));
+    EXPECT_FALSE(fs.fileSize(this->dir.substr(0, this->dir.size() - 1))) << "a folder";
     EXPECT_FALSE(fs.writeFile(this->dir + "missing\\data.bin", "x"));
 }
 

@@ -53,6 +53,24 @@ TYPED_TEST(SystemContract, KillProcessByNameEndsOnlyTheFirstOfTwo) {
     EXPECT_FALSE(brelk::KillProcessByName(processes, "sleeper.exe"));
 }
 
+TYPED_TEST(SystemContract, TerminateIfNamedEndsThatIdOnlyUnderThatName) {
+    auto& processes = this->p().processes;
+    const std::string program = "\"" + this->env.testProgramFolder() + "sleeper.exe\"";
+    auto one = processes.start(program);
+    auto two = processes.start(program);
+    ASSERT_TRUE(one && two);
+    ASSERT_TRUE(waitFor([&] { return this->running(*one) && this->running(*two); }));
+    using platform::EndResult;
+    EXPECT_EQ(processes.terminateIfNamed(*two, "SLEEPER.EXE", 0), EndResult::Ended);
+    EXPECT_TRUE(waitFor([&] { return !this->running(*two); }));
+    EXPECT_TRUE(this->running(*one)) << "the other of the same name";
+    EXPECT_EQ(processes.terminateIfNamed(*two, "sleeper.exe", 0), EndResult::NotRunning);
+    EXPECT_EQ(processes.terminateIfNamed(*one, "explorer.exe", 0), EndResult::NotRunning);
+    EXPECT_TRUE(this->running(*one));
+    EXPECT_EQ(processes.terminateIfNamed(*one, "sleeper.exe", 0), EndResult::Ended);
+    EXPECT_TRUE(waitFor([&] { return !this->running(*one); }));
+}
+
 TYPED_TEST(SystemContract, ProgramThatDoesNotExistDoesNotStart) {
     EXPECT_FALSE(this->p().processes.start("\"" + this->env.scratchFolder() + "missing.exe\""));
     EXPECT_EQ(this->p().shell.execute("open", this->env.scratchFolder() + "missing.exe", "", "",

@@ -202,6 +202,12 @@ TEST_F(AssistantWindow, OnlyAUsersClickMakesTheAnswersExclusive) {
         EXPECT_EQ(box(88).checked(), c.yes) << c.clicks.size();
         EXPECT_EQ(box(89).checked(), c.no) << c.clicks.size();
     }
+    // A change made by code runs the handler but unticks nothing.
+    box(89).setChecked(false);
+    box(88).setChecked(true);
+    box(89).setChecked(true);
+    EXPECT_TRUE(box(88).checked());
+    EXPECT_TRUE(box(89).checked());
 }
 
 TEST_F(AssistantWindow, OpeningKeepsTheLowerPagesAndTheLinksLightUp) {

@@ -2,6 +2,7 @@
 // recommendation, pickers, the folder and drive fields, and what "fortfahren >" stores.
 #include "customise/customise_window.h"
 #include "customise/pagefile_calc.h"
+#include "customise/store_values.h"
 #include "shell/file_dialog_component.h"
 #include "shell_fixture.h"
 #include "tweak_engine_fixture.h"
@@ -305,6 +306,46 @@ TEST_F(Dialog, LogoAndSkinPickersPreviewTheirSelectionAndOpenOnlyOnce) {
     }
 }
 
+// "fortfahren >" stores only a picture that loaded: a file larger than any picture (refused
+// before it is read) or a file that is no picture reports the error and leaves the stored value.
+TEST_F(Dialog, PickersTakeOnlyAPictureThatLoaded) {
+    struct Picker {
+        int panel;
+        const char *link, *value, *shipped;
+    };
+    const Picker pickers[] = {{1, "RadioButton5", "logo", "modules\\oemlogo.bmp"},
+                              {2, "RadioButton1", "skin", "modules\\skins\\01.bmp"}};
+    const std::pair<const char*, bool> files[] = {{"C:\\Bilder\\riesig.bmp", false},
+                                                  {"C:\\Bilder\\text.bmp", false},
+                                                  {"C:\\Bilder\\rot.bmp", true}};
+    for (const Picker& p : pickers) {
+        for (const auto& [file, loads] : files) {
+            SCOPED_TRACE(std::string(p.value) + " " + file);
+            Fresh t;
+            // Read whole, 2 TB would end the program (out of memory).
+            t.fake.files.addLargeFile("C:\\Bilder\\riesig.bmp", "BM", std::uint64_t{1} << 41);
+            t.fake.files.addFile("C:\\Bilder\\text.bmp", "kein Bild");
+            t.fake.files.addFile("C:\\Bilder\\rot.bmp", pictureFile(2, 0xFF0000));
+            t.startProgram();
+            t.openPanel(p.panel);
+            t.h.dialogs.files.push_back(file);
+            t.d<ui::RadioButton>(p.link).click();
+            EXPECT_EQ(t.messages(), loads ? std::vector<std::string>{}
+                                          : std::vector<std::string>{"Bitmap image is not valid."});
+            t.d<ui::Label>("Label5").click();
+            EXPECT_EQ(t.kestovar(p.value), loads ? file : t.folder() + p.shipped);
+        }
+    }
+    // Without any skin the dialog has none to store, and the creation's default stays.
+    Fresh t;
+    for (const char* skin : {"01.bmp", "02.bmp", "03.bmp"})
+        t.fake.files.deleteFile(t.folder() + "modules\\skins\\" + skin);
+    t.startProgram();
+    t.openPanel(2);
+    t.d<ui::Label>("Label5").click();
+    EXPECT_EQ(t.kestovar("skin"), t.folder() + "modules\\skins\\01.bmp");
+}
+
 TEST_F(Dialog, ACancelledPickerShowsThePreviousChoiceOrTheDefault) {
     fake.files.addFile("C:\\Bilder\\rot.bmp", pictureFile(2, 0xFF0000));
     startProgram();
@@ -332,6 +373,33 @@ TEST_F(Dialog, StartButtonFieldsFollowTheLastSelectionEvenAfterACancel) {
         EXPECT_EQ(text(edit), last) << button;
     }
     EXPECT_EQ(h.dialogs.fileDialogs.back().filter, "*.wav|*.wav") << "the sound picker";
+}
+
+// The three picture pickers preview each selected picture inside the dialog; a file that is
+// missing, too large or no picture leaves the preview empty without a message.
+TEST_F(Dialog, StartButtonPicturePickersPreviewTheSelection) {
+    fake.files.addFile("C:\\Knopf\\rot.bmp", pictureFile(2, 0xFF0000));
+    fake.files.addFile("C:\\Knopf\\text.bmp", "kein Bild");
+    fake.files.addLargeFile("C:\\Knopf\\riesig.bmp", "BM", std::uint64_t{1} << 41);
+    startProgram();
+    openPanel(6);
+    for (const char* button : {"Button1", "Button2", "Button4", "Button3"}) {
+        SCOPED_TRACE(button);
+        h.dialogs.previews.clear();
+        h.dialogs.selections.push_back({"C:\\Knopf\\rot.bmp", "C:\\Knopf\\text.bmp",
+                                        "C:\\Knopf\\riesig.bmp", "C:\\Knopf\\fehlt.bmp"});
+        d<ui::Button>(button).click();
+        if (std::string(button) == "Button3") {
+            EXPECT_TRUE(h.dialogs.previews.empty()) << "the sound picker has no preview";
+            continue;
+        }
+        ASSERT_EQ(h.dialogs.previews.size(), 4u);
+        ASSERT_NE(h.dialogs.previews[0], nullptr);
+        EXPECT_EQ(*h.dialogs.previews[0], ui::decodePicture(pictureFile(2, 0xFF0000)));
+        for (std::size_t i = 1; i < 4; ++i)
+            EXPECT_EQ(h.dialogs.previews[i], nullptr) << i;
+    }
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(Dialog, FolderAndDriveLetterFields) {
@@ -407,16 +475,55 @@ TEST_F(Dialog, HoverLooksAndEscape) {
 
 struct PageFileRow : tweak_test::EngineFixture {};
 
-TEST_F(PageFileRow, WithoutADriveLetterTheRunWritesNoPageFileSetting) {
-    form7->get<ui::Edit>("Edit3").setText("");
+// The same check guards the run's page-file row and what "fortfahren >" stores: a sound setting
+// is written, any other writes nothing (the run logs why, the stored values stay).
+TEST_F(PageFileRow, OnlyASoundSettingIsWrittenOrStored) {
+    struct Case {
+        const char *minimum, *maximum, *drive;
+        const char* problem; // nullptr: written
+    };
+    const Case cases[] = {
+        {"400", "400", "C", nullptr},
+        {"0300", "800", "d", nullptr},
+        {"100", "100", "", "kein Laufwerk für die Auslagerungsdatei"},
+        {"abc", "400", "cd", "\"cd\" ist kein Laufwerksbuchstabe (A bis Z)"},
+        {"400", "400", "\xC4", "\"\xC4\" ist kein Laufwerksbuchstabe (A bis Z)"},
+        {"400", "400", "1", "\"1\" ist kein Laufwerksbuchstabe (A bis Z)"},
+        {"abc", "400", "c", "\"abc\" ist keine Größe in MB"},
+        {"", "400", "c", "\"\" ist keine Größe in MB"},
+        {"400", "-1", "c", "\"-1\" ist keine Größe in MB"},
+        {"400", "4000000", "c", "\"4000000\" ist keine Größe in MB"},
+        {"800", "100", "c", "Minimum 800 MB über Maximum 100 MB"},
+    };
+    const std::string memory =
+        "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+    auto kestovar = [&](const char* name) { return text(LM, "SOFTWARE\\Kestovar", name); };
     check(25);
-    startRun();
-    EXPECT_EQ(text(LM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-                   "Pagingfiles"),
-              std::nullopt);
-    EXPECT_NE(std::find(log().begin(), log().end(),
-                        "Pagingfiles: kein Laufwerk für die Auslagerungsdatei, nichts geschrieben"),
-              log().end());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.minimum) + " / " + c.maximum + " / " + c.drive);
+        fake.registry.createKey(LM, memory)->deleteValue("Pagingfiles");
+        fake.registry.createKey(LM, "SOFTWARE\\Kestovar")->writeString("Pagingfiles", "alt");
+        form7->get<ui::Edit>("Edit1").setText(c.minimum);
+        form7->get<ui::Edit>("Edit2").setText(c.maximum);
+        form7->get<ui::Edit>("Edit3").setText(c.drive);
+        startRun();
+        brelk::kopieren(*form7);
+        const std::string setting =
+            std::string(c.drive) + ":\\pagefile.sys " + c.minimum + " " + c.maximum;
+        const auto refusal = std::find(log().begin(), log().end(),
+                                       "Pagingfiles: " + std::string(c.problem ? c.problem : "") +
+                                           ", nichts geschrieben");
+        if (c.problem) {
+            EXPECT_EQ(text(LM, memory, "Pagingfiles"), std::nullopt);
+            EXPECT_NE(refusal, log().end());
+            EXPECT_EQ(kestovar("Pagingfiles"), "alt");
+        } else {
+            EXPECT_EQ(text(LM, memory, "Pagingfiles"), setting);
+            EXPECT_EQ(kestovar("Pagingfiles"), setting);
+            EXPECT_EQ(kestovar("Pagefilmin"), c.minimum);
+            EXPECT_EQ(kestovar("Pagefilemax"), c.maximum);
+        }
+    }
     EXPECT_TRUE(h.dialogs.messages.empty());
 }
 

@@ -69,6 +69,46 @@ TEST_F(Pages, EachSwitchHidesItsListShowsItsPageAndRecordsIt) {
     EXPECT_TRUE(messages().empty());
 }
 
+// Every page opens over whatever page is left visible: the pages are the window's top-level
+// panels, stacked in layout order until raised, and a raised one lies above every other.
+TEST_F(Pages, EachPageShowsOnTopAfterEachOtherPage) {
+    auto topPage = [&]() -> std::string {
+        const ui::Control* top = nullptr;
+        for (const ui::Control* page : w->children()) {
+            if (!dynamic_cast<const ui::Panel*>(page) || !page->visible()) continue;
+            if (!top || page->raiseOrder() >= top->raiseOrder()) top = page;
+        }
+        return top ? top->name() : "";
+    };
+    const std::pair<const char*, int> openers[] = {
+        {"indexstart", 1},       {"classicstart", 2},    {"Dokustart", 4},
+        {"informationstart", 5}, {"supportstart", 6},    {"Onlinestart", 7},
+        {"showbackup", 8},       {"showwizard", 9},      {"exportshow", 11},
+        {"importshow", 12},      {"Label39Click", 48},   {"Updatestart", 49},
+        {"Skinstart", 74},       {"Bugmailtstart", 79},  {"Hardwareanalyse", 83},
+        {"Systeminfo", 84},      {"Aktiveprozesse", 85}, {"Label238Click", 104},
+    };
+    for (const auto& [first, firstPage] : openers) {
+        for (const auto& [then, page] : openers) {
+            if (page == firstPage) continue;
+            run(first);
+            run(then);
+            EXPECT_EQ(topPage(), panel(page)) << first << " then " << then;
+        }
+    }
+    // And each page shown by itself, also one visible already beneath another.
+    for (const ui::Control* a : w->children()) {
+        for (const ui::Control* b : w->children()) {
+            if (a == b || !dynamic_cast<const ui::Panel*>(a) || !dynamic_cast<const ui::Panel*>(b))
+                continue;
+            c<ui::Panel>(b->name()).show();
+            c<ui::Panel>(a->name()).show();
+            c<ui::Panel>(b->name()).show();
+            EXPECT_EQ(topPage(), b->name()) << a->name() << " over " << b->name();
+        }
+    }
+}
+
 TEST_F(Pages, TheMenuLabelsRunTheirSwitches) {
     const std::pair<const char*, int> menu[] = {
         {"Label9", 1}, {"Label8", 6}, {"Label26", 49}, {"Label35", 7}, {"Label6", 8}};

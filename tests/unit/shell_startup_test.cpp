@@ -384,6 +384,7 @@ TEST_F(Splash, FadesInWithinOneTickAndHandsOverToTheMainWindow) {
     auto& timer2 = splash->get<ui::Timer>("Timer2");
     timer2.tick();
     EXPECT_FALSE(w->visible()) << "the second timer waits for the first";
+    EXPECT_FALSE(c<ui::Timer>("Timer2").enabled()) << "no gauge ticks while the splash stands";
     timer1.tick();
     EXPECT_EQ(splash->alphaBlendValue(), 248);
     EXPECT_FALSE(timer1.enabled());
@@ -391,6 +392,7 @@ TEST_F(Splash, FadesInWithinOneTickAndHandsOverToTheMainWindow) {
     timer2.tick();
     EXPECT_TRUE(w->visible());
     EXPECT_TRUE(c<ui::Label>("Label9").enabled()) << "the main window's start-up ran";
+    EXPECT_TRUE(c<ui::Timer>("Timer2").enabled()) << "the gauges tick once the main window shows";
     EXPECT_FALSE(splash->visible());
     EXPECT_FALSE(timer2.enabled());
     EXPECT_EQ(h.app.mainForm(), splash);

@@ -99,7 +99,7 @@ TEST_F(SysinfoTest, AFailingSamplerIsReportedOnceAndTriedAgainLessOften) {
     EXPECT_EQ(messages(),
               (std::vector<std::string>{"Unable to locate the \"Processor\" performance object."}));
     EXPECT_EQ(gauge("Gauge7").position(), 0);
-    EXPECT_EQ(gauge("Gauge7").foreColor(), kOrange) << "the colour stays as it was";
+    EXPECT_EQ(gauge("Gauge7").foreColor(), kBlue) << "0 in the colour of 0";
     EXPECT_GT(gauge("Gauge6").max(), 0) << "the memory gauge goes on every tick";
 
     // Working again: the next failure is reported, and the waits start short again.
@@ -310,21 +310,58 @@ TEST_F(SysinfoTest, FailingListingsShowWhatWasFilled) {
               (std::vector<std::string>{"A call to an OS function failed.", "Range check error."}));
 }
 
-TEST_F(SysinfoTest, EndingTheSelectedProcessEndsTheFirstOfItsName) {
-    const auto first = fake.processes.add("dorvask.exe");
-    const auto second = fake.processes.add("dorvask.exe");
-    fake.processes.add("explorer.exe");
-    run("Aktiveprozesse");
-    c<ui::Button>("Button3").click(); // nothing selected: lists again only
-    EXPECT_TRUE(fake.processes.terminations.empty());
-    list().setSelectedIndex(1); // the second "dorvask.exe" of the sorted list
-    c<ui::Button>("Button3").click();
-    EXPECT_EQ(fake.processes.terminations,
-              (std::vector<platform::FakeProcesses::Termination>{{first, 0}}));
-    EXPECT_TRUE(fake.processes.isRunning(second));
-    EXPECT_EQ(captions(), (std::vector<std::string>{"dorvask.exe", "explorer.exe"}));
-    EXPECT_EQ(caption("Label213"), "Aktive Prozesse: 2");
-    EXPECT_EQ(list().selectedIndex(), -1);
+// The selected row's process is ended by the id it shows, and only while that id still runs
+// the row's program; an end that did not happen is told.
+TEST_F(SysinfoTest, EndingTheSelectedProcessEndsTheOneItsRowShows) {
+    enum Change { none, endedMeanwhile, refused };
+    const struct {
+        Change change;
+        const char* message; // nullptr: ended without a word
+    } cases[] = {
+        {none, nullptr},
+        {endedMeanwhile, "läuft nicht mehr."},
+        {refused, "konnte nicht beendet werden."},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.change);
+        platform::FakeProcesses& processes = fake.processes;
+        const auto running = processes.list();
+        for (const auto& p : *running)
+            processes.terminate(p.pid, 0);
+        processes.terminations.clear();
+        h.dialogs.messages.clear();
+        const auto first = processes.add("dorvask.exe");
+        const auto second = processes.add("dorvask.exe");
+        processes.add("explorer.exe");
+        run("Aktiveprozesse");
+        c<ui::Button>("Button3").click(); // nothing selected: lists again only
+        EXPECT_TRUE(processes.terminations.empty());
+        list().setSelectedIndex(1);
+        ASSERT_EQ(list().selected()->subItems.at(0), brelk::sysinfo::processIdText(second));
+        if (k.change == endedMeanwhile) processes.terminate(second, 0);
+        if (k.change == refused) processes.protectedPids.insert(second);
+        processes.terminations.clear();
+        c<ui::Button>("Button3").click();
+        EXPECT_TRUE(processes.isRunning(first)) << "the other of the same name";
+        if (k.message) {
+            EXPECT_TRUE(processes.terminations.empty());
+            EXPECT_EQ(messages(), std::vector<std::string>{"Der Prozess dorvask.exe (ProzessID " +
+                                                           brelk::sysinfo::processIdText(second) +
+                                                           ") " + k.message});
+        } else {
+            EXPECT_EQ(processes.terminations,
+                      (std::vector<platform::FakeProcesses::Termination>{{second, 0}}));
+            EXPECT_TRUE(messages().empty());
+        }
+        EXPECT_EQ(list().selectedIndex(), -1) << "listed again";
+    }
+}
+
+TEST(ProcessIds, ReadBackFromTheirText) {
+    EXPECT_EQ(brelk::sysinfo::processIdFromText(brelk::sysinfo::processIdText(0x3E8)), 0x3E8u);
+    EXPECT_EQ(brelk::sysinfo::processIdFromText("FFFFFFFF"), 0xFFFFFFFFu);
+    for (const char* bad : {"", "12G4", "100000000", " 3E8"})
+        EXPECT_EQ(brelk::sysinfo::processIdFromText(bad), std::nullopt) << bad;
 }
 
 TEST_F(SysinfoTest, TheLogIsSavedWhereTheUserChooses) {
@@ -368,7 +405,14 @@ TEST_F(SysinfoTest, LinkHoversSwapTheirPicturesAndTheResetPutsThemBack) {
         this->c<ui::Panel>("Panel84").mouseMove({}, 1, 1);
         EXPECT_TRUE(visible(c.normal));
         EXPECT_FALSE(visible(c.hover));
+        // The services link's hover is bound on its label and hover picture, the others' on
+        // their label and normal picture.
+        const bool services = std::string(c.label) == "Label221";
         this->c<ui::Image>(c.normal).mouseMove({}, 1, 1);
+        EXPECT_EQ(visible(c.hover), !services);
+        if (services) this->c<ui::Label>(c.label).mouseMove({}, 1, 1);
+        this->c<ui::Image>(c.hover).mouseMove({}, 1, 1);
+        EXPECT_TRUE(visible(c.hover));
         this->c<ui::Image>(c.hover).click();
         EXPECT_EQ(caption("Label222"), c.listing);
     }

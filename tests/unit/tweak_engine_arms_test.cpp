@@ -344,6 +344,21 @@ TEST_F(Arms, ToolbarBitmapIsCopiedFromTheSkinAndRemoved) {
     EXPECT_FALSE(fake.files.fileExists("C:\\WINDOWS\\brelk\\bckgrnd.bmp"));
 }
 
+// A logo or skin that is the run's target file itself stays as it is.
+TEST_F(Arms, APictureThatIsItsTargetIsKept) {
+    const std::pair<int, std::string> rows[] = {{91, "logo"}, {94, "skin"}};
+    const std::string targets[] = {"c:\\windows\\SYSTEM\\OEMLOGO.bmp",
+                                   "C:\\WINDOWS\\brelk\\bckgrnd.bmp"};
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(rows[i].second);
+        fake.registry.createKey(LM, "SOFTWARE\\Kestovar")->writeString(rows[i].second, targets[i]);
+        fake.files.addFile(targets[i], "Bild");
+        check(rows[i].first);
+        startRun();
+        EXPECT_EQ(fake.files.readFile(targets[i]), "Bild");
+    }
+}
+
 TEST_F(Arms, OfficeKeyFollowsTheInstalledWord) {
     const std::vector<std::pair<std::optional<std::string>, std::string>> cases = {
         {std::nullopt, "kein Office"},
@@ -432,6 +447,14 @@ TEST_F(Arms, AntiSpyModeOnceRemovesTheStartEntryWhateverTheRows) {
     EXPECT_EQ(linesStartingWith("brelkmervane"), std::vector<std::string>{"brelkmervane: "});
 }
 
+// A folder below C:\Daten of the length that makes "subst X: "<folder>"" a command of that
+// length, with a backslash at one place of the folder.
+std::string longFolder(std::size_t commandLength, std::size_t backslashAt = 70) {
+    std::string folder = "C:\\Daten\\" + std::string(commandLength - 20, 'a');
+    folder[backslashAt] = '\\';
+    return folder;
+}
+
 TEST_F(Arms, MountCommandOnlyForADriveLetterAndAnExistingFolder) {
     struct Case {
         int button;
@@ -451,8 +474,18 @@ TEST_F(Arms, MountCommandOnlyForADriveLetterAndAnExistingFolder) {
         {232, "\xC4", kMountFolder, std::nullopt, true},
         // The field keeps one character, so a typed "XY" mounts X:.
         {230, "XY", kMountFolder, "subst X: \"C:\\Daten\\Eigene Bilder\"", false},
+        // No backslash before the closing quote, where it would escape the quote.
+        {230, "X", "C:\\", "subst X: \"C:\"\\", false},
+        {230, "X", "C:\\Daten\\", "subst X: \"C:\\Daten\"", false},
+        // A command is written whole or not at all: 149 and 150 characters, then 151.
+        {230, "X", longFolder(149), "subst X: \"" + longFolder(149) + "\"", false},
+        {230, "X", longFolder(150), "subst X: \"" + longFolder(150) + "\"", false},
+        {230, "X", longFolder(151), std::nullopt, false},
+        // Cut to 150, this one would mount the folder's parent.
+        {230, "X", longFolder(152, 139), std::nullopt, false},
     };
     for (const Case& c : cases) {
+        if (c.folder != "C:\\fehlt") fake.files.addDirectory(c.folder);
         SCOPED_TRACE(std::to_string(c.button) + " '" + c.letter + "' " + c.folder);
         fake.registry.createKey(CU, kRunOnce)->deleteValue("brelkmountmgr");
         field("Edit12", c.letter);
@@ -462,7 +495,11 @@ TEST_F(Arms, MountCommandOnlyForADriveLetterAndAnExistingFolder) {
         EXPECT_TRUE(h.dialogs.messages.empty());
         EXPECT_EQ(text(CU, kRunOnce, "brelkmountmgr"), c.written);
         auto lines = linesStartingWith("brelkmountmgr");
-        if (c.logsRefusal) {
+        if (c.folder.size() + 11 > 150) {
+            EXPECT_EQ(lines,
+                      std::vector<std::string>{
+                          "brelkmountmgr: Befehl länger als 150 Zeichen, nichts geschrieben"});
+        } else if (c.logsRefusal) {
             ASSERT_EQ(lines.size(), 1u);
             // The field keeps the first character of what is typed.
             EXPECT_EQ(lines[0], "brelkmountmgr: \"" + c.letter.substr(0, 1) +

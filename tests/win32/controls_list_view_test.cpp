@@ -74,6 +74,44 @@ TEST_F(ListViews, ColumnsItemsAndSelectionGoBothWays) {
     EXPECT_EQ(list.selectedIndex(), -1);
 }
 
+// Rows added one by one each go to their sorted place without the others being inserted
+// again; the selected row stays selected as rows come before it.
+TEST_F(ListViews, AddedRowsGoToTheirPlaceAndKeepTheSelection) {
+    load(kViews);
+    auto& list = get<ui::ListView>("ListView1");
+    HWND w = hwnd("ListView1");
+    ASSERT_TRUE(w);
+    list.setViewStyle(ui::ViewStyle::Report);
+    list.addColumn("Prozess", 120);
+    list.addColumn("ProzessID", 60);
+    list.addItem({"m.exe", {"1"}});
+    list.setSelectedIndex(0);
+    // A mark on the native row that only a row inserted anew would lose.
+    auto mark = [&](int row) {
+        LVITEMA lv{};
+        lv.mask = LVIF_PARAM;
+        lv.iItem = row;
+        SendMessageA(w, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+        return lv.lParam;
+    };
+    LVITEMA marked{};
+    marked.mask = LVIF_PARAM;
+    marked.lParam = 42;
+    ASSERT_TRUE(SendMessageA(w, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&marked)));
+    for (const char* name : {"z.exe", "a.exe", "k.exe", "A.exe", "y.exe"})
+        list.addItem({name, {name}});
+    EXPECT_EQ(mark(list.selectedIndex()), 42) << "the first row was not inserted again";
+    ASSERT_EQ(SendMessageA(w, LVM_GETITEMCOUNT, 0, 0), 6);
+    for (int i = 0; i < 6; ++i) {
+        const auto& item = list.items()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(itemText(w, i, 0), item.caption) << i;
+        EXPECT_EQ(itemText(w, i, 1), item.subItems[0]) << i;
+    }
+    EXPECT_EQ(list.selected()->caption, "m.exe");
+    EXPECT_EQ(selectedItem(w), list.selectedIndex());
+    EXPECT_TRUE(events.empty()) << "no selection reported by adding";
+}
+
 TEST_F(ListViews, TheGridPaintsItsCells) {
     load(kViews);
     auto& grid = get<ui::StringGrid>("StringGrid1");

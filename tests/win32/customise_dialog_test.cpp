@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "support/shell_neighbours.h"
 #include "support/test_forms.h"
+#include "ui/bitmap.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 #include "ui/win32/win32_dialogs.h"
@@ -235,6 +236,32 @@ TEST_F(CustomiseOnWine, FortfahrenWritesTheRegistryAndStartbuttonIni) {
     EXPECT_EQ(key("buttonimgover"), folder + "modules\\startbuttons\\glass_blue_over.bmp");
 }
 
+TEST_F(CustomiseOnWine, AHugeSkinIsRefusedUnreadAndNotStored) {
+    // The only skin: 5 GB, "BM" and then a hole. Read whole, it would end the program.
+    ASSERT_TRUE(DeleteFileA((folder + "modules\\skins\\01.bmp").c_str()));
+    const std::string huge = folder + "modules\\skins\\riesig.bmp";
+    HANDLE file = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    LARGE_INTEGER end;
+    end.QuadPart = 5LL << 30;
+    EXPECT_TRUE(WriteFile(file, "BM", 2, &written, nullptr));
+    EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    EXPECT_EQ(env.platform().files.fileSize(huge), 5ull << 30);
+
+    const DWORD started = GetTickCount();
+    start(false);                 // the creation previews the first skin
+    runHandler("pagefileactive"); // and so does each showing
+    EXPECT_LT(GetTickCount() - started, 5000u);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "Bitmap image is not valid.");
+    runHandler("kopieren");
+    EXPECT_EQ(kestovar("skin"), folder + "modules\\skins\\01.bmp") << "the creation's default";
+    DeleteFileA(huge.c_str());
+}
+
 TEST_F(CustomiseOnWine, TheOpenDialogReportsSelectionChangesWhileOpen) {
     ASSERT_TRUE(CreateDirectoryA((folder + "Bilder").c_str(), nullptr));
     write("Bilder\\rot.bmp", shipped("skins/01.bmp"));
@@ -254,6 +281,60 @@ TEST_F(CustomiseOnWine, TheOpenDialogReportsSelectionChangesWhileOpen) {
     EXPECT_EQ(dialog.fileName(), folder + "Bilder\\rot.bmp");
     ASSERT_FALSE(seen.empty()) << "no selection change reached the handler";
     EXPECT_EQ(seen.back(), folder + "Bilder\\rot.bmp");
+}
+
+// A start-button picture picker is the real file dialog with a preview area beside its list,
+// which shows the picture of each selection.
+TEST_F(CustomiseOnWine, TheStartButtonPicturePickerPreviewsTheSelection) {
+    ASSERT_TRUE(CreateDirectoryA((folder + "Knopf").c_str(), nullptr));
+    write("Knopf\\normal.bmp", shipped("skins/01.bmp"));
+    start(true);
+    auto& dialog = f7->get<brelk::FileDialogComponent>("OpenPictureDialog1");
+    dialog.setFileName("");
+    dialog.setInitialDir(folder + "Knopf");
+    std::vector<std::string> previewed;
+    const auto picture = std::make_shared<const ui::Bitmap>(
+        ui::loadPictureFile(folder + "Knopf\\normal.bmp", env.platform().files));
+    dialog.setPreview([&](const std::string& path) {
+        previewed.push_back(path);
+        return picture;
+    });
+    bool areaShown = false, areaBesideList = false;
+    COLORREF centre = CLR_INVALID;
+    {
+        DialogAnswerer answer(
+            {selectFirstFile, settle(3),
+             [&](HWND d) {
+                 HWND area = nullptr;
+                 for (HWND child = GetWindow(d, GW_CHILD); child && !area;
+                      child = GetWindow(child, GW_HWNDNEXT))
+                     area = GetDlgItem(child, 1000);
+                 HWND list = findChild(d, "SysListView32");
+                 RECT a{}, l{};
+                 areaShown = area && IsWindowVisible(area) && GetWindowRect(area, &a) &&
+                             a.right - a.left > 20;
+                 areaBesideList = list && GetWindowRect(list, &l) && a.left >= l.right;
+                 if (area) {
+                     UpdateWindow(area);
+                     HDC dc = GetDC(area);
+                     centre = GetPixel(dc, (a.right - a.left) / 2, (a.bottom - a.top) / 2);
+                     ReleaseDC(area, dc);
+                 }
+                 return true;
+             },
+             [](HWND d) { return press(d, IDOK); }});
+        EXPECT_TRUE(dialog.execute());
+        EXPECT_TRUE(answer.finished());
+    }
+    EXPECT_TRUE(areaShown);
+    EXPECT_TRUE(areaBesideList);
+    const ui::Bitmap& p = *picture;
+    const std::uint32_t middle = p.at(p.width / 2, p.height / 2);
+    EXPECT_EQ(centre, RGB(middle >> 16 & 0xFF, middle >> 8 & 0xFF, middle & 0xFF))
+        << "the picture painted in the area";
+    ASSERT_FALSE(previewed.empty());
+    EXPECT_EQ(previewed.back(), folder + "Knopf\\normal.bmp");
+    EXPECT_EQ(dialog.fileName(), folder + "Knopf\\normal.bmp");
 }
 
 TEST_F(CustomiseOnWine, TheFolderBrowserFillsOrEmptiesTheFolderField) {

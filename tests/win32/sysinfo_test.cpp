@@ -5,6 +5,8 @@
 #include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
+#include "sysinfo/gauges.h"
+#include "sysinfo/listings.h"
 #include "ui/input_controls.h"
 #include "ui/list_view.h"
 #include "ui/standard_controls.h"
@@ -12,6 +14,8 @@
 #include "win32_contract_env.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <windows.h>
 
 namespace {
@@ -55,6 +59,8 @@ struct SysinfoReal : ::testing::Test {
 
 TEST_F(SysinfoReal, TicksWithTheRealCallsKeepTheProgramUsable) {
     auto& timer = c<ui::Timer>("Timer2");
+    EXPECT_FALSE(timer.enabled()) << "the window is not shown";
+    brelk::sysinfo::startGauges(*w); // as its first showing does
     EXPECT_TRUE(timer.enabled());
     EXPECT_EQ(timer.interval(), 1000);
     for (int i = 0; i < 3; ++i) {
@@ -116,24 +122,39 @@ TEST_F(SysinfoReal, EndsTheSelectedProcessAndListsAgain) {
     std::string command = "\""; // appended piece by piece: GCC 12 warns on the concatenation
     command += env.testProgramFolder();
     command += "sleeper.exe\"";
+    // Two of one name: the row selected is the one ended, by the id it shows.
+    const auto first = processes.start(command);
     const auto pid = processes.start(command);
-    ASSERT_TRUE(pid);
-    auto running = [&] {
+    ASSERT_TRUE(first && pid);
+    auto running = [&](std::uint32_t id) {
         for (const auto& p : processes.list().value_or(std::vector<platform::ProcessEntry>{})) {
-            if (p.pid == *pid) return true;
+            if (p.pid == id) return true;
         }
         return false;
     };
-    ASSERT_TRUE(contract::waitFor(running));
+    ASSERT_TRUE(contract::waitFor([&] { return running(*first) && running(*pid); }));
     run("Aktiveprozesse");
-    const int index = indexOf("sleeper.exe");
-    ASSERT_GE(index, 0);
-    list().setSelectedIndex(index);
+    const auto& items = list().items();
+    const auto row = std::find_if(items.begin(), items.end(), [&](const ui::ListItem& item) {
+        return item.subItems == std::vector{brelk::sysinfo::processIdText(*pid)};
+    });
+    ASSERT_NE(row, items.end());
+    list().setSelectedIndex(static_cast<int>(row - items.begin()));
     run("Button3Click");
-    EXPECT_TRUE(contract::waitFor([&] { return !running(); }));
-    run("Aktiveprozesse");
-    EXPECT_EQ(indexOf("sleeper.exe"), -1);
+    EXPECT_TRUE(contract::waitFor([&] { return !running(*pid); }));
+    EXPECT_TRUE(running(*first));
     EXPECT_TRUE(h.dialogs.messages.empty());
+    // A list older than the end: the row's process runs no more, which is told.
+    run("Aktiveprozesse");
+    list().setSelectedIndex(indexOf("sleeper.exe"));
+    processes.terminate(*first, 0);
+    ASSERT_TRUE(contract::waitFor([&] { return !running(*first); }));
+    run("Button3Click");
+    ASSERT_EQ(h.dialogs.messages.size(), 1u);
+    EXPECT_EQ(h.dialogs.messages[0].text, "Der Prozess sleeper.exe (ProzessID " +
+                                              brelk::sysinfo::processIdText(*first) +
+                                              ") läuft nicht mehr.");
+    EXPECT_EQ(indexOf("sleeper.exe"), -1);
 }
 
 TEST_F(SysinfoReal, SavesTheLogToAFileAndReportsAPlaceItCannotWrite) {

@@ -2,6 +2,7 @@
 
 #include "platform/text_case.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace platform {
@@ -206,6 +207,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     }
     if (!target) target = &addChild(*folder, name, false);
     target->content = source->content;
+    target->zeros = source->zeros;
     target->attributes = source->attributes;
     return true;
 }
@@ -251,7 +253,13 @@ std::optional<FileIdentity> FakeFileSystem::fileIdentity(const std::string& path
 std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
     Node* n = find(path);
     if (!n || n->isDirectory) return std::nullopt;
-    return n->content;
+    return n->content + std::string(n->zeros, '\0');
+}
+
+std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
+    Node* n = find(path);
+    if (!n || n->isDirectory) return std::nullopt;
+    return n->size();
 }
 
 bool FakeFileSystem::writeFile(const std::string& path, std::string_view content) {
@@ -284,6 +292,7 @@ std::unique_ptr<FileWriter> FakeFileSystem::createFile(const std::string& path) 
         return nullptr;
     if (!target) target = &addChild(*folder, name, false);
     target->content.clear();
+    target->zeros = 0;
     return std::make_unique<FakeFileWriter>(*target);
 }
 
@@ -295,7 +304,7 @@ std::vector<DirEntry> FakeFileSystem::findEntries(const std::string& pattern) {
     for (auto& c : folder->children) {
         if (!matchesFileMask(c->name, mask)) continue;
         entries.push_back(
-            {c->name, c->attributes == 0 ? fileattr::normal : c->attributes, c->content.size()});
+            {c->name, c->attributes == 0 ? fileattr::normal : c->attributes, c->size()});
     }
     return entries;
 }
@@ -325,7 +334,14 @@ void FakeFileSystem::addFile(const std::string& path, std::string_view content,
     Node* node = childOf(*parent, name);
     if (!node) node = &addChild(*parent, name, false);
     node->content = std::string(content);
+    node->zeros = 0;
     node->attributes = attributes & ~fileattr::directory;
+}
+
+void FakeFileSystem::addLargeFile(const std::string& path, std::string_view start,
+                                  std::uint64_t size) {
+    addFile(path, start);
+    if (Node* node = find(path)) node->zeros = size - std::min<std::uint64_t>(size, start.size());
 }
 
 } // namespace platform

@@ -28,6 +28,7 @@ class FakeFileSystem : public FileSystem {
     bool canReplace(const std::string& path) override;
     std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
+    std::optional<std::uint64_t> fileSize(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
     // The writer appends to the file's node, which must outlive it.
     std::unique_ptr<FileWriter> createFile(const std::string& path) override;
@@ -48,6 +49,9 @@ class FakeFileSystem : public FileSystem {
     // Test setup: a file with its missing folders.
     void addFile(const std::string& path, std::string_view content = {},
                  std::uint32_t attributes = fileattr::archive);
+    // Test setup: a file of `size` bytes that begins with `start` and holds zeros after it,
+    // kept without its zeros until it is read.
+    void addLargeFile(const std::string& path, std::string_view start, std::uint64_t size);
     // Test setup: a folder with its missing parents.
     void addDirectory(const std::string& path);
 
@@ -75,6 +79,8 @@ class FakeFileSystem : public FileSystem {
         std::uint32_t attributes = 0;
         bool locked = false;
         std::string content;
+        std::uint64_t zeros = 0; // after the content, see addLargeFile
+        std::uint64_t size() const { return content.size() + zeros; }
         std::vector<std::unique_ptr<Node>> children;
     };
 

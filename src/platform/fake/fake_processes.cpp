@@ -19,6 +19,14 @@ bool FakeProcesses::terminate(std::uint32_t pid, std::uint32_t exitCode) {
     return true;
 }
 
+EndResult FakeProcesses::terminateIfNamed(std::uint32_t pid, const std::string& exeName,
+                                          std::uint32_t exitCode) {
+    auto it = std::find_if(running_.begin(), running_.end(),
+                           [&](const ProcessEntry& p) { return p.pid == pid; });
+    if (it == running_.end() || !sameExecutable(it->exeName, exeName)) return EndResult::NotRunning;
+    return terminate(pid, exitCode) ? EndResult::Ended : EndResult::Refused;
+}
+
 std::optional<std::uint32_t> FakeProcesses::start(const std::string& commandLine) {
     std::string program;
     if (!commandLine.empty() && commandLine[0] == '"') {

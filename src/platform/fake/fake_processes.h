@@ -15,6 +15,8 @@ class FakeProcesses : public Processes {
 
     std::optional<std::vector<ProcessEntry>> list() override;
     bool terminate(std::uint32_t pid, std::uint32_t exitCode) override;
+    EndResult terminateIfNamed(std::uint32_t pid, const std::string& exeName,
+                               std::uint32_t exitCode) override;
     // Adds a process named after the program's file name (quoted or up to the first blank),
     // when that program exists in the file system.
     std::optional<std::uint32_t> start(const std::string& commandLine) override;

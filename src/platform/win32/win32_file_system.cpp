@@ -118,6 +118,14 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     return content;
 }
 
+std::optional<std::uint64_t> Win32FileSystem::fileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 bool Win32FileSystem::writeFile(const std::string& path, std::string_view content) {
     auto file = createFile(path);
     return file && file->write(content);

@@ -19,6 +19,7 @@ class Win32FileSystem : public FileSystem {
     bool canReplace(const std::string& path) override;
     std::optional<FileIdentity> fileIdentity(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
+    std::optional<std::uint64_t> fileSize(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
     std::unique_ptr<FileWriter> createFile(const std::string& path) override;
     std::vector<DirEntry> findEntries(const std::string& pattern) override;

@@ -26,6 +26,28 @@ bool Win32Processes::terminate(std::uint32_t pid, std::uint32_t exitCode) {
     return ended;
 }
 
+EndResult Win32Processes::terminateIfNamed(std::uint32_t pid, const std::string& exeName,
+                                           std::uint32_t exitCode) {
+    auto runsNamed = [&] {
+        auto snapshot = list();
+        if (!snapshot) return false;
+        for (const auto& p : *snapshot)
+            if (p.pid == pid) return sameExecutable(p.exeName, exeName);
+        return false;
+    };
+    // Open handles keep a process's id from being given to another one, so the name found in
+    // the snapshot below is the name of the process this handle ends.
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    if (!process) return runsNamed() ? EndResult::Refused : EndResult::NotRunning;
+    DWORD code = 0;
+    EndResult result = EndResult::NotRunning;
+    if (GetExitCodeProcess(process, &code) && code == STILL_ACTIVE && runsNamed()) {
+        result = TerminateProcess(process, exitCode) ? EndResult::Ended : EndResult::Refused;
+    }
+    CloseHandle(process);
+    return result;
+}
+
 std::optional<std::uint32_t> Win32Processes::start(const std::string& commandLine) {
     std::string line = commandLine; // CreateProcess may write into the command line
     STARTUPINFOA startup{};

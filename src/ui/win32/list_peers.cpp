@@ -61,26 +61,42 @@ void ListViewPeer::syncColumns() {
     }
 }
 
+void ListViewPeer::insertRow(int index) {
+    const ListItem& item = list_.items()[static_cast<std::size_t>(index)];
+    LVITEMA row{};
+    row.mask = LVIF_TEXT;
+    row.iItem = index;
+    row.pszText = const_cast<char*>(item.caption.c_str());
+    SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row));
+    for (std::size_t s = 0; s < item.subItems.size(); ++s) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(s + 1);
+        sub.pszText = const_cast<char*>(item.subItems[s].c_str());
+        SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+// The one row the model added; the native list moves the rows after it, and its selection
+// with them, as the model does.
+void ListViewPeer::addRow() {
+    const int index = list_.addedIndex();
+    const auto shown = static_cast<std::size_t>(SendMessageA(hwnd_, LVM_GETITEMCOUNT, 0, 0));
+    if (index < 0 || shown + 1 != list_.items().size()) {
+        syncItems(); // out of step: show the list anew
+        return;
+    }
+    applying_ = true;
+    insertRow(index);
+    applying_ = false;
+}
+
 void ListViewPeer::syncItems() {
     applying_ = true;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
-    int index = 0;
-    for (const auto& item : list_.items()) {
-        LVITEMA row{};
-        row.mask = LVIF_TEXT;
-        row.iItem = index;
-        row.pszText = const_cast<char*>(item.caption.c_str());
-        SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row));
-        for (std::size_t s = 0; s < item.subItems.size(); ++s) {
-            LVITEMA sub{};
-            sub.iSubItem = static_cast<int>(s + 1);
-            sub.pszText = const_cast<char*>(item.subItems[s].c_str());
-            SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index),
-                         reinterpret_cast<LPARAM>(&sub));
-        }
-        ++index;
-    }
+    for (std::size_t index = 0; index < list_.items().size(); ++index)
+        insertRow(static_cast<int>(index));
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
     applying_ = false;
@@ -111,6 +127,9 @@ void ListViewPeer::changed(Change what) {
         return;
     case Change::Items:
         syncItems();
+        return;
+    case Change::ItemAdded:
+        addRow();
         return;
     case Change::Position:
         showSelection();

@@ -21,6 +21,8 @@ class ListViewPeer : public NativePeer {
     void showStyle();
     void syncColumns();
     void syncItems();
+    void insertRow(int index);
+    void addRow();
     void showSelection();
     ListView& list_;
     int shownColumns_ = 0;

@@ -88,6 +88,9 @@ void WindowPeer::changed(Change what) {
     case Change::Font:
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control().font())), TRUE);
         break;
+    case Change::Stacking:
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
     default:
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;

@@ -1,5 +1,7 @@
 #include "ui/win32/win32_dialogs.h"
 
+#include "ui/win32/picture_preview.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
@@ -27,24 +29,31 @@ std::vector<char> filterList(const std::string& filter) {
     return out;
 }
 
-// Reports each selection change of an open dialog to the options' callback. The hook is a
-// child dialog of the file dialog; its WM_INITDIALOG carries the OPENFILENAME.
+// Reports each selection change of an open dialog to the options' callbacks, and paints a
+// picture picker's preview. The hook is a child dialog of the file dialog; its WM_INITDIALOG
+// carries the OPENFILENAME.
 UINT_PTR CALLBACK selectionHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
     if (msg == WM_INITDIALOG) {
         SetWindowLongPtrA(hook, DWLP_USER, reinterpret_cast<const OPENFILENAMEA*>(lp)->lCustData);
         return TRUE;
     }
+    if (msg == WM_DRAWITEM) return drawPreview(hook, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+    if (msg == WM_DESTROY) endPreview(hook);
     if (msg != WM_NOTIFY || reinterpret_cast<const NMHDR*>(lp)->code != CDN_SELCHANGE) return 0;
     auto* o = reinterpret_cast<const FileDialogOptions*>(GetWindowLongPtrA(hook, DWLP_USER));
     std::vector<char> path(MAX_PATH * 4, '\0');
     const LRESULT n = SendMessageA(GetParent(hook), CDM_GETFILEPATH, path.size(),
                                    reinterpret_cast<LPARAM>(path.data()));
-    // The callback shows its own errors; nothing may unwind through the dialog's code.
-    if (o && n > 0) {
-        try {
-            o->selectionChanged(std::string(path.data()));
-        } catch (...) {
+    // The callbacks show their own errors; nothing may unwind through the dialog's code.
+    if (!o || n <= 0) return 0;
+    const std::string selected(path.data());
+    try {
+        if (o->selectionChanged) o->selectionChanged(selected);
+        if (o->preview) {
+            const auto picture = o->preview(selected);
+            showPreview(hook, picture.get());
         }
+    } catch (...) {
     }
     return 0;
 }
@@ -65,12 +74,18 @@ std::optional<std::string> fileDialog(const FileDialogOptions& o, bool save) {
     // The program's own paths never depend on the current folder; the dialog leaves it be.
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!save && o.selectionChanged) {
+    if (!save && (o.selectionChanged || o.preview)) {
         ofn.Flags |= OFN_ENABLEHOOK;
         ofn.lpfnHook = selectionHook;
         ofn.lCustData = reinterpret_cast<LPARAM>(&o);
     }
+    HGLOBAL preview = !save && o.preview ? previewTemplate() : nullptr;
+    if (preview) {
+        ofn.Flags |= OFN_ENABLETEMPLATEHANDLE;
+        ofn.hInstance = static_cast<HINSTANCE>(preview);
+    }
     const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    if (preview) GlobalFree(preview);
     if (!ok) return std::nullopt;
     return std::string(name.data());
 }
