@@ -1,6 +1,6 @@
 // The arms of the performance rows.
+#include "shell/int_text.h"
 #include "shell/main_window.h"
-#include "tweaks/int_text.h"
 #include "tweaks/system_actions.h"
 #include "tweaks/tuning_run.h"
 #include "tweaks/tweak_keys.h"

@@ -1,4 +1,4 @@
-#include "shell/server_base.h"
+#include "online/server_base.h"
 
 #include "online/host_reachable.h"
 #include "platform/text_case.h"
