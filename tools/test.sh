@@ -5,6 +5,7 @@
 #           .exe tests run under Wine through tools/wine-run.sh
 #   e2e     every script tests/e2e/*.sh, with the Wine session's environment (see below)
 #   fuzz    each libFuzzer target of the fuzz preset for a bounded time (when tests/fuzz exists)
+#   layers  no include runs from the shell up into a subsystem, or across subsystems
 # One Xvfb (unless DISPLAY is set) and one persistent wineserver serve the win32 and e2e suites;
 # both end with the script. All presets build side by side from the start; the native and fuzz
 # suites run beside the Wine suites. Prints one line per suite with its build and test times;
@@ -318,6 +319,15 @@ format_suite() {
     fi
 }
 format_suite
+
+# Includes run from the subsystems down to the shell, never back up (tools/check-layers.sh).
+section layers
+if "$here/check-layers.sh" >"$logs/layers.log" 2>&1; then
+    result layers PASS "includes run downwards only"
+else
+    head -n 20 "$logs/layers.log"
+    result layers FAIL "an include runs against the floors (log: $logs/layers.log)"
+fi
 
 # The suites that share no build and no Wine session run side by side: the native unit tests
 # and the fuzz targets in background jobs (their output is shown at the end), the Wine suites

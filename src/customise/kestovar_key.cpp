@@ -1,6 +1,6 @@
 #include "customise/kestovar_key.h"
 
-#include "customise/page_file_setting.h"
+#include "shell/page_file_setting.h"
 
 namespace brelk {
 namespace {

@@ -16,7 +16,7 @@ bool writeKestovarValue(platform::Platform& p, const std::string& name, const st
 void writePageFileValues(platform::Platform& p, const std::string& minimum,
                          const std::string& maximum, const std::string& drive);
 
-// The same three values, only when they make a sound page-file setting (page_file_setting.h);
+// The same three values, only when they make a sound page-file setting (shell/page_file_setting.h);
 // otherwise the stored values stay. False when the setting was refused.
 bool storePageFileSetting(platform::Platform& p, const std::string& minimum,
                           const std::string& maximum, const std::string& drive);

@@ -3,7 +3,7 @@
 #include "customise/customise_window.h"
 #include "customise/drive_type.h"
 #include "customise/kestovar_key.h"
-#include "tweaks/int_text.h"
+#include "shell/int_text.h"
 #include "ui/input_controls.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Entry point of brelk.exe, the tuning program.
+#include "app/program.h"
 #include "main/win32_program.h"
-#include "shell/program.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return runWin32Program(instance, "Brelvanto Kit 2005", [](const Win32Program& p) {

@@ -1,11 +1,10 @@
 #include "online/archives.h"
 
-#include "customise/skin_list.h"
 #include "online/download_names.h"
+#include "online/server_base.h"
 #include "online/server_choice.h"
 #include "shell/ini_integer.h"
 #include "shell/main_window.h"
-#include "shell/server_base.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
@@ -167,12 +166,12 @@ void downloadArchiveEntry(MainWindow& w, const Archive& a, const std::vector<std
             const bool fetched = downloadfile(w, base + a.serverFolder + urlPath(name), target) &&
                                  w.ctx.platform.files.fileExists(target);
             w.app().showMessage(fetched ? a.imported : a.importFailed);
-            labeltest2(w.ctx);
+            w.hooks.refreshSkinList(w.ctx);
         }
     }
     w.c<ui::Label>(a.statusLabel).hide();
     image.setCursor(ui::Cursor::HandPoint);
-    labeltest2(w.ctx);
+    w.hooks.refreshSkinList(w.ctx);
 }
 
 void bindArchiveHandlers(MainWindow& w) {

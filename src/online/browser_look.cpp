@@ -1,8 +1,8 @@
 #include "online/browser_look.h"
 
+#include "online/server_base.h"
 #include "shell/main_window.h"
 #include "shell/pages.h"
-#include "shell/server_base.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 

@@ -1,7 +1,7 @@
 #include "online/online_settings.h"
 
+#include "online/server_base.h"
 #include "shell/main_window.h"
-#include "shell/server_base.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 

@@ -1,7 +1,7 @@
 #include "online/server_choice.h"
 
+#include "online/server_base.h"
 #include "shell/main_window.h"
-#include "shell/server_base.h"
 
 #include <exception>
 

@@ -4,20 +4,27 @@
 
 #include "shell/brelk_context.h"
 #include "shell/brelk_state.h"
+#include "shell/shell_hooks.h"
 #include "ui/form.h"
 
 #include <functional>
+#include <span>
 
 namespace brelk {
 
+struct MainWindowPart;
+
 class MainWindow : public ui::Form {
   public:
-    // bindMore runs after the subsystems have bound their handlers and before the layouts
+    // parts: the subsystems' handlers and layouts, listed by the program's composition above
+    // the shell. bindMore runs after the parts have bound their handlers and before the layouts
     // load: tests bind stand-ins there for handlers of subsystems they leave out.
-    explicit MainWindow(Context& ctx, const std::function<void(MainWindow&)>& bindMore = {});
+    MainWindow(Context& ctx, std::span<const MainWindowPart> parts,
+               const std::function<void(MainWindow&)>& bindMore = {});
 
     Context& ctx;
     BrelkState state;
+    ShellHooks hooks;
 
     template <class T> T& c(const std::string& name) const { return get<T>(name); }
 };

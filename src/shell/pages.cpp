@@ -1,8 +1,6 @@
 #include "shell/pages.h"
 
-#include "shell/backup_page.h"
 #include "shell/main_window.h"
-#include "shell/server_base.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
 
@@ -45,7 +43,7 @@ void leaveTerms(MainWindow& w) {
 
 // Before the first tuning of a first start, the current settings are kept as backup slot 1.
 bool preparePowerMode(MainWindow& w) {
-    if (w.state.firststartflag == "1" && w.state.backupcount == 0) savesettings(w);
+    if (w.state.firststartflag == "1" && w.state.backupcount == 0) w.hooks.saveSettings(w);
     resetgauges(w);
     return true;
 }
@@ -66,12 +64,12 @@ bool openDocumentation(MainWindow& w) {
 }
 
 bool openServerHelp(MainWindow& w) {
-    browser(w).navigate(chooseServerBase(w) + "/premium/2005b/help.htm");
+    browser(w).navigate(w.hooks.serverBase(w) + "/premium/2005b/help.htm");
     return true;
 }
 
 bool openServerNews(MainWindow& w) {
-    browser(w).navigate(chooseServerBase(w) + "/premium/2005b/news.htm");
+    browser(w).navigate(w.hooks.serverBase(w) + "/premium/2005b/news.htm");
     return true;
 }
 
@@ -133,7 +131,7 @@ void bindPageHandlers(MainWindow& w) {
     for (const auto& s : pageSwitches()) {
         w.bind(s.handler, [&w, &s](ui::Event&) { switchPage(w, s); });
     }
-    w.bind("showbackup", [&w](ui::Event&) { showbackup(w); });
+    w.bind("showbackup", [&w](ui::Event&) { w.hooks.showBackups(w); });
     // The read-only edits give their focus away, so no caret shows in them.
     for (const char* name : {"Edit2Click", "Edit7Click"}) {
         w.bind(name, [&w](ui::Event&) { w.c<ui::Panel>("Panel1").setFocus(); });

@@ -1,6 +1,5 @@
 #include "shell/shell_handlers.h"
 
-#include "shell/hover_reset.h"
 #include "shell/hovers.h"
 #include "shell/links.h"
 #include "shell/main_window.h"
@@ -15,7 +14,6 @@ void bindShellHandlers(MainWindow& w) {
     bindPageHandlers(w);
     bindNavigationHandlers(w);
     bindHoverHandlers(w);
-    bindHoverReset(w);
     bindLinkHandlers(w);
 }
 

@@ -1,5 +1,5 @@
 // Handlers of the application shell on the main window: start-up, pages and menu, history,
-// hovers and their reset, the outside links and the end of the program.
+// hovers, the outside links and the end of the program.
 #pragma once
 
 namespace brelk {

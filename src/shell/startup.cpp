@@ -1,15 +1,12 @@
 #include "shell/startup.h"
 
-#include "shell/backup_page.h"
 #include "shell/ini_integer.h"
 #include "shell/main_window.h"
 #include "shell/pages.h"
-#include "shell/server_base.h"
 #include "shell/show_mem_size.h"
 #include "shell/startbutton_settings.h"
 #include "shell/windows2000_restrictions.h"
 #include "shell/windows_helpers.h"
-#include "sysinfo/gauges.h"
 #include "ui/application.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -128,14 +125,14 @@ void readServers(MainWindow& w) {
     w.c<ui::Edit>("Edit8").setText("http://" + server1);
     w.c<ui::Edit>("Edit9").setText("http://" + server2);
     if (!w.c<ui::CheckBox>("CheckBox1").checked()) return;
-    if (serverReachable(w, serverHost(server1))) return;
-    if (serverReachable(w, serverHost(server2))) return;
+    if (w.hooks.serverAnswers(w, server1)) return;
+    if (w.hooks.serverAnswers(w, server2)) return;
     w.app().showMessage(kServersUnreachable);
 }
 
 void iniread(MainWindow& w) {
     auto& ctx = w.ctx;
-    sysinfo::startGauges(w);
+    w.hooks.startGauges(w);
     w.c<ui::Memo>("Memo3").clear();
     if (!IsUserAdmin(ctx.platform.security)) {
         w.app().showMessage(kAskForAdministrator);
@@ -164,7 +161,7 @@ void iniread(MainWindow& w) {
     }
     if (product == "Microsoft Windows 2000") applyWindows2000Restrictions(w);
     loadStartButtonSettings(w);
-    showbackup(w);
+    w.hooks.showBackups(w);
     // At a first start the terms page stays in front of the backups page shown just now; it is
     // made the current page again, so that the wheel scrolls the text the user is reading.
     if (w.state.firststartflag == "1") w.state.pagehistory.push(3);

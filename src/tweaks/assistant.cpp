@@ -1,10 +1,10 @@
 #include "tweaks/assistant.h"
 
-#include "shell/backup_page.h"
 #include "shell/hover_look.h"
 #include "shell/main_window.h"
 #include "shell/pages.h"
 #include "shell/windows2000_restrictions.h"
+#include "tweaks/backup_page.h"
 #include "tweaks/row_handlers.h"
 #include "tweaks/settings_transfer.h"
 #include "tweaks/tuning_run.h"

@@ -1,8 +1,8 @@
 #include "tweaks/backup_handlers.h"
 
-#include "shell/backup_page.h"
 #include "shell/hover_look.h"
 #include "shell/main_window.h"
+#include "tweaks/backup_page.h"
 #include "tweaks/backup_slots.h"
 #include "tweaks/scan.h"
 #include "ui/standard_controls.h"

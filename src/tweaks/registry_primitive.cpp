@@ -1,7 +1,7 @@
 #include "tweaks/registry_primitive.h"
 
+#include "shell/int_text.h"
 #include "shell/main_window.h"
-#include "tweaks/int_text.h"
 #include "ui/input_controls.h"
 
 namespace brelk {

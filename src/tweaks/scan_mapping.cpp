@@ -1,8 +1,8 @@
 // The mapping step of the scan: each step decides from a scan table entry or from a probe of
 // the machine whether its row shows deactivate or activate, and checks that button.
+#include "shell/int_text.h"
 #include "shell/main_window.h"
 #include "shell/windows_helpers.h"
-#include "tweaks/int_text.h"
 #include "tweaks/scan.h"
 #include "tweaks/system_actions.h"
 #include "tweaks/vendor_start_page.h"

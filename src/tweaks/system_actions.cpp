@@ -1,6 +1,6 @@
 #include "tweaks/system_actions.h"
 
-#include "tweaks/int_text.h"
+#include "shell/int_text.h"
 
 namespace brelk {
 

@@ -1,7 +1,7 @@
 #include "tweaks/tuning_run.h"
 
+#include "shell/int_text.h"
 #include "shell/main_window.h"
-#include "tweaks/int_text.h"
 #include "tweaks/walk_order.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"

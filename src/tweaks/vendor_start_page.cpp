@@ -1,7 +1,7 @@
 #include "tweaks/vendor_start_page.h"
 
 #include "shell/main_window.h"
-#include "shell/server_base.h"
+#include "shell/server_host.h"
 #include "ui/input_controls.h"
 
 namespace brelk {

@@ -2,6 +2,7 @@
 // which runs its start-up; the shell's neighbours fragment stands in for other subsystems.
 #pragma once
 
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "support/shell_neighbours.h"
@@ -11,7 +12,7 @@
 namespace testing_support {
 
 inline brelk::MainWindow& startMainWindow(brelk::Context& ctx, const ui::ResourceStore& resources) {
-    auto main = std::make_unique<brelk::MainWindow>(ctx);
+    auto main = std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts());
     main->loadLayout(kShellNeighbours, brelk::brelkClasses(), resources);
     auto& w = ctx.app.createForm(std::move(main));
     ctx.form7 = &ctx.app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));

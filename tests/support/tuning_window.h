@@ -3,6 +3,7 @@
 // stand-ins that count their calls.
 #pragma once
 
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/brelk_context.h"
@@ -51,11 +52,12 @@ struct TuningWindow {
             ->writeString("ProductName", "Microsoft Windows XP");
         form7 = std::make_unique<brelk::CustomiseWindow>(ctx);
         ctx.form7 = form7.get();
-        window = std::make_unique<brelk::MainWindow>(ctx, [this](brelk::MainWindow& m) {
-            for (const char* name : kForeignHandlers) {
-                if (!m.handler(name)) m.bind(name, [this, name](ui::Event&) { ++calls[name]; });
-            }
-        });
+        window = std::make_unique<brelk::MainWindow>(
+            ctx, brelk::mainWindowParts(), [this](brelk::MainWindow& m) {
+                for (const char* name : kForeignHandlers) {
+                    if (!m.handler(name)) m.bind(name, [this, name](ui::Event&) { ++calls[name]; });
+                }
+            });
     }
 
     // Shows the window and one of its pages, so that clicks reach the page's controls.

@@ -1,7 +1,7 @@
 // Backup slots and the restore on the real layouts: saving, the list, the limit of twenty,
 // damaged settings files, the restore run and its mode, the page after a restart.
-#include "shell/backup_page.h"
 #include "tweak_engine_fixture.h"
+#include "tweaks/backup_page.h"
 #include "tweaks/backup_slots.h"
 
 #include <map>

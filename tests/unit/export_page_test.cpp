@@ -1,5 +1,6 @@
 // The registry backup and the restore point on the main window: its three pages' links, the
 // day's folder, the overwrite question, the status labels and the hover pictures.
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/main_window.h"
@@ -35,7 +36,7 @@ struct ExportPage : ::testing::Test {
             ->writeString("ProductName", "Microsoft Windows XP");
         form7 = std::make_unique<brelk::CustomiseWindow>(ctx);
         ctx.form7 = form7.get();
-        w = std::make_unique<brelk::MainWindow>(ctx);
+        w = std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts());
         w->show();
         // Start-up ends on the backups page, which tells that no backup slot exists yet.
         h.dialogs.messages.clear();
@@ -141,7 +142,7 @@ TEST_F(ExportPage, FilesThatCannotBeCreatedAreSkippedSilently) {
     // A program folder on a medium that takes no folders: every file is skipped.
     brelk::Context elsewhere = ctx;
     elsewhere.programFolder = "Q:\\readonly\\";
-    brelk::MainWindow other(elsewhere);
+    brelk::MainWindow other(elsewhere, brelk::mainWindowParts());
     other.show();
     h.dialogs.messages.clear(); // the notice that no backup slot exists yet
     other.c<ui::Panel>("Panel8").show();
@@ -275,7 +276,7 @@ TEST(ExportPageWhileExporting, AClickOnABackupLinkDuringTheExportIsIgnored) {
         ->writeString("ProductName", "Microsoft Windows XP");
     brelk::CustomiseWindow form7(ctx);
     ctx.form7 = &form7;
-    brelk::MainWindow w(ctx);
+    brelk::MainWindow w(ctx, brelk::mainWindowParts());
     w.show();
     dialogs.messages.clear(); // the notice that no backup slot exists yet
     w.c<ui::Panel>("Panel8").show();

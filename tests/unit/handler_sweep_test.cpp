@@ -1,10 +1,10 @@
 // Every event the real layouts bind, fired on a freshly started program with the fake platform
 // and no stand-in components: a handler that reaches a component no layout holds, or fails in
 // any other way the program does not call for, is named with its place.
+#include "app/program.h"
 #include "platform/fake/fake_platform.h"
 #include "setup/setup_window.h"
 #include "shell/main_window.h"
-#include "shell/program.h"
 #include "shell/splash_window.h"
 #include "support/fake_machine.h"
 #include "support/handler_sweep.h"

@@ -2,6 +2,7 @@
 // small fragment with the components of other subsystems that the shell reaches by name.
 #pragma once
 
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/main_window.h"
@@ -42,7 +43,7 @@ struct ShellFixture : ::testing::Test {
 
     // The program block's windows, in its order; the main window is not shown yet.
     void create() {
-        auto main = std::make_unique<brelk::MainWindow>(ctx);
+        auto main = std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts());
         main->loadLayout(testing_support::kShellNeighbours, brelk::brelkClasses(), resources);
         w = &h.app.createForm(std::move(main));
         ctx.form7 = &h.app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));

@@ -1,5 +1,6 @@
 // Start-up of the main window: creation, iniread's branches, the start-button settings and the
 // splash window.
+#include "app/main_window_parts.h"
 #include "shell/file_dialog_component.h"
 #include "shell/show_mem_size.h"
 #include "shell/splash_window.h"
@@ -421,7 +422,7 @@ TEST(SplashHandOver, AStartUpThatLetsMessagesRunIsNotStartedAgain) {
                        "[Onlineservices]\r\nServer1=10.0.0.1\r\nping=yes\r\n");
     fake.network.listen({10, 0, 0, 1}, 80);
     auto& splash = app.createForm(std::make_unique<brelk::SplashWindow>(ctx));
-    auto main = std::make_unique<brelk::MainWindow>(ctx);
+    auto main = std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts());
     main->loadLayout(testing_support::kShellNeighbours, brelk::brelkClasses(), resources);
     splash.next = &app.createForm(std::move(main));
     ctx.form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));

@@ -2,6 +2,7 @@
 // tests.
 #pragma once
 
+#include "app/main_window_parts.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
@@ -25,7 +26,7 @@ class EngineFixture : public ::testing::Test {
         registerWindows(fake.registry, "C:\\WINDOWS");
         form7 = pageFileDialog(ctx);
         ctx.form7 = form7.get();
-        window = std::make_unique<brelk::MainWindow>(ctx);
+        window = std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts());
         presetTuningPage(*window);
     }
 

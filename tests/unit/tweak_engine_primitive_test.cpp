@@ -1,6 +1,6 @@
 // The registry primitives and the number conversion they use.
+#include "shell/int_text.h"
 #include "tweak_engine_fixture.h"
-#include "tweaks/int_text.h"
 #include "tweaks/registry_primitive.h"
 
 using tweak_test::EngineFixture;

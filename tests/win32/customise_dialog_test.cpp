@@ -1,6 +1,7 @@
 // The customisation dialog against the real system: drive facts, the program's registry key in
 // a sandbox, startbutton.ini, and the real file dialog and folder browser, answered by the test
 // from inside their own message loops.
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "customise/drive_type.h"
 #include "customise/pagefile_calc.h"
@@ -168,7 +169,7 @@ struct CustomiseOnWine : ::testing::Test {
         dialogs.real = realDialogBoxes;
         ctx = std::make_unique<brelk::Context>(
             brelk::Context{app, env.platform(), resources, folder, {}});
-        auto main = std::make_unique<brelk::MainWindow>(*ctx);
+        auto main = std::make_unique<brelk::MainWindow>(*ctx, brelk::mainWindowParts());
         main->loadLayout(testing_support::kShellNeighbours, brelk::brelkClasses(), resources);
         auto& w = app.createForm(std::move(main));
         ctx->form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(*ctx));

@@ -1,6 +1,7 @@
 // The system restore point through the real script control under Wine, where the management
 // service offers no system-restore class: the failure must reach the application's error
 // display and leave the status labels as they were.
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/main_window.h"
@@ -53,7 +54,7 @@ TEST(RestorePointPage, WithoutTheSystemRestoreClassTheAttemptIsReportedAsFailed)
     brelk::Context ctx{h.app, win32.platform(), resources, "C:\\brelk\\", {}};
     brelk::CustomiseWindow form7(ctx);
     ctx.form7 = &form7;
-    brelk::MainWindow w(ctx);
+    brelk::MainWindow w(ctx, brelk::mainWindowParts());
     w.show();
     w.c<ui::Panel>("Panel8").show();
     h.dialogs.messages.clear(); // start-up's own messages are not this test's concern

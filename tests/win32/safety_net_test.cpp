@@ -5,8 +5,8 @@
 // the known losses below, named by its entry and the value it must then hold, each with its
 // reason; every other value must come back exactly. Neighbouring entries hold different values,
 // so that a row restoring from a neighbour's entry shows as a wrong value.
-#include "shell/backup_page.h"
 #include "tweak_engine_env.h"
+#include "tweaks/backup_page.h"
 #include "tweaks/backup_slots.h"
 
 #include <gtest/gtest.h>

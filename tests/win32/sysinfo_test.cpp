@@ -2,6 +2,7 @@
 // performance data, the listings from the real registry, module list and process snapshot,
 // ending a process the test started, and saving the log.
 #include "../contract/contract_support.h"
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
@@ -34,7 +35,7 @@ struct SysinfoReal : ::testing::Test {
         CreateDirectoryA((folder + "modules").c_str(), nullptr);
         ASSERT_TRUE(CopyFileA("dist\\modules\\oemlogo.bmp",
                               (folder + "modules\\oemlogo.bmp").c_str(), FALSE));
-        w = &h.app.createForm(std::make_unique<brelk::MainWindow>(ctx));
+        w = &h.app.createForm(std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts()));
         ctx.form7 = &h.app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
     }
     template <class T> T& c(const char* name) { return w->c<T>(name); }

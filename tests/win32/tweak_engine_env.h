@@ -3,6 +3,7 @@
 // driver, so nothing outside the sandbox and the scratch folder changes.
 #pragma once
 
+#include "app/main_window_parts.h"
 #include "platform/win32/win32_desktop.h"
 #include "support/test_forms.h"
 #include "support/tweak_engine_layout.h"
@@ -60,7 +61,7 @@ class Win32Engine {
         registerWindows(real.registry, scratch + "WINDOWS");
         form7 = pageFileDialog(*ctx);
         ctx->form7 = form7.get();
-        window = std::make_unique<brelk::MainWindow>(*ctx);
+        window = std::make_unique<brelk::MainWindow>(*ctx, brelk::mainWindowParts());
         presetTuningPage(*window);
     }
 

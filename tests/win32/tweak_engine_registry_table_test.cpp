@@ -84,8 +84,8 @@ const std::vector<Row>& rows() {
     static const std::vector<Row> all = {
         // The run's frame.
         {CU, "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brelk", "", noKey, noKey},
-        {CU, kRunOnce, "brelkuninstall", sz("<E>uninstall.exe /afterrestart"),
-         sz("<E>uninstall.exe /afterrestart")},
+        {CU, kRunOnce, "brelkuninstall", sz("\"<E>uninstall.exe\" /afterrestart"),
+         sz("\"<E>uninstall.exe\" /afterrestart")},
         {LM, kNtVersion, "RegisteredOwner", sz("Lizenznehmer"), sz("Lizenznehmer"), always(19)},
         {LM, kNtVersion, "RegisteredOrganization", sz("Organisation"), sz("Organisation"),
          always(20)},

@@ -4,6 +4,7 @@
 //
 //   bench_scan [rounds, default 200]      run from the worktree root (the layouts are read
 //                                          from res/); prints both times and their ratio
+#include "app/main_window_parts.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
     brelk::Context measured{h.app, real, resources, temp, {}};
 
     // The first scan creates the missing values; the one after it is noted.
-    brelk::MainWindow first(noted);
+    brelk::MainWindow first(noted, brelk::mainWindowParts());
     first.c<ui::Edit>("Edit1").setText(std::string(temp) + "bench_scan");
     brelk::backup(first);
     noting.opened.clear();
@@ -138,7 +139,7 @@ int main(int argc, char** argv) {
     for (const auto& k : noting.opened)
         reads += k->names.size();
 
-    brelk::MainWindow w(measured);
+    brelk::MainWindow w(measured, brelk::mainWindowParts());
     w.c<ui::Edit>("Edit1").setText(std::string(temp) + "bench_scan");
     auto& log = w.c<ui::Memo>("Memo3");
     auto start = std::chrono::steady_clock::now();

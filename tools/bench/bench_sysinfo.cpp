@@ -5,6 +5,7 @@
 //
 //   wine64 build/win64/tools/bench/bench_sysinfo.exe [ticks [listings]]   (from the source
 //   folder, for the layouts)
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/fake/fake_hardware.h"
 #include "platform/win32/win32_platform.h"
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
     ui::Application app(backend, dialogs);
     ui::DirectoryResourceStore resources("res");
     brelk::Context ctx{app, real.platform(), resources, "C:\\", {}};
-    auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx));
+    auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts()));
     ctx.form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
     auto run = [&](const char* handler) {
         ui::Event e;
@@ -107,7 +108,8 @@ int main(int argc, char** argv) {
     platform::Platform working{p.registry, p.profiles, p.files,   p.processes, p.shell,  p.security,
                                p.network,  p.system,   p.desktop, p.scripts,   synthetic};
     brelk::Context workingCtx{app, working, resources, "C:\\", {}};
-    auto& w2 = app.createForm(std::make_unique<brelk::MainWindow>(workingCtx));
+    auto& w2 =
+        app.createForm(std::make_unique<brelk::MainWindow>(workingCtx, brelk::mainWindowParts()));
     auto& timer2 = w2.c<ui::Timer>("Timer2");
     timer2.setEnabled(true);
     const double workingTick = millisecondsPer(ticks, [&] { timer2.tick(); });

@@ -5,6 +5,7 @@
 //
 //   wine64 build/win64/tools/bench/bench_tuning_run.exe [runs [rounds]]   (from the source
 //   folder, for the layouts)
+#include "app/main_window_parts.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/main_window.h"
 #include "support/tweak_engine_layout.h"
@@ -186,7 +187,8 @@ int main(int argc, char** argv) {
     tweak_test::registerWindows(registry, std::string(temp) + "bench-windows");
     auto form7 = tweak_test::pageFileDialog(ctx);
     ctx.form7 = form7.get();
-    brelk::MainWindow& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx));
+    brelk::MainWindow& w =
+        app.createForm(std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts()));
     tweak_test::presetTuningPage(w);
     registry.createKey(platform::RootKey::CurrentUser, "Control Panel\\Desktop\\WindowMetrics")
         ->writeString("Shell Icon Size", "32");

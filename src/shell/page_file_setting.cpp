@@ -1,4 +1,4 @@
-#include "customise/page_file_setting.h"
+#include "shell/page_file_setting.h"
 
 #include <algorithm>
 

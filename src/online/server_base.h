@@ -2,14 +2,13 @@
 // fallback, whose field is used without a test.
 #pragma once
 
+#include "shell/server_host.h"
+
 #include <string>
 
 namespace brelk {
 
 class MainWindow;
-
-// The host of a server field or setting: the text without a leading "http://".
-std::string serverHost(const std::string& text);
 
 // True when the host answers on TCP port 80; the window keeps processing its messages.
 bool serverReachable(MainWindow& w, const std::string& host);

@@ -1,4 +1,4 @@
-#include "shell/hover_reset.h"
+#include "app/hover_reset.h"
 
 #include "customise/customise_window.h"
 #include "shell/hover_look.h"

@@ -1,4 +1,4 @@
-#include "shell/backup_page.h"
+#include "tweaks/backup_page.h"
 
 #include "shell/main_window.h"
 #include "shell/pages.h"

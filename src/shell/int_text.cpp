@@ -1,4 +1,4 @@
-#include "tweaks/int_text.h"
+#include "shell/int_text.h"
 
 #include "ui/errors.h"
 

@@ -1,18 +1,10 @@
-#include "shell/server_base.h"
+#include "online/server_base.h"
 
 #include "online/host_reachable.h"
-#include "platform/text_case.h"
 #include "shell/main_window.h"
 #include "ui/input_controls.h"
 
 namespace brelk {
-
-std::string serverHost(const std::string& text) {
-    constexpr std::string_view scheme = "http://";
-    const bool prefixed =
-        platform::equalsIgnoreCase(std::string_view(text).substr(0, scheme.size()), scheme);
-    return prefixed ? text.substr(scheme.size()) : text;
-}
 
 bool serverReachable(MainWindow& w, const std::string& host) {
     return IsHostReachable(w.ctx.platform.network, host, 80, [&w] { w.app().processMessages(); });

@@ -1,6 +1,5 @@
 // The backups page: the list of saved backup slots and the save of the current settings as a
-// new slot. This file holds what the shell needs of it; the slots themselves come with the
-// backup subsystem, which completes both functions.
+// new slot. The shell's start-up and menu reach both through its hook slots.
 #pragma once
 
 namespace brelk {
