@@ -1,7 +1,7 @@
 // The arms of the performance rows.
-#include "shell/page_file_setting.h"
 #include "shell/int_text.h"
 #include "shell/main_window.h"
+#include "shell/page_file_setting.h"
 #include "tweaks/system_actions.h"
 #include "tweaks/tuning_run.h"
 #include "tweaks/tweak_keys.h"
