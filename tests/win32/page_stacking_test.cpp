@@ -1,5 +1,6 @@
 // The main window's pages on real windows: each page shown comes over the pages left visible,
 // as the system stacks the child windows (the headless backend has no stacking).
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/main_window.h"
@@ -22,7 +23,7 @@ TEST(PageStacking, EachPageShownLiesOverEveryOtherPage) {
     ui::DirectoryResourceStore resources{"res"};
     platform::FakePlatform fake;
     brelk::Context ctx{app, fake.platform(), resources, "C:\\Brelk\\", {}};
-    auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx));
+    auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts()));
     ctx.form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
     w.show();
 
