@@ -4,6 +4,7 @@
 //
 //   wine64 build/win64/tools/bench/bench_listings.exe [runs]   (from the source folder, for
 //   the layouts)
+#include "app/main_window_parts.h"
 #include "customise/customise_window.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/main_window.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     platform::Win32Platform real;
     ui::DirectoryResourceStore resources("res");
     brelk::Context ctx{app, real.platform(), resources, "C:\\", {}};
-    auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx));
+    auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts()));
     ctx.form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
     w.show();
     auto& list = w.c<ui::ListView>("ListView1");
