@@ -271,7 +271,7 @@ trap 'exit 130' INT TERM
 
 # The order of the summary.
 mapfile -t presets < <(ctest --list-presets 2>/dev/null | sed -n 's/^  "\([^"]*\)".*/\1/p')
-for suite in generated format "${presets[@]}" e2e fuzz; do slot "$suite"; done
+for suite in generated format layers "${presets[@]}" e2e fuzz; do slot "$suite"; done
 
 section setup
 "$here/setup-deps.sh" || {
@@ -373,7 +373,7 @@ done
 
 section summary
 passed=0 failed=0 skipped=0
-for suite in generated format "${presets[@]}" e2e fuzz; do
+for suite in generated format layers "${presets[@]}" e2e fuzz; do
     line="$logs/results/${suite_slot[$suite]}-$suite"
     # A suite that left no line was ended before it could give one.
     [ -f "$line" ] || result "$suite" FAIL "ended without a result"

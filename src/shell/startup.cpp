@@ -162,9 +162,13 @@ void iniread(MainWindow& w) {
     if (product == "Microsoft Windows 2000") applyWindows2000Restrictions(w);
     loadStartButtonSettings(w);
     w.hooks.showBackups(w);
-    // At a first start the terms page stays in front of the backups page shown just now; it is
-    // made the current page again, so that the wheel scrolls the text the user is reading.
-    if (w.state.firststartflag == "1") w.state.pagehistory.push(3);
+    // At a first start the terms page stays in front of the backups page shown just now (which
+    // rose above it when shown); it is made the current page again, so that the wheel scrolls
+    // the text the user is reading.
+    if (w.state.firststartflag == "1") {
+        w.c<ui::Panel>("Panel3").raise();
+        w.state.pagehistory.push(3);
+    }
 }
 
 } // namespace

@@ -159,7 +159,9 @@ TEST_F(Startup, TheFirstStartShowsTheTermsPageAboveTheBackupsPage) {
     EXPECT_TRUE(visible("Panel3"));
     EXPECT_EQ(history(), (std::vector<int>{3, 8, 3}));
     EXPECT_EQ(w->state.firststartflag, "1");
-    // The terms page lies above the backups page that start-up shows after it.
+    // The terms page lies above the backups page that start-up shows after it: a raised page
+    // lies above every page raised before it and every page never raised, the others stack in
+    // layout order.
     const auto& parts = w->components();
     auto at = [&](const char* name) {
         for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -167,7 +169,12 @@ TEST_F(Startup, TheFirstStartShowsTheTermsPageAboveTheBackupsPage) {
         }
         return parts.size();
     };
-    EXPECT_GT(at("Panel3"), at("Panel8"));
+    const unsigned terms = c<ui::Control>("Panel3").raiseOrder();
+    const unsigned backups = c<ui::Control>("Panel8").raiseOrder();
+    if (terms == 0 && backups == 0)
+        EXPECT_GT(at("Panel3"), at("Panel8"));
+    else
+        EXPECT_GT(terms, backups);
 }
 
 TEST_F(Startup, AnyOtherFirstStartValueEnablesTheMenu) {
