@@ -22,8 +22,10 @@ if [ "${BRELK_WINE_SESSION:-}" = 1 ]; then
     # files, and the caller gets their contents, streamed, from tail, which ends with it.
     out=$(mktemp)
     err=$(mktemp)
-    # A background command would otherwise read from /dev/null; keep the caller's input.
-    exec 3<&0 2>/dev/null || exec 3</dev/null
+    # A background command would otherwise read from /dev/null; keep the caller's input. (The
+    # braces keep the error redirection off the shell's own standard error, which carries the
+    # program's and Wine's messages below.)
+    { exec 3<&0; } 2>/dev/null || exec 3</dev/null
     LC_ALL=$BRELK_WINE_LOCALE "$(brelk_wine_loader "$1")" "$@" <&3 >"$out" 2>"$err" &
     program=$!
     trap 'kill "$program" 2>/dev/null' INT TERM
