@@ -9,6 +9,8 @@
 #include "shell/windows_helpers.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace contract {
 
@@ -27,6 +29,16 @@ template <typename Env> class SystemContract : public ::testing::Test {
         return std::any_of(all.begin(), all.end(), [&](auto& e) { return e.pid == pid; });
     }
 
+    // Two running copies of the test program sleeper.exe; their ids, or nothing.
+    std::optional<std::pair<std::uint32_t, std::uint32_t>> startTwoSleepers() {
+        const std::string program = '"' + (env.testProgramFolder() + "sleeper.exe\"");
+        auto one = p().processes.start(program);
+        auto two = p().processes.start(program);
+        if (!one || !two || !waitFor([&] { return running(*one) && running(*two); }))
+            return std::nullopt;
+        return std::pair{*one, *two};
+    }
+
     Env env;
 };
 
@@ -34,11 +46,8 @@ TYPED_TEST_SUITE(SystemContract, ContractEnvs);
 
 TYPED_TEST(SystemContract, KillProcessByNameEndsOnlyTheFirstOfTwo) {
     auto& processes = this->p().processes;
-    const std::string program = "\"" + this->env.testProgramFolder() + "sleeper.exe\"";
-    auto one = processes.start(program);
-    auto two = processes.start(program);
-    ASSERT_TRUE(one && two);
-    ASSERT_TRUE(waitFor([&] { return this->running(*one) && this->running(*two); }));
+    auto sleepers = this->startTwoSleepers();
+    ASSERT_TRUE(sleepers);
     EXPECT_TRUE(brelk::IsProcessRunning(processes, "Sleeper.EXE"));
 
     auto listed = this->pidsNamed("sleeper.exe");
@@ -55,20 +64,18 @@ TYPED_TEST(SystemContract, KillProcessByNameEndsOnlyTheFirstOfTwo) {
 
 TYPED_TEST(SystemContract, TerminateIfNamedEndsThatIdOnlyUnderThatName) {
     auto& processes = this->p().processes;
-    const std::string program = "\"" + this->env.testProgramFolder() + "sleeper.exe\"";
-    auto one = processes.start(program);
-    auto two = processes.start(program);
-    ASSERT_TRUE(one && two);
-    ASSERT_TRUE(waitFor([&] { return this->running(*one) && this->running(*two); }));
+    auto sleepers = this->startTwoSleepers();
+    ASSERT_TRUE(sleepers);
+    const std::uint32_t one = sleepers->first, two = sleepers->second;
     using platform::EndResult;
-    EXPECT_EQ(processes.terminateIfNamed(*two, "SLEEPER.EXE", 0), EndResult::Ended);
-    EXPECT_TRUE(waitFor([&] { return !this->running(*two); }));
-    EXPECT_TRUE(this->running(*one)) << "the other of the same name";
-    EXPECT_EQ(processes.terminateIfNamed(*two, "sleeper.exe", 0), EndResult::NotRunning);
-    EXPECT_EQ(processes.terminateIfNamed(*one, "explorer.exe", 0), EndResult::NotRunning);
-    EXPECT_TRUE(this->running(*one));
-    EXPECT_EQ(processes.terminateIfNamed(*one, "sleeper.exe", 0), EndResult::Ended);
-    EXPECT_TRUE(waitFor([&] { return !this->running(*one); }));
+    EXPECT_EQ(processes.terminateIfNamed(two, "SLEEPER.EXE", 0), EndResult::Ended);
+    EXPECT_TRUE(waitFor([&] { return !this->running(two); }));
+    EXPECT_TRUE(this->running(one)) << "the other of the same name";
+    EXPECT_EQ(processes.terminateIfNamed(two, "sleeper.exe", 0), EndResult::NotRunning);
+    EXPECT_EQ(processes.terminateIfNamed(one, "explorer.exe", 0), EndResult::NotRunning);
+    EXPECT_TRUE(this->running(one));
+    EXPECT_EQ(processes.terminateIfNamed(one, "sleeper.exe", 0), EndResult::Ended);
+    EXPECT_TRUE(waitFor([&] { return !this->running(one); }));
 }
 
 TYPED_TEST(SystemContract, ProgramThatDoesNotExistDoesNotStart) {

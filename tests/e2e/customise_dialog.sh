@@ -9,14 +9,6 @@ set -u
 NAME=customise_dialog
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-# Moves onto a screen point from a little to its left, as a hand does, and clicks there.
-click_screen() {
-    xdotool mousemove $(($1 - 4)) "$2" sleep 0.2 mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.5
-}
-# A point of the main window, or of the dialog (which stands at 30, 50), from its corner.
-click() { click_screen $((WX + $1)) $((WY + $2)); }
-click_dialog() { click_screen $((30 + $1)) $((50 + $2)); }
-
 # The tuning list scrolls eight pixels per wheel notch. A gear at content position TOP is
 # brought some 64 pixels below the list's top (so the last gears are reached before the list
 # ends; SCROLLED counts the notches so far), hovered (its clickable twin appears) and clicked.
@@ -31,7 +23,7 @@ open_gear() {
     SCROLLED=$notches
     # Wine works through the notches after xdotool has sent them.
     sleep $((2 + delta / 10))
-    click $((120 + 276 + 8)) $((104 + $1 - notches * 8 + 8))
+    click_at $((120 + 276 + 8)) $((104 + $1 - notches * 8 + 8))
 }
 
 # The dialog's window id (the visible 274 x 323 window), or nothing.
@@ -46,8 +38,8 @@ dialog_window() {
 
 layout_program 0 1
 start_brelk
-click 36 451  # menu "Index": the start page
-click 265 161 # "Brelvanto Kit - Power Modus starten >"
+click_at 36 451  # menu "Index": the start page
+click_at 265 161 # "Brelvanto Kit - Power Modus starten >"
 
 open_gear 267 # the page file
 [ -n "$(dialog_window)" ] || fail "the page-file gear opened no dialog"
@@ -74,7 +66,7 @@ done
 # A click into the main window raises it over the open dialog; the next gear brings the dialog
 # back to the front (xwininfo lists the root's children topmost first).
 open_gear 1844
-click 200 150 # a row's caption on the tuning page
+click_at 200 150 # a row's caption on the tuning page
 open_gear 1825
 shot customise_front
 dialog=$(printf '0x%x' "$(dialog_window)")

@@ -8,12 +8,6 @@ set -u
 NAME=oem_logo_picker
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-click_screen() {
-    xdotool mousemove $(($1 - 4)) "$2" sleep 0.2 mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.5
-}
-click() { click_screen $((WX + $1)) $((WY + $2)); }
-click_dialog() { click_screen $((30 + $1)) $((50 + $2)); }
-
 # The customisation dialog (the visible 274 x 323 window), or nothing.
 dialog_window() {
     for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
@@ -39,14 +33,14 @@ open_dialog() {
 
 layout_program 0 1
 start_brelk
-click 36 451  # menu "Index": the start page
-click 265 161 # "Brelvanto Kit - Power Modus starten >"
+click_at 36 451  # menu "Index": the start page
+click_at 265 161 # "Brelvanto Kit - Power Modus starten >"
 
 # The OEM-logo gear, 887 pixels down the tuning list: scrolled into view as a user does.
 xdotool mousemove $((WX + 300)) $((WY + 200))
 xdotool click --repeat 102 --delay 60 5
 sleep 12
-click $((120 + 276 + 8)) $((104 + 887 - 102 * 8 + 8))
+click_at $((120 + 276 + 8)) $((104 + 887 - 102 * 8 + 8))
 [ -n "$(dialog_window)" ] || fail "the OEM-logo gear opened no dialog"
 
 click_dialog 58 228 # "anderes OEM-Logo wählen"

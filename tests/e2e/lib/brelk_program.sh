@@ -121,12 +121,15 @@ shot() {
     import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null
 }
 
-# Moves the pointer onto a point given relative to WX, WY (a small step first, so the window
-# sees a move there) and clicks it.
-click_at() {
-    xdotool mousemove $((WX + $1 - 4)) $((WY + $2)) sleep 0.2 mousemove $((WX + $1)) $((WY + $2)) \
-        sleep 0.2 click 1 sleep 0.5
+# Moves the pointer onto a screen point from a little to its left (so the window sees a move
+# there, as a hand makes it) and clicks it.
+click_screen() {
+    xdotool mousemove $(($1 - 4)) "$2" sleep 0.2 mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.5
 }
+# The same for a point of the main window (relative to WX, WY) or of the customisation dialog,
+# which stands at (30, 50).
+click_at() { click_screen $((WX + $1)) $((WY + $2)); }
+click_dialog() { click_screen $((30 + $1)) $((50 + $2)); }
 
 # Starts tools/test_server.py on a loopback address of its own, serving the new folder WWW
 # for at most the given seconds, and reads its variables (BRELK_TEST_SERVER, ..._LOG).
