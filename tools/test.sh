@@ -90,19 +90,8 @@ ctest_suite() {
     fi
     # No second attempt: a case that passes only then is a fault a user can meet. A case that
     # does not end is named by the watchdog (tools/case_watchdog.py) in the log.
-    # Where 32-bit code runs under qemu-user, a 32-bit Wine program whose older thread takes a
-    # signal goes on with the newest thread's data (the emulator keeps one segment table for
-    # all threads), so the download worker's slow-download suite stops there every time; it
-    # runs only where the kernel executes 32-bit code (see ARCHITECTURE.md).
-    local leave=() note=""
-    if [ "$preset" = win32 ] &&
-        [ "$(head -n 1 /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null)" = enabled ]; then
-        leave=(-E '^online_slow_download_tests$')
-        note=", online_slow_download_tests left out under emulation"
-        count=$((count - 1))
-    fi
-    if ctest --preset "$preset" -j "$jobs" "${leave[@]}" >"$logs/ctest-$preset.log" 2>&1; then
-        result "$preset" PASS "$(plural "$count" test) (build $build_secs s, test $((SECONDS - started)) s$note)"
+    if ctest --preset "$preset" -j "$jobs" >"$logs/ctest-$preset.log" 2>&1; then
+        result "$preset" PASS "$(plural "$count" test) (build $build_secs s, test $((SECONDS - started)) s)"
     else
         tail -n 60 "$logs/ctest-$preset.log"
         local hang

@@ -52,4 +52,56 @@ bool transferComplete(const HttpAnswerHead& head, std::uint64_t received) {
     return head.length && *head.length == received;
 }
 
+std::optional<HttpAddress> parseHttpAddress(const std::string& url) {
+    static const std::string kScheme = "http://";
+    if (lowerCase(url.substr(0, kScheme.size())) != kScheme) return std::nullopt;
+    const std::size_t hostStart = kScheme.size();
+    const std::size_t hostEnd = url.find_first_of("/?#", hostStart);
+    const std::string authority = url.substr(hostStart, hostEnd - hostStart);
+    if (authority.find('@') != std::string::npos) return std::nullopt;
+    HttpAddress address;
+    const std::size_t colon = authority.find(':');
+    address.host = authority.substr(0, colon);
+    if (address.host.empty()) return std::nullopt;
+    if (colon != std::string::npos) {
+        const auto port = decimal(authority.substr(colon + 1));
+        if (!port || *port < 1 || *port > 65535) return std::nullopt;
+        address.port = static_cast<std::uint16_t>(*port);
+    }
+    if (hostEnd != std::string::npos) {
+        // A fragment names a place in the answer and is never sent.
+        const std::size_t fragment = url.find('#', hostEnd);
+        const std::string rest = url.substr(hostEnd, fragment - hostEnd);
+        // "http://host?x" asks for "/?x".
+        address.target = std::string(rest.empty() || rest[0] != '/' ? 1 : 0, '/').append(rest);
+    }
+    return address;
+}
+
+std::optional<std::string> httpGetRequest(const HttpAddress& address, const std::string& agent) {
+    for (const std::string* part : {&address.host, &address.target, &agent}) {
+        for (unsigned char c : *part) {
+            if (c < 0x20 || c == 0x7F || (c == ' ' && part != &agent)) return std::nullopt;
+        }
+    }
+    std::string request = "GET ";
+    request.append(address.target).append(" HTTP/1.0\r\nHost: ").append(address.host);
+    if (address.port != 80) request.append(1, ':').append(std::to_string(address.port));
+    request.append("\r\nUser-Agent: ").append(agent);
+    request.append("\r\nAccept: */*\r\nConnection: close\r\n\r\n");
+    return request;
+}
+
+std::uint32_t answerStatus(const std::string& start) {
+    const std::size_t lineEnd = start.find('\n');
+    if (lineEnd == std::string::npos) return 0;
+    const std::string line = start.substr(0, lineEnd);
+    if (line.compare(0, 7, "HTTP/1.") != 0 || line.size() < 12 || line[8] != ' ') return 0;
+    const auto code = decimal(line.substr(9, 3));
+    if (!code || *code < 100 || (line.size() > 12 && line[12] != ' ' && line[12] != '\r')) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(*code);
+}
+
 } // namespace platform

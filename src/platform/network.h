@@ -1,5 +1,5 @@
 // Name lookup and TCP connections through Windows Sockets 1.1; downloads and requests over
-// HTTP through the system's URL functions.
+// HTTP.
 #pragma once
 
 #include <array>
@@ -21,8 +21,9 @@ constexpr std::uint32_t downloadingData = 5;
 constexpr std::uint32_t endDownloadData = 6;
 } // namespace bindstatus
 
-// Hears what a running transfer reports; called on the calling thread, never from inside the
-// system's own transfer code, so it may let the window process its messages.
+// Hears what a running transfer reports; called on the calling thread between the transfer's
+// blocking steps, never from inside the system's own transfer code, so it may let the window
+// process its messages.
 class DownloadStatus {
   public:
     virtual ~DownloadStatus() = default;

@@ -353,7 +353,8 @@ TEST_F(OnlineServer, AnUnansweringPrimaryServerFallsBackToTheSecondWithinTheTime
 // leaves the files it had and starts nothing.
 TEST_F(OnlineServer, MisbehavingServersNeitherHangNorDestroyFilesNorStartAnything) {
     auto& network = dynamic_cast<platform::Win32Network&>(env.platform().network);
-    network.setDownloadLimits({std::chrono::seconds(3), std::chrono::seconds(6)});
+    network.setDownloadLimits(
+        {.quiet = std::chrono::seconds(3), .overall = std::chrono::seconds(6)});
     const std::string mute = "http://" + variable("BRELK_TEST_MUTE_SERVER");
     const std::string own = "http://" + server;
     const std::string updateFailed =

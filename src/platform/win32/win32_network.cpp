@@ -1,12 +1,10 @@
 #include "platform/win32/win32_network.h"
 
-#include "platform/win32/bind_status_callback.h"
+#include "platform/http_answer.h"
 
 #include <winsock2.h>
 
-#include <urlmon.h>
-#include <wininet.h>
-
+#include <chrono>
 #include <cstring>
 
 namespace platform {
@@ -38,33 +36,50 @@ bool isIpv4(const hostent* entry) {
     return entry && entry->h_addrtype == AF_INET && entry->h_length == 4 && entry->h_addr_list;
 }
 
-// Connects without blocking and waits at most the time-out for the connection to complete.
-bool connectWithTimeout(SOCKET s, const sockaddr_in& target) {
+using Clock = std::chrono::steady_clock;
+
+enum class Ready { yes, failed, timedOut };
+
+// Waits until the socket can be written (or read) or has failed, at most until the deadline.
+// The wait is cut into slices; between them status, when given, keeps the window alive.
+Ready waitFor(SOCKET s, bool write, Clock::time_point deadline, DownloadStatus* status) {
+    for (;;) {
+        fd_set ready, failed;
+        FD_ZERO(&ready);
+        FD_ZERO(&failed);
+        FD_SET(s, &ready);
+        FD_SET(s, &failed);
+        timeval slice{0, 50000};
+        const int n =
+            select(0, write ? nullptr : &ready, write ? &ready : nullptr, &failed, &slice);
+        if (n < 0) return Ready::failed;
+        if (n > 0) return FD_ISSET(s, &failed) ? Ready::failed : Ready::yes;
+        if (status) status->waiting();
+        if (Clock::now() >= deadline) return Ready::timedOut;
+    }
+}
+
+// Makes the socket non-blocking and connects it, waiting at most until the deadline.
+bool connectBefore(SOCKET s, const sockaddr_in& target, Clock::time_point deadline,
+                   DownloadStatus* status) {
     u_long nonBlocking = 1;
     if (ioctlsocket(s, FIONBIO, &nonBlocking) != 0) return false;
     if (connect(s, reinterpret_cast<const sockaddr*>(&target), sizeof target) == 0) return true;
     if (WSAGetLastError() != WSAEWOULDBLOCK) return false;
-    fd_set writable, failed;
-    FD_ZERO(&writable);
-    FD_ZERO(&failed);
-    FD_SET(s, &writable);
-    FD_SET(s, &failed);
-    timeval limit{kConnectTimeoutSeconds, 0};
-    if (select(0, nullptr, &writable, &failed, &limit) <= 0) return false;
-    if (FD_ISSET(s, &failed)) return false;
+    if (waitFor(s, true, deadline, status) != Ready::yes) return false;
     int error = 0;
     int size = sizeof error;
     if (getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0) {
         return false;
     }
-    return error == 0 && FD_ISSET(s, &writable);
+    return error == 0;
 }
 
-// Closes a WinINet handle when it goes out of scope.
-struct InternetHandle {
-    HINTERNET h;
-    ~InternetHandle() {
-        if (h) InternetCloseHandle(h);
+// Closes a socket when it goes out of scope.
+struct SocketHandle {
+    SOCKET s;
+    ~SocketHandle() {
+        if (s != INVALID_SOCKET) closesocket(s);
     }
 };
 
@@ -89,7 +104,8 @@ bool Win32Network::connectTcp(const Ipv4Address& address, std::uint16_t port) {
     target.sin_family = AF_INET;
     target.sin_port = htons(port);
     std::memcpy(&target.sin_addr, address.data(), 4);
-    const bool connected = connectWithTimeout(s, target);
+    const bool connected = connectBefore(
+        s, target, Clock::now() + std::chrono::seconds(kConnectTimeoutSeconds), nullptr);
     closesocket(s);
     return connected;
 }
@@ -112,94 +128,91 @@ std::vector<Ipv4Address> Win32Network::localAddresses() {
 
 namespace {
 
-// Connect, send and receive of a request each give up after this.
-constexpr DWORD kRequestStepLimitMs = 5000;
-// Only the status of a request's answer matters; this much of its body is read at most.
-constexpr DWORD kRequestReadLimit = 4096;
-const TransferLimits kRequestLimits{std::chrono::milliseconds(20000),
+// Connect, send and receive of a request each give up after this; the request as a whole too.
+const TransferLimits kRequestLimits{std::chrono::milliseconds(5000),
+                                    std::chrono::milliseconds(5000),
                                     std::chrono::milliseconds(20000)};
+// Only the status of a request's answer matters; this much of its body is read at most.
+constexpr unsigned long kRequestReadLimit = 4096;
+const char kAgent[] = "Mozilla/4.0 (compatible)";
 
-std::string folderOf(const std::string& file) {
-    const std::size_t sep = file.find_last_of("\\/");
-    return sep == std::string::npos ? std::string(".") : file.substr(0, sep);
+Clock::time_point earlier(Clock::time_point a, Clock::time_point b) {
+    return a < b ? a : b;
 }
 
-std::uint64_t fileSize(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+std::optional<sockaddr_in> targetOf(const HttpAddress& address) {
+    sockaddr_in target{};
+    target.sin_family = AF_INET;
+    target.sin_port = htons(address.port);
+    const unsigned long dotted = inet_addr(address.host.c_str());
+    if (dotted != INADDR_NONE) {
+        target.sin_addr.s_addr = dotted;
+        return target;
+    }
+    hostent* entry = gethostbyname(address.host.c_str());
+    if (!isIpv4(entry) || !entry->h_addr_list[0]) return std::nullopt;
+    std::memcpy(&target.sin_addr, entry->h_addr_list[0], 4);
+    return target;
 }
 
-// Downloads into a new temporary file beside the target and puts it in the target's place
-// only when the whole body of a success answer arrived, so a failure leaves the target alone.
-void downloadWork(TransferJob& job, const std::string& url, const std::string& file) {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    char temp[MAX_PATH] = {};
-    if (GetTempFileNameA(folderOf(file).c_str(), "dl", 0, temp) == 0) {
-        job.finish([] { return false; });
-        if (SUCCEEDED(com)) CoUninitialize();
-        return;
+// One GET over a connection of its own on the calling thread. Only the answer's status line is
+// read; then the connection is closed at once, however much the server still sends (WinINet
+// under Wine reads the rest of an announced body when its request is closed). Every wait is
+// bounded and lets the window process its messages.
+bool socketRequest(const HttpAddress& address, DownloadStatus* status) {
+    const auto request = httpGetRequest(address, kAgent);
+    if (!request) return false;
+    SocketsSession session;
+    if (!session.started()) return false;
+    const auto start = Clock::now();
+    const auto end = start + kRequestLimits.overall;
+    const auto target = targetOf(address);
+    if (!target) return false;
+    SocketHandle s{socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)};
+    if (s.s == INVALID_SOCKET) return false;
+    if (!connectBefore(s.s, *target, earlier(start + kRequestLimits.connect, end), status)) {
+        return false;
     }
-    // A list fetched before must not come back from the cache instead of the server's newest.
-    DeleteUrlCacheEntryA(url.c_str());
-    bool complete = false;
-    {
-        BindStatusCallback callback(job);
-        const HRESULT result = URLDownloadToFileA(nullptr, url.c_str(), temp, 0, &callback);
-        complete = result == S_OK && transferComplete(callback.answer(), fileSize(temp));
+    std::size_t sent = 0;
+    while (sent < request->size()) {
+        const int n =
+            send(s.s, request->data() + sent, static_cast<int>(request->size() - sent), 0);
+        if (n > 0) {
+            sent += static_cast<std::size_t>(n);
+        } else if (WSAGetLastError() != WSAEWOULDBLOCK ||
+                   waitFor(s.s, true, earlier(Clock::now() + kRequestLimits.quiet, end), status) !=
+                       Ready::yes) {
+            return false;
+        }
     }
-    job.finish([&] {
-        return complete && MoveFileExA(temp, file.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    });
-    if (!job.result()) DeleteFileA(temp);
-    if (SUCCEEDED(com)) CoUninitialize();
-}
-
-void setStepLimits(HINTERNET handle) {
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
-                         INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_DATA_SEND_TIMEOUT,
-                         INTERNET_OPTION_DATA_RECEIVE_TIMEOUT}) {
-        DWORD limit = kRequestStepLimitMs;
-        InternetSetOptionA(handle, option, &limit, sizeof limit);
+    std::string answer;
+    char buffer[512];
+    while (answerStatus(answer) == 0 && answer.size() < kRequestReadLimit) {
+        if (waitFor(s.s, false, earlier(Clock::now() + kRequestLimits.quiet, end), status) !=
+            Ready::yes) {
+            return false;
+        }
+        const int n = recv(s.s, buffer, sizeof buffer, 0);
+        if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
+        if (n <= 0) break;
+        answer.append(buffer, static_cast<std::size_t>(n));
     }
-}
-
-// Ends the job with the answer's verdict while the handles are still open: closing a request
-// whose answer goes on may take the system a long time.
-void requestWork(TransferJob& job, const std::string& url) {
-    InternetHandle session{InternetOpenA("Mozilla/4.0 (compatible)", INTERNET_OPEN_TYPE_PRECONFIG,
-                                         nullptr, nullptr, 0)};
-    if (!session.h) return;
-    setStepLimits(session.h);
-    InternetHandle request{InternetOpenUrlA(session.h, url.c_str(), nullptr, 0,
-                                            INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
-                                                INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI,
-                                            0)};
-    if (!request.h || job.cancelled()) return;
-    DWORD code = 0;
-    DWORD size = sizeof code;
-    if (!HttpQueryInfoA(request.h, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size,
-                        nullptr)) {
-        return;
-    }
-    // A little of the body, so the server sees its answer taken; an endless or huge answer
-    // is cut off here.
-    char buffer[kRequestReadLimit];
-    DWORD read = 0;
-    InternetReadFile(request.h, buffer, sizeof buffer, &read);
-    job.finish([code] { return code >= 200 && code < 300; });
+    const std::uint32_t code = answerStatus(answer);
+    return code >= 200 && code < 300;
 }
 
 } // namespace
 
 bool Win32Network::downloadToFile(const std::string& url, const std::string& file,
                                   DownloadStatus* status) {
-    return runTransfer([url, file](TransferJob& job) { downloadWork(job, url, file); }, status,
-                       downloadLimits_);
+    return inetDownload(url, file, status, downloadLimits_);
 }
 
 bool Win32Network::requestUrl(const std::string& url, DownloadStatus* status) {
-    return runTransfer([url](TransferJob& job) { requestWork(job, url); }, status, kRequestLimits);
+    // A plain HTTP address goes over a connection of the program's own; others (HTTPS) through
+    // the system.
+    if (const auto address = parseHttpAddress(url)) return socketRequest(*address, status);
+    return inetRequest(url, status, kRequestLimits, kRequestReadLimit);
 }
 
 } // namespace platform

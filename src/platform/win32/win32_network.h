@@ -1,9 +1,9 @@
-// Name lookup and TCP connections through Windows Sockets 1.1; downloads through
-// URLDownloadToFileA, requests through WinINet, each on a thread of its own with time limits.
+// Name lookup and TCP connections through Windows Sockets 1.1; downloads and requests through
+// WinINet's blocking mode on the calling thread, with time limits (see inet_transfer.h).
 #pragma once
 
 #include "platform/network.h"
-#include "platform/win32/transfer_thread.h"
+#include "platform/win32/inet_transfer.h"
 
 namespace platform {
 
