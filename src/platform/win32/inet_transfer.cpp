@@ -18,7 +18,6 @@ using Clock = std::chrono::steady_clock;
 struct InternetHandle {
     HINTERNET h = nullptr;
     InternetHandle() = default;
-    explicit InternetHandle(HINTERNET handle) : h(handle) {}
     InternetHandle(const InternetHandle&) = delete;
     InternetHandle& operator=(const InternetHandle&) = delete;
     ~InternetHandle() {
