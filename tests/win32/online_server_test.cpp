@@ -527,4 +527,21 @@ TEST_F(OnlineServer, ASlowFileIsFollowedByTheNextDownload) {
     EXPECT_TRUE(h.app.terminated());
 }
 
+// The archive lists keep the window alive too while a server sends slowly; their status hears
+// no progress of its own and keeps the window alive only while it is told to wait.
+TEST_F(OnlineServer, ASlowArchiveListKeepsTheWindowAlive) {
+    serve("skins/oskins.ini", "[Options]\r\nskins=1\r\n[Skins]\r\n1=a.bmp\r\n[Thumbs]\r\n1=a\r\n");
+    rule("/premium/2005b/skins/oskins.ini slow 2");
+    start();
+    int processed = 0;
+    auto dispatch = h.backend.onProcessMessages;
+    h.backend.onProcessMessages = [&] {
+        ++processed;
+        dispatch();
+    };
+    run("Skinsuche");
+    EXPECT_EQ(c<ui::ListBox>("ListBox3").items(), std::vector<std::string>{"a"});
+    EXPECT_GE(processed, 10) << "the window's messages were processed " << processed << " times";
+}
+
 } // namespace

@@ -55,6 +55,8 @@ void report(DownloadStatus* status, std::uint64_t progress, std::uint64_t total,
     }
     status->onProgress(static_cast<std::uint32_t>(progress), static_cast<std::uint32_t>(total),
                        code, {});
+    // Not every status processes the window's messages on a report; each does on waiting().
+    status->waiting();
 }
 
 void keepAlive(DownloadStatus* status) {
@@ -104,6 +106,8 @@ bool crackAddress(const std::string& url, Address& out) {
     out.host.assign(host.data(), parts.dwHostNameLength);
     std::string target(path.data(), parts.dwUrlPathLength);
     target.append(extra.data(), parts.dwExtraInfoLength);
+    // A fragment names a place in the answer and is never sent.
+    target = target.substr(0, target.find('#'));
     out.path = target.empty() ? std::string(1, '/') : std::move(target);
     out.port = parts.nPort;
     out.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
@@ -238,9 +242,13 @@ bool inetRequest(const std::string& url, DownloadStatus* status, const TransferL
     const std::uint32_t code = statusCode(request);
     // A little of the body, so the server sees its answer taken; an endless or huge answer is
     // cut off here.
-    std::vector<char> buffer(readLimit);
-    DWORD got = 0;
-    if (!buffer.empty()) InternetReadFile(request, buffer.data(), readLimit, &got);
+    // Only what is there already: a blocking read waits until its whole buffer is filled.
+    DWORD available = 0;
+    if (readLimit > 0 && InternetQueryDataAvailable(request, &available, 0, 0) && available > 0) {
+        std::vector<char> buffer(available < readLimit ? available : readLimit);
+        DWORD got = 0;
+        InternetReadFile(request, buffer.data(), static_cast<DWORD>(buffer.size()), &got);
+    }
     keepAlive(status);
     return code >= 200 && code < 300;
 }

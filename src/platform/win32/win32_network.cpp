@@ -1,6 +1,7 @@
 #include "platform/win32/win32_network.h"
 
 #include "platform/http_answer.h"
+#include "platform/text_case.h"
 
 #include <winsock2.h>
 
@@ -212,6 +213,9 @@ bool Win32Network::requestUrl(const std::string& url, DownloadStatus* status) {
     // A plain HTTP address goes over a connection of the program's own; others (HTTPS) through
     // the system.
     if (const auto address = parseHttpAddress(url)) return socketRequest(*address, status);
+    // A plain HTTP address that cannot be made a request of (a user part, a bad port) is not
+    // sent another way.
+    if (lowerCase(url.substr(0, 7)) == "http://") return false;
     return inetRequest(url, status, kRequestLimits, kRequestReadLimit);
 }
 
