@@ -190,56 +190,50 @@ def dead_address():
     raise SystemExit("test_server: no dead loopback address found")
 
 
-def silent_server():
-    """A listener whose queue is full, so that further connects hang; returns (address, keep)."""
+def loopback_listener(backlog, what):
+    """A socket listening on port 80 of a free loopback address; returns (address, listener)."""
     for _ in range(50):
         address = random_loopback()
         listener = socket.socket()
         try:
             listener.bind((address, 80))
-            listener.listen(0)
+            listener.listen(backlog)
+            return address, listener
         except OSError:
             listener.close()
-            continue
-        fillers = []
-        for _ in range(3):
-            s = socket.socket()
-            s.setblocking(False)
-            try:
-                s.connect((address, 80))
-            except BlockingIOError:
-                pass
-            except OSError:
-                pass
-            fillers.append(s)
-        return address, [listener] + fillers
-    raise SystemExit("test_server: no loopback address for the silent server")
+    raise SystemExit(f"test_server: no loopback address for the {what}")
+
+
+def silent_server():
+    """A listener whose queue is full, so that further connects hang; returns (address, keep)."""
+    address, listener = loopback_listener(0, "silent server")
+    fillers = []
+    for _ in range(3):
+        s = socket.socket()
+        s.setblocking(False)
+        try:
+            s.connect((address, 80))
+        except OSError:  # BlockingIOError included: the connect goes on in the background
+            pass
+        fillers.append(s)
+    return address, [listener] + fillers
 
 
 def mute_server():
     """A listener that accepts every connection and never answers; returns (address, keep)."""
-    for _ in range(50):
-        address = random_loopback()
-        listener = socket.socket()
-        try:
-            listener.bind((address, 80))
-            listener.listen(16)
-        except OSError:
-            listener.close()
-            continue
-        held = []
+    address, listener = loopback_listener(16, "mute server")
+    held = []
 
-        def accept():
-            while True:
-                try:
-                    connection, _ = listener.accept()
-                except OSError:
-                    return
-                held.append(connection)
+    def accept():
+        while True:
+            try:
+                connection, _ = listener.accept()
+            except OSError:
+                return
+            held.append(connection)
 
-        threading.Thread(target=accept, daemon=True).start()
-        return address, [listener]
-    raise SystemExit("test_server: no loopback address for the mute server")
+    threading.Thread(target=accept, daemon=True).start()
+    return address, [listener]
 
 
 def main():

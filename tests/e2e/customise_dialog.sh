@@ -9,33 +9,6 @@ set -u
 NAME=customise_dialog
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-# The tuning list scrolls eight pixels per wheel notch. A gear at content position TOP is
-# brought some 64 pixels below the list's top (so the last gears are reached before the list
-# ends; SCROLLED counts the notches so far), hovered (its clickable twin appears) and clicked.
-SCROLLED=0
-open_gear() {
-    notches=$((($1 - 64) / 8))
-    delta=$((notches - SCROLLED))
-    button=5
-    [ "$delta" -lt 0 ] && button=4 && delta=$((-delta))
-    xdotool mousemove $((WX + 300)) $((WY + 200))
-    [ "$delta" -gt 0 ] && xdotool click --repeat "$delta" --delay 60 "$button"
-    SCROLLED=$notches
-    # Wine works through the notches after xdotool has sent them.
-    sleep $((2 + delta / 10))
-    click_at $((120 + 276 + 8)) $((104 + $1 - notches * 8 + 8))
-}
-
-# The dialog's window id (the visible 274 x 323 window), or nothing.
-dialog_window() {
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 274x323'; then
-            echo "$id"
-            return
-        fi
-    done
-}
-
 layout_program 0 1
 start_brelk
 click_at 36 451  # menu "Index": the start page

@@ -8,16 +8,6 @@ set -u
 NAME=oem_logo_picker
 . "$(dirname "$0")/lib/brelk_program.sh"
 
-# The customisation dialog (the visible 274 x 323 window), or nothing.
-dialog_window() {
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 274x323'; then
-            echo "$id"
-            return
-        fi
-    done
-}
-
 # A visible window of the program that is neither the main window nor the customisation
 # dialog: the open dialog.
 open_dialog() {
@@ -36,11 +26,7 @@ start_brelk
 click_at 36 451  # menu "Index": the start page
 click_at 265 161 # "Brelvanto Kit - Power Modus starten >"
 
-# The OEM-logo gear, 887 pixels down the tuning list: scrolled into view as a user does.
-xdotool mousemove $((WX + 300)) $((WY + 200))
-xdotool click --repeat 102 --delay 60 5
-sleep 12
-click_at $((120 + 276 + 8)) $((104 + 887 - 102 * 8 + 8))
+open_gear 887 # the OEM logo, scrolled into view as a user does
 [ -n "$(dialog_window)" ] || fail "the OEM-logo gear opened no dialog"
 
 click_dialog 58 228 # "anderes OEM-Logo wählen"

@@ -18,6 +18,8 @@ struct ListViews : controls_test::ControlsWindow {
         SendMessageA(w, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lv));
         return text;
     }
+    // ListView1 of the layout below in report view with the process list's two columns.
+    ui::ListView& processList();
     int selectedItem(HWND w) {
         return static_cast<int>(
             SendMessageA(w, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -33,16 +35,21 @@ const char* kViews =
     "    Width = 200\n    Height = 40\n    ColCount = 2\n    RowCount = 2\n"
     "    FixedColor = 15851987\n    Options = [goFixedHorzLine, goRowSelect]\n  end\n";
 
-} // namespace
-
-TEST_F(ListViews, ColumnsItemsAndSelectionGoBothWays) {
+ui::ListView& ListViews::processList() {
     load(kViews);
     auto& list = get<ui::ListView>("ListView1");
-    HWND w = hwnd("ListView1");
-    ASSERT_TRUE(w);
     list.setViewStyle(ui::ViewStyle::Report);
     list.addColumn("Prozess", 120);
     list.addColumn("ProzessID", 60);
+    return list;
+}
+
+} // namespace
+
+TEST_F(ListViews, ColumnsItemsAndSelectionGoBothWays) {
+    auto& list = processList();
+    HWND w = hwnd("ListView1");
+    ASSERT_TRUE(w);
     list.addItem({"explorer.exe", {"03E8"}});
     list.addItem({"brelk.exe", {"0410"}});
     EXPECT_EQ(GetWindowLongA(w, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
@@ -77,13 +84,9 @@ TEST_F(ListViews, ColumnsItemsAndSelectionGoBothWays) {
 // Rows added one by one each go to their sorted place without the others being inserted
 // again; the selected row stays selected as rows come before it.
 TEST_F(ListViews, AddedRowsGoToTheirPlaceAndKeepTheSelection) {
-    load(kViews);
-    auto& list = get<ui::ListView>("ListView1");
+    auto& list = processList();
     HWND w = hwnd("ListView1");
     ASSERT_TRUE(w);
-    list.setViewStyle(ui::ViewStyle::Report);
-    list.addColumn("Prozess", 120);
-    list.addColumn("ProzessID", 60);
     list.addItem({"m.exe", {"1"}});
     list.setSelectedIndex(0);
     // A mark on the native row that only a row inserted anew would lose.

@@ -1,5 +1,6 @@
 # Shared steps of the end-to-end scripts (sourced, POSIX sh): lay out a program folder, start
-# brelk.exe in it and find its main window. The sourcing script sets NAME (for messages) and
+# brelk.exe in it, find its main window, open a tuning-page gear's customisation dialog. The
+# sourcing script sets NAME (for messages) and
 # may pass brelk.exe's path as its first argument (default: build/win64/brelk.exe).
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 EXE=${1:-$ROOT/build/win64/brelk.exe}
@@ -192,5 +193,32 @@ answer_messages() {
         done
         [ -z "$open" ] && break
         sleep 0.5
+    done
+}
+
+# The tuning list scrolls eight pixels per wheel notch. A gear at content position TOP is
+# brought some 64 pixels below the list's top (so the last gears are reached before the list
+# ends; SCROLLED counts the notches so far), hovered (its clickable twin appears) and clicked.
+SCROLLED=0
+open_gear() {
+    notches=$((($1 - 64) / 8))
+    delta=$((notches - SCROLLED))
+    button=5
+    [ "$delta" -lt 0 ] && button=4 && delta=$((-delta))
+    xdotool mousemove $((WX + 300)) $((WY + 200))
+    [ "$delta" -gt 0 ] && xdotool click --repeat "$delta" --delay 60 "$button"
+    SCROLLED=$notches
+    # Wine works through the notches after xdotool has sent them.
+    sleep $((2 + delta / 10))
+    click_at $((120 + 276 + 8)) $((104 + $1 - notches * 8 + 8))
+}
+
+# The customisation dialog's window id (the visible 274 x 323 window), or nothing.
+dialog_window() {
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 274x323'; then
+            echo "$id"
+            return
+        fi
     done
 }
