@@ -162,8 +162,8 @@ class Job {
         }
         for (auto& f : placements_) {
             p_.files.setAttributes(f.to, 0);
-            // An old file that cannot go now (a program started from it) is replaced by the
-            // next job's kept copy.
+            // An old file that cannot go now (a program still runs from it) stays under the kept
+            // name; the next job removes it before it keeps another.
             if (f.oldKept && removeFile(f.kept())) f.oldKept = false;
         }
         return true;
