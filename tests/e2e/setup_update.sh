@@ -43,8 +43,11 @@ printf '[Onlineservices]\r\nServer1=premium1.example\r\nServer2=premium2.example
     >"$DIR/update/modules/oservices.ini"
 
 folder=$("$WINE" winepath -w "$DIR/" 2>/dev/null | tr -d '\r')
-"$WINE" reg add 'HKLM\Software\Kestovar' /v path /d "$folder" /f >/dev/null 2>&1 ||
-    fail "cannot register the installation"
+# In both registry views: a 32-bit setup.exe reads the 32-bit one.
+for view in 64 32; do
+    "$WINE" reg add 'HKLM\Software\Kestovar' /v path /d "$folder" /f /reg:$view >/dev/null 2>&1 ||
+        fail "cannot register the installation"
+done
 
 # The online update opens update\update.exe without a working folder.
 cd "$ROOT" || fail "cannot enter $ROOT"
