@@ -5,8 +5,8 @@
 #include "setup/settings_merge.h"
 #include "shell/windows_helpers.h"
 
-#include <algorithm>
-#include <iterator>
+#include <cstdint>
+#include <optional>
 
 namespace setup {
 
@@ -19,15 +19,18 @@ constexpr std::size_t kVersionLength = 20;
 constexpr std::size_t kFailuresShown = 3;
 // The name a file is copied to beside its target before it takes the target's place.
 constexpr const char* kStagedSuffix = ".setup-neu";
+// The name the old file keeps beside its target until every new file is in place.
+constexpr const char* kKeptSuffix = ".setup-alt";
+// The attributes a job clears on a target and gives back when it fails.
+constexpr std::uint32_t kClearedAttributes =
+    platform::fileattr::readOnly | platform::fileattr::hidden | platform::fileattr::system |
+    platform::fileattr::archive;
 
 // The folders the job prepares below the target, after the target itself.
 constexpr const char* kTargetFolders[] = {
     "modules", "modules\\skins",  "modules\\web",           "modules\\startbuttons",
     "update",  "update\\modules", "update\\modules\\skins",
 };
-
-// The user's settings files in "modules": a reinstall keeps what they hold.
-constexpr const char* kSettingsFiles[] = {"brelk.ini", "startbutton.ini"};
 
 std::string join(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '\\') return folder + name;
@@ -41,17 +44,18 @@ std::string readRegistryString(platform::Registry& registry, const char* key, co
     return read.ok() ? read.value : std::string();
 }
 
-bool isSettingsFile(std::size_t folder, const std::string& name) {
-    return folder == 1 &&
-           std::any_of(std::begin(kSettingsFiles), std::end(kSettingsFiles),
-                       [&](const char* f) { return platform::equalsIgnoreCase(name, f); });
-}
-
 // One file of the job: staged beside its target, then put in its place.
 struct Placement {
     std::string from, to;
-    bool merge = false; // the target's settings are kept, the shipped file adds missing keys
+    // The settings file's name when the target's settings are kept and the shipped file adds
+    // missing keys; empty otherwise.
+    std::string mergedSettings;
+    // The target's attributes before the job cleared them; nothing when there was no target.
+    std::optional<std::uint32_t> attributesBefore;
+    bool oldKept = false; // the old file waits under the kept name
+    bool placed = false;  // the new file is in the target's place
     std::string staged() const { return to + kStagedSuffix; }
+    std::string kept() const { return to + kKeptSuffix; }
 };
 
 class Job {
@@ -66,47 +70,29 @@ class Job {
 
     // Plans one file; nothing for a missing source or a source that is its own target, which
     // setup started from the installation (under any spelling) would otherwise destroy.
-    void plan(const std::string& from, const std::string& to, bool settings) {
+    void plan(const std::string& from, const std::string& to, const std::string& settingsName) {
         if (!p_.files.fileExists(from)) return;
         const auto source = p_.files.fileIdentity(from);
         const auto target = p_.files.fileIdentity(to);
         if (platform::samePath(from, to) || (source && target && *source == *target)) return;
-        placements_.push_back({from, to, settings && p_.files.fileExists(to)});
+        Placement& f = placements_.emplace_back();
+        f.from = from;
+        f.to = to;
+        if (p_.files.fileExists(to)) f.mergedSettings = settingsName;
     }
 
-    // Before anything is copied: every existing target must be replaceable, so that a job that
-    // has to fail fails before it changes a file.
-    bool checkTargets() {
-        for (const auto& f : placements_) {
-            if (!p_.files.fileExists(f.to) && !p_.files.directoryExists(f.to)) continue;
-            p_.files.setAttributes(f.to, 0);
-            if (!p_.files.canReplace(f.to)) fail(f.to);
+    // Stages and puts in place every planned file, or, when one of them fails (or an error is
+    // raised on the way), leaves every target as it was: the old files, their attributes, and no
+    // staged or kept copy.
+    bool run() {
+        try {
+            if (checkTargets() && stage() && commit()) return true;
+        } catch (...) {
+            abandon();
+            throw;
         }
-        return report.failed.empty();
-    }
-
-    // Copies every file beside its target; on any failure every staged copy is removed again
-    // and the targets are as they were.
-    bool stage() {
-        for (const auto& f : placements_) {
-            if (!stageOne(f)) fail(f.to);
-        }
-        if (report.failed.empty()) return true;
-        for (const auto& f : placements_)
-            removeStaged(f);
+        abandon();
         return false;
-    }
-
-    // Puts each staged copy in its target's place, each in one step.
-    void commit() {
-        for (const auto& f : placements_) {
-            if (!p_.files.moveFile(f.staged(), f.to)) {
-                fail(f.to);
-                removeStaged(f);
-                continue;
-            }
-            p_.files.setAttributes(f.to, 0);
-        }
     }
 
     void writeVersion(const std::string& file, const char* section, const char* key,
@@ -124,20 +110,96 @@ class Job {
     InstallReport report;
 
   private:
-    bool stageOne(const Placement& f) {
-        removeStaged(f);
-        // Files from read-only media keep that attribute in a copy; the copy is cleared below.
-        p_.files.setAttributes(f.from, 0);
-        const std::string& copied = f.merge ? f.to : f.from;
-        if (!p_.files.copyFile(copied, f.staged(), true)) return false;
-        p_.files.setAttributes(f.staged(), 0);
-        return !f.merge || addMissingSettings(p_, f.from, f.staged());
+    // Before anything is copied: every existing target must be replaceable, so that a job that
+    // has to fail fails before it changes a file.
+    bool checkTargets() {
+        for (auto& f : placements_) {
+            if (!p_.files.fileExists(f.to) && !p_.files.directoryExists(f.to)) continue;
+            f.attributesBefore = p_.files.attributes(f.to);
+            p_.files.setAttributes(f.to, 0);
+            if (!p_.files.canReplace(f.to)) fail(f.to);
+        }
+        return report.failed.empty();
     }
 
-    void removeStaged(const Placement& f) {
-        if (!p_.files.fileExists(f.staged())) return;
+    // Copies every file beside its target.
+    bool stage() {
+        for (const auto& f : placements_) {
+            if (!stageOne(f)) fail(f.to);
+        }
+        return report.failed.empty();
+    }
+
+    bool stageOne(const Placement& f) {
+        removeFile(f.staged());
+        // Files from read-only media keep that attribute in a copy; the copy is cleared below.
+        p_.files.setAttributes(f.from, 0);
+        const bool merge = !f.mergedSettings.empty();
+        if (!p_.files.copyFile(merge ? f.to : f.from, f.staged(), true)) return false;
         p_.files.setAttributes(f.staged(), 0);
-        p_.files.deleteFile(f.staged());
+        return !merge || addMissingSettings(p_, f.mergedSettings, f.from, f.staged());
+    }
+
+    // Puts each staged copy in its target's place: the old file moves aside under the kept name
+    // and the copy takes its place, each in one step. The old files go only once every new file
+    // is in place, so that a replacement that fails (a file taken into use since the check)
+    // leaves no mix of old and new files.
+    bool commit() {
+        for (auto& f : placements_) {
+            if (f.attributesBefore) {
+                removeFile(f.kept());
+                if (!p_.files.moveFile(f.to, f.kept())) {
+                    fail(f.to);
+                    return false;
+                }
+                f.oldKept = true;
+            }
+            if (!p_.files.moveFile(f.staged(), f.to)) {
+                fail(f.to);
+                return false;
+            }
+            f.placed = true;
+        }
+        for (auto& f : placements_) {
+            p_.files.setAttributes(f.to, 0);
+            // An old file that cannot go now (a program still runs from it) stays under the kept
+            // name; the next job removes it before it keeps another.
+            if (f.oldKept && removeFile(f.kept())) f.oldKept = false;
+        }
+        return true;
+    }
+
+    // Undoes whatever the job did, newest first: each old file back in its place with its
+    // attributes, each file that was not there before removed, no staged copy left.
+    void abandon() {
+        for (auto it = placements_.rbegin(); it != placements_.rend(); ++it) {
+            Placement& f = *it;
+            if (f.oldKept) {
+                // The old file replaces the new one in one step; when it cannot, it stays under
+                // its kept name rather than being lost.
+                if (p_.files.moveFile(f.kept(), f.to)) {
+                    f.oldKept = false;
+                    f.placed = false;
+                } else {
+                    fail(f.kept());
+                }
+            } else if (f.placed) {
+                if (removeFile(f.to))
+                    f.placed = false;
+                else
+                    fail(f.to);
+            }
+            removeFile(f.staged());
+            if (f.attributesBefore && !f.placed)
+                p_.files.setAttributes(f.to, *f.attributesBefore & kClearedAttributes);
+        }
+    }
+
+    // True when the file is not there (any more).
+    bool removeFile(const std::string& path) {
+        if (!p_.files.fileExists(path)) return true;
+        p_.files.setAttributes(path, 0);
+        return p_.files.deleteFile(path);
     }
 
     platform::Platform& p_;
@@ -190,11 +252,10 @@ InstallReport runInstall(platform::Platform& p, const std::string& sourceFolder,
             const std::string to = f == 0 && name == "update.exe"
                                        ? join(t, "update\\update.exe")
                                        : join(t, kSourceSubfolders[f] + name);
-            job.plan(list.paths[i], to, isSettingsFile(f, name));
+            job.plan(list.paths[i], to, f == 1 && isKeptSettingsFile(name) ? name : "");
         }
     }
-    if (!job.report.failed.empty() || !job.checkTargets() || !job.stage()) return job.report;
-    job.commit();
+    if (!job.report.failed.empty() || !job.run()) return job.report;
 
     // The version is recorded only for a complete copy, so that an interrupted update is
     // offered again.

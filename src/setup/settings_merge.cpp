@@ -3,6 +3,7 @@
 #include "platform/text_case.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace setup {
 
@@ -11,6 +12,31 @@ namespace {
 // A value no settings file holds: what the profile functions give for a missing key.
 constexpr const char* kMissing = "\x01missing\x01";
 
+// A key of one settings file that says what the installation is rather than what the user
+// chose. An existing file lacking it must stay without it: the backup count then follows the
+// slot sections the file holds (a shipped count of 0 would let the next save overwrite slot 1),
+// and an installation that has its settings file has had its first start (a shipped "1" would
+// bring the terms page back).
+struct StateKey {
+    const char* file;
+    const char* section;
+    const char* key;
+};
+constexpr StateKey kStateKeys[] = {
+    {"brelk.ini", "Backup", "number"},
+    {"brelk.ini", "Options", "firststart"},
+};
+
+constexpr const char* kKeptSettingsFiles[] = {"brelk.ini", "startbutton.ini", "oservices.ini"};
+
+bool isStateKey(const std::string& file, const std::string& section, const std::string& key) {
+    return std::any_of(std::begin(kStateKeys), std::end(kStateKeys), [&](const StateKey& k) {
+        return platform::equalsIgnoreCase(file, k.file) &&
+               platform::equalsIgnoreCase(section, k.section) &&
+               platform::equalsIgnoreCase(key, k.key);
+    });
+}
+
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
@@ -18,6 +44,11 @@ std::string trimmed(const std::string& text) {
 }
 
 } // namespace
+
+bool isKeptSettingsFile(const std::string& name) {
+    return std::any_of(std::begin(kKeptSettingsFiles), std::end(kKeptSettingsFiles),
+                       [&](const char* f) { return platform::equalsIgnoreCase(name, f); });
+}
 
 std::vector<std::pair<std::string, std::string>> iniKeys(const std::string& text) {
     std::vector<std::pair<std::string, std::string>> keys;
@@ -50,11 +81,12 @@ std::vector<std::pair<std::string, std::string>> iniKeys(const std::string& text
     return keys;
 }
 
-bool addMissingSettings(platform::Platform& p, const std::string& shipped,
+bool addMissingSettings(platform::Platform& p, const std::string& name, const std::string& shipped,
                         const std::string& installed) {
     const auto text = p.files.readFile(shipped);
     if (!text) return false;
     for (const auto& [section, key] : iniKeys(*text)) {
+        if (isStateKey(name, section, key)) continue;
         if (p.profiles.readString(installed, section, key, kMissing) != kMissing) continue;
         const std::string value = p.profiles.readString(shipped, section, key, "");
         if (!p.profiles.writeString(installed, section, key, value)) return false;

@@ -4,7 +4,9 @@
 # 5.1 and the new files. Started there as the online update starts it, the installer shows the
 # registered installation folder; "fortfahren >" copies the files into place, the bar runs its
 # ten steps, "Installation erfolgreich" appears, 5.1 is recorded in brelk.ini and the new
-# brelk.exe starts. Needs DISPLAY and WINEPREFIX from the caller; the arguments may name
+# brelk.exe starts. The user's settings stay: the own servers and test-at-start choice in
+# oservices.ini, the backup slot of brelk.ini (which gains no count and no first-start flag
+# from the shipped file). Needs DISPLAY and WINEPREFIX from the caller; the arguments may name
 # brelk.exe and setup.exe (default: the win64 build).
 set -u
 NAME=setup_update
@@ -31,10 +33,21 @@ printf '[Options]\r\nVersion=5.1\r\nFiles=3\r\n[Files]\r\n1=brelk.exe\r\n2=modul
 printf 'new' >"$DIR/update/modules/dorvask.exe"
 printf 'new skin' >"$DIR/update/modules/skins/blue.bmp"
 printf '<p>new</p>' >"$DIR/update/modules/web/tips.htm"
+# The user's settings and the shipped ones of the update.
+printf '[Options]\r\nversion=5.0\r\nfirststart=0\r\n[1]\r\nDate=Originalzustand\r\nTime=\r\n' \
+    >"$DIR/modules/brelk.ini"
+printf '[Onlineservices]\r\nServer1=mein.server.example\r\nping=yes\r\n' >"$DIR/modules/oservices.ini"
+printf '[Options]\r\nversion=5.1\r\nfirststart=1\r\n[Backup]\r\nnumber=0\r\n' \
+    >"$DIR/update/modules/brelk.ini"
+printf '[Onlineservices]\r\nServer1=premium1.example\r\nServer2=premium2.example\r\nping=no\r\n' \
+    >"$DIR/update/modules/oservices.ini"
 
 folder=$("$WINE" winepath -w "$DIR/" 2>/dev/null | tr -d '\r')
-"$WINE" reg add 'HKLM\Software\Kestovar' /v path /d "$folder" /f >/dev/null 2>&1 ||
-    fail "cannot register the installation"
+# In both registry views: a 32-bit setup.exe reads the 32-bit one.
+for view in 64 32; do
+    "$WINE" reg add 'HKLM\Software\Kestovar' /v path /d "$folder" /f /reg:$view >/dev/null 2>&1 ||
+        fail "cannot register the installation"
+done
 
 # The online update opens update\update.exe without a working folder.
 cd "$ROOT" || fail "cannot enter $ROOT"
@@ -54,6 +67,14 @@ wait_version 5.1
 [ -f "$DIR/modules/web/tips.htm" ] || fail "web page not copied"
 cmp -s "$DIR/update/update.exe" "$SETUP" || fail "the running updater was changed"
 [ -d "$DIR/update/modules/skins" ] || fail "update\\modules\\skins not created"
+servers=$(tr -d '\r' <"$DIR/modules/oservices.ini")
+for line in Server1=mein.server.example ping=yes Server2=premium2.example; do
+    printf '%s\n' "$servers" | grep -qx "$line" || fail "oservices.ini lacks $line: $servers"
+done
+settings=$(tr -d '\r' <"$DIR/modules/brelk.ini")
+printf '%s\n' "$settings" | grep -qx 'Date=Originalzustand' || fail "the slot is gone: $settings"
+printf '%s\n' "$settings" | grep -q '^number=' &&
+    fail "brelk.ini gained a state key: $settings"
 
 # The new brelk.exe starts (its splash or main window) once the bar is full.
 wait_started_brelk

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -64,14 +66,15 @@ struct SetupWindowTest : ::testing::Test {
         fake.files.addFile(std::string(kTarget) + "\\" + relative, "old");
         fake.files.lock(std::string(kTarget) + "\\" + relative);
     }
-    // Every file below the target with its content, the staged copies included.
+    // Every file below the target with its content and attributes, the staged copies included.
     std::map<std::string, std::string> installation() {
         std::vector<std::string> paths;
         platform::KeepAlive none;
         brelk::FindFiles(fake.files, kTarget, "*.*", paths, true, none);
         std::map<std::string, std::string> files;
         for (const auto& path : paths)
-            files[path] = fake.files.readFile(path).value_or("");
+            files[path] = fake.files.readFile(path).value_or("") + " attributes " +
+                          std::to_string(fake.files.attributes(path).value_or(0));
         return files;
     }
 };
@@ -323,37 +326,91 @@ TEST_F(SetupWindowTest, AnInstallationReachedUnderAnotherSpellingIsLeftAlone) {
     EXPECT_EQ(installation(), before);
 }
 
-// A job that cannot finish fails before it changes a file of the installation: a file in use
-// is found before the first copy, a copy that fails (the disk full) leaves every old file as
-// it was, and no staged copy stays behind.
-TEST_F(SetupWindowTest, AJobThatMustFailChangesNoFile) {
+// A job that cannot finish leaves the installation as it was: every old file with its
+// attributes, no file that was not there, no staged or kept copy. A file in use is found before
+// the first copy; a copy or a settings merge that fails removes every staged copy; a file taken
+// into use after the check, or an error on the way, puts back every file already replaced. Once
+// the cause is gone the job is retried and completes.
+TEST_F(SetupWindowTest, AJobThatFailsLeavesTheInstallationAsItWas) {
+    const std::string t = std::string(kTarget) + "\\";
     const struct {
         const char* name;
-        const char* inUse; // a target held open elsewhere
-        int copies;        // copies before the disk is full; -1: no limit
-        const char* failed;
+        std::function<void(platform::FakePlatform&)> cause;
+        const char* failed; // the path reported; nullptr: an error was raised
     } cases[] = {
-        {"skin in use", "modules\\skins\\01.bmp", -1, "modules\\skins\\01.bmp"},
-        {"disk full half way", nullptr, 2, "modules\\oservices.ini"},
-        {"disk full at once", nullptr, 0, "brelk.exe"},
+        {"skin in use", [&](auto& f) { f.files.lock(t + "modules\\skins\\01.bmp"); },
+         "modules\\skins\\01.bmp"},
+        {"disk full half way", [](auto& f) { f.files.copiesBeforeDiskFull = 2; }, "setup.exe"},
+        {"disk full at once", [](auto& f) { f.files.copiesBeforeDiskFull = 0; }, "brelk.exe"},
+        {"settings copy not writable", [](auto& f) { f.profiles.writesLeft = 0; },
+         "modules\\brelk.ini"},
+        {"error while staging",
+         [&](auto& f) {
+             f.files.beforeTransfer = [&t](const std::string&, const std::string& to) {
+                 if (to == t + "modules\\brelk.ini.setup-neu") throw std::runtime_error("staging");
+             };
+         },
+         nullptr},
+        {"third old file started once every copy is staged",
+         [&](auto& f) {
+             f.files.beforeTransfer = [&t, &files = f.files](const std::string&,
+                                                             const std::string& to) {
+                 if (!to.ends_with(".setup-neu")) files.lock(t + "uninstall.exe");
+             };
+         },
+         "uninstall.exe"},
+        {"error while the third file takes its place",
+         [&](auto& f) {
+             f.files.beforeTransfer = [&t](const std::string& from, const std::string&) {
+                 if (from == t + "uninstall.exe.setup-neu") throw std::runtime_error("commit");
+             };
+         },
+         nullptr},
     };
     for (const auto& c : cases) {
         fresh();
+        fake.profiles.writesLeft = -1;
         w = nullptr;
-        for (const char* name : {"brelk.exe", "modules\\brelk.ini", "modules\\oservices.ini",
-                                 "modules\\skins\\01.bmp", "modules\\skins\\02.bmp"}) {
-            source(name, std::string("new ") + name);
-            fake.files.addFile(std::string(kTarget) + "\\" + name, std::string("old ") + name);
+        h.dialogs.messages.clear();
+        fake.shell.executions.clear();
+        // Dokumentation.htm is new; every other file replaces an old one.
+        for (const char* name :
+             {"brelk.exe", "Dokumentation.htm", "setup.exe", "uninstall.exe", "modules\\brelk.ini",
+              "modules\\oservices.ini", "modules\\skins\\01.bmp", "modules\\skins\\02.bmp"}) {
+            source(name, std::string("new ") + name + "\r\n[Options]\r\nnewoption=on\r\n");
+            if (std::string(name) != "Dokumentation.htm")
+                fake.files.addFile(t + name, std::string("old ") + name + "\r\n");
         }
-        if (c.inUse) fake.files.lock(std::string(kTarget) + "\\" + c.inUse);
-        if (c.copies >= 0) fake.files.copiesBeforeDiskFull = c.copies;
+        fake.files.setAttributes(t + "brelk.exe", readOnly | platform::fileattr::hidden);
+        fake.files.setAttributes(t + "modules\\brelk.ini", readOnly);
         const auto before = installation();
+        c.cause(fake);
         install();
         tick(10);
-        EXPECT_NE(label1().find(std::string("Nicht übernommen:\r\n") + c.failed), std::string::npos)
-            << c.name << ": " << label1();
+        if (c.failed) {
+            EXPECT_NE(label1().find(std::string("Nicht übernommen:\r\n") + c.failed),
+                      std::string::npos)
+                << c.name << ": " << label1();
+        } else {
+            EXPECT_EQ(label1(), "Installation fehlgeschlagen.") << c.name;
+            EXPECT_EQ(h.dialogs.messages.size(), 1u) << c.name;
+        }
         EXPECT_EQ(installation(), before) << c.name;
         EXPECT_TRUE(fake.shell.executions.empty()) << c.name;
+
+        fake.files.beforeTransfer = nullptr;
+        fake.files.copiesBeforeDiskFull.reset();
+        fake.profiles.writesLeft = -1;
+        for (const char* name : {"uninstall.exe", "modules\\skins\\01.bmp"})
+            fake.files.lock(t + name, false);
+        w->get<ui::Label>("Label5").click();
+        tick(10);
+        EXPECT_EQ(label1(), "Installation erfolgreich") << c.name;
+        EXPECT_EQ(target("uninstall.exe"), "new uninstall.exe\r\n[Options]\r\nnewoption=on\r\n")
+            << c.name;
+        EXPECT_EQ(target("brelk.exe"), "new brelk.exe\r\n[Options]\r\nnewoption=on\r\n") << c.name;
+        for (const auto& [path, content] : installation())
+            EXPECT_EQ(path.find(".setup-"), std::string::npos) << c.name << ": " << path;
     }
 }
 
@@ -381,44 +438,74 @@ TEST_F(SetupWindowTest, AFailedJobCanBeRetriedOnceTheCauseIsGone) {
     EXPECT_EQ(fake.shell.executions.size(), 1u);
 }
 
-// A reinstall or update keeps the user's settings (backup slots, start-button choices) and
-// adds only the keys the shipped files bring; a first install takes them as shipped.
+// A reinstall or update keeps the user's settings (backup slots, start-button choices, online
+// servers) and adds only the keys the shipped files bring, except the keys that say what the
+// installation is: an existing brelk.ini gains neither a backup count (its count follows its
+// slot sections) nor a first-start flag (it has had its first start). A first install takes
+// every file as shipped.
 TEST_F(SetupWindowTest, AReinstallKeepsTheUsersSettings) {
-    const std::string shippedBrelk =
-        "[Options]\r\nversion=5.0\r\nfirststart=1\r\nnewoption=on\r\n[Backup]\r\nnumber=0\r\n";
-    const std::string shippedButton = "[Einstellungen]\r\nstartbutton=01.bmp\r\ntext=Start\r\n";
-    const std::string users = "[Options]\r\nversion=4.9\r\nfirststart=0\r\n[Backup]\r\n"
-                              "number=2\r\n[1]\r\nDate=Originalzustand\r\n1=x\r\n[2]\r\n"
-                              "Date=09.12.2026\r\n1=y\r\n";
-    for (bool reinstall : {true, false}) {
+    const std::string shipped[][2] = {
+        {"brelk.ini",
+         "[Options]\r\nversion=5.1\r\nfirststart=1\r\nnewoption=on\r\n[Backup]\r\nnumber=0\r\n"},
+        {"startbutton.ini", "[Einstellungen]\r\nstartbutton=01.bmp\r\ntext=Start\r\n"},
+        {"oservices.ini", "[Onlineservices]\r\nServer1=premium1.example\r\n"
+                          "Server2=premium2.example\r\nping=no\r\n"},
+    };
+    const std::string slots = "[1]\r\nDate=Originalzustand\r\n1=x\r\n[2]\r\nDate=09.12.2026\r\n";
+    const std::string button = "[Einstellungen]\r\nstartbutton=mine.bmp\r\n";
+    const std::string servers = "[Onlineservices]\r\nServer1=mein.server.example\r\nping=yes\r\n";
+    const char* missing = "<missing>";
+    const struct {
+        const char* name;
+        std::string brelk, button, servers; // installed before; empty: no such file
+        // Expected afterwards, each of brelk.ini: Backup/number, Options/firststart.
+        const char *number, *firststart;
+    } cases[] = {
+        {"first install", "", "", "", "0", "1"},
+        {"count and flag", "[Options]\r\nfirststart=0\r\n[Backup]\r\nnumber=2\r\n" + slots, button,
+         servers, "2", "0"},
+        {"slots without a count", "[Options]\r\nfirststart=0\r\n" + slots, button, servers, missing,
+         "0"},
+        {"no options", "[Backup]\r\nnumber=2\r\n" + slots, button, servers, "2", missing},
+    };
+    for (const auto& c : cases) {
         fresh();
         w = nullptr;
         registry("\\Software\\Kestovar", "path", kTarget);
         source("update.ini", "[Options]\r\nversion=5.1\r\n");
-        source("modules\\brelk.ini", shippedBrelk);
-        source("modules\\startbutton.ini", shippedButton);
+        for (const auto& [name, text] : shipped)
+            source("modules\\" + name, text);
+        const std::string modules = std::string(kTarget) + "\\modules\\";
+        const bool reinstall = !c.brelk.empty();
         if (reinstall) {
-            fake.files.addFile(std::string(kTarget) + "\\modules\\brelk.ini", users, readOnly);
-            fake.files.addFile(std::string(kTarget) + "\\modules\\startbutton.ini",
-                               "[Einstellungen]\r\nstartbutton=mine.bmp\r\n");
+            fake.files.addFile(modules + "brelk.ini", c.brelk, readOnly);
+            fake.files.addFile(modules + "startbutton.ini", c.button);
+            fake.files.addFile(modules + "oservices.ini", c.servers);
         }
         install();
         tick(10);
-        EXPECT_EQ(label1(), "Installation erfolgreich");
-        const std::string ini = std::string(kTarget) + "\\modules\\brelk.ini";
-        const std::string button = std::string(kTarget) + "\\modules\\startbutton.ini";
-        auto read = [&](const std::string& file, const char* section, const char* key) {
-            return fake.profiles.readString(file, section, key, "<missing>");
+        EXPECT_EQ(label1(), "Installation erfolgreich") << c.name;
+        auto read = [&](const char* file, const char* section, const char* key) {
+            return fake.profiles.readString(modules + file, section, key, missing);
         };
-        EXPECT_EQ(read(ini, "Options", "version"), "5.1");
-        EXPECT_EQ(read(ini, "Options", "newoption"), "on");
-        EXPECT_EQ(read(ini, "Options", "firststart"), reinstall ? "0" : "1");
-        EXPECT_EQ(read(ini, "Backup", "number"), reinstall ? "2" : "0");
-        EXPECT_EQ(read(ini, "2", "Date"), reinstall ? "09.12.2026" : "<missing>");
-        EXPECT_EQ(read(button, "Einstellungen", "startbutton"), reinstall ? "mine.bmp" : "01.bmp");
-        EXPECT_EQ(read(button, "Einstellungen", "text"), "Start");
+        EXPECT_EQ(read("brelk.ini", "Options", "version"), "5.1") << c.name;
+        EXPECT_EQ(read("brelk.ini", "Options", "newoption"), "on") << c.name;
+        EXPECT_EQ(read("brelk.ini", "Backup", "number"), c.number) << c.name;
+        EXPECT_EQ(read("brelk.ini", "Options", "firststart"), c.firststart) << c.name;
+        EXPECT_EQ(read("brelk.ini", "2", "Date"), reinstall ? "09.12.2026" : missing) << c.name;
+        EXPECT_EQ(read("startbutton.ini", "Einstellungen", "startbutton"),
+                  reinstall ? "mine.bmp" : "01.bmp")
+            << c.name;
+        EXPECT_EQ(read("startbutton.ini", "Einstellungen", "text"), "Start") << c.name;
+        EXPECT_EQ(read("oservices.ini", "Onlineservices", "Server1"),
+                  reinstall ? "mein.server.example" : "premium1.example")
+            << c.name;
+        EXPECT_EQ(read("oservices.ini", "Onlineservices", "ping"), reinstall ? "yes" : "no")
+            << c.name;
+        EXPECT_EQ(read("oservices.ini", "Onlineservices", "Server2"), "premium2.example") << c.name;
         if (!reinstall) {
-            EXPECT_EQ(target("modules\\startbutton.ini"), shippedButton);
+            for (const auto& [name, text] : shipped)
+                EXPECT_EQ(target("modules\\" + name), text) << name;
         }
     }
 }
@@ -482,6 +569,7 @@ TEST_F(SetupWindowTest, ShortcutDestinationNeedsAFolder) {
     };
     for (const auto& c : cases) {
         h.dialogs.messages.clear();
+        fake.shell.executions.clear();
         shortcut.shortcutFolder = c.folder;
         shortcut.setDestination(c.wanted);
         EXPECT_EQ(shortcut.destination(), c.result);

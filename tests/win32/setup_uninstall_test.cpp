@@ -3,6 +3,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "setup/setup_window.h"
 #include "shell/uninstall.h"
+#include "shell/windows_helpers.h"
 #include "support/started_main_window.h"
 #include "support/test_forms.h"
 #include "tweak_engine_env.h"
@@ -14,6 +15,9 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -24,6 +28,13 @@ class FilesOfProgramIn : public platform::Win32FileSystem {
     explicit FilesOfProgramIn(std::string programFile) : file_(std::move(programFile)) {}
     std::string programPath() override { return file_; }
     std::string programFolder() override { return file_.substr(0, file_.rfind('\\') + 1); }
+    bool moveFile(const std::string& from, const std::string& to) override {
+        if (beforeMove) beforeMove(from, to);
+        return Win32FileSystem::moveFile(from, to);
+    }
+
+    // Runs before each move, where another program may take a file into use.
+    std::function<void(const std::string& from, const std::string& to)> beforeMove;
 
   private:
     std::string file_;
@@ -68,15 +79,25 @@ struct Win32Setup : ::testing::Test {
             real.registry, real.profiles, *files, real.processes, *shell, real.security,
             real.network, real.system, real.desktop, real.scripts, real.hardware});
         for (const char* f :
-             {"setup.exe", "brelk.exe", "update.exe", "Dokumentation.htm", "modules\\dorvask.exe",
-              "modules\\oservices.ini", "modules\\skins\\blue.bmp", "modules\\web\\tips.htm"})
+             {"setup.exe", "brelk.exe", "uninstall.exe", "update.exe", "Dokumentation.htm",
+              "modules\\dorvask.exe", "modules\\skins\\blue.bmp", "modules\\web\\tips.htm"})
             write(source + f, std::string("new ") + f);
+        write(source + "modules\\brelk.ini",
+              "[Options]\r\nversion=5.1\r\nfirststart=1\r\n[Backup]\r\nnumber=0\r\n");
+        write(source + "modules\\oservices.ini",
+              "[Onlineservices]\r\nServer1=premium1.example\r\nServer2=premium2.example\r\n"
+              "ping=no\r\n");
         write(source + "update.ini", "[Options]\r\nVersion=5.1\r\nFiles=0\r\n");
         // The older installation.
-        for (const char* f : {"brelk.exe", "modules\\dorvask.exe", "modules\\skins\\blue.bmp",
-                              "modules\\web\\tips.htm", "update\\update.exe"})
+        for (const char* f :
+             {"brelk.exe", "setup.exe", "uninstall.exe", "modules\\dorvask.exe",
+              "modules\\skins\\blue.bmp", "modules\\web\\tips.htm", "update\\update.exe"})
             write(target + "\\" + f, std::string("old ") + f);
-        write(target + "\\modules\\brelk.ini", "[Options]\r\nversion=5.0\r\n");
+        // The user's settings: slots without a count, no first-start flag, own servers.
+        write(target + "\\modules\\brelk.ini",
+              "[Options]\r\nversion=5.0\r\n[1]\r\nDate=Originalzustand\r\n");
+        write(target + "\\modules\\oservices.ini",
+              "[Onlineservices]\r\nServer1=mein.server.example\r\nping=yes\r\n");
         write(windows + "\\system\\oeminfo.ini", "[general]\r\nModel=PC\r\n");
         real.registry.createKey(platform::RootKey::LocalMachine, "SOFTWARE\\Kestovar")
             ->writeString("path", target + "\\");
@@ -96,6 +117,20 @@ struct Win32Setup : ::testing::Test {
     }
     std::string installedVersion() {
         return p->profiles.readString(target + "\\modules\\brelk.ini", "Options", "version", "");
+    }
+    std::string setting(const char* file, const char* section, const char* key) {
+        return p->profiles.readString(target + "\\modules\\" + file, section, key, "<missing>");
+    }
+    // Every file below the target with its content and attributes.
+    std::map<std::string, std::string> installation() {
+        std::vector<std::string> paths;
+        platform::KeepAlive none;
+        brelk::FindFiles(*files, target, "*.*", paths, true, none);
+        std::map<std::string, std::string> found;
+        for (const auto& path : paths)
+            found[path] = files->readFile(path).value_or("<unreadable>") + " attributes " +
+                          std::to_string(files->attributes(path).value_or(0));
+        return found;
     }
 
     // One run of setup.exe: the window, "fortfahren >" and the ten steps of the bar.
@@ -122,7 +157,7 @@ TEST_F(Win32Setup, UpdatesAnOlderInstallationAndReportsALockedFile) {
     EXPECT_EQ(read("brelk.exe"), "old brelk.exe");
     EXPECT_EQ(read("modules\\dorvask.exe"), "old modules\\dorvask.exe");
     EXPECT_EQ(read("update\\update.exe"), "old update\\update.exe");
-    EXPECT_EQ(read("setup.exe"), "<missing>");
+    EXPECT_EQ(read("setup.exe"), "old setup.exe");
     EXPECT_EQ(read("brelk.exe.setup-neu"), "<missing>");
     EXPECT_EQ(installedVersion(), "5.0"); // not recorded for an incomplete copy
     EXPECT_TRUE(shell->started.empty());
@@ -138,11 +173,53 @@ TEST_F(Win32Setup, UpdatesAnOlderInstallationAndReportsALockedFile) {
               0u);
     EXPECT_EQ(read("modules\\web\\tips.htm"), "new modules\\web\\tips.htm");
     EXPECT_EQ(installedVersion(), "5.1");
+    // The user's settings stay and gain the shipped keys, but no backup count and no flag that
+    // would bring the terms page back.
+    EXPECT_EQ(setting("oservices.ini", "Onlineservices", "Server1"), "mein.server.example");
+    EXPECT_EQ(setting("oservices.ini", "Onlineservices", "ping"), "yes");
+    EXPECT_EQ(setting("oservices.ini", "Onlineservices", "Server2"), "premium2.example");
+    EXPECT_EQ(setting("brelk.ini", "1", "Date"), "Originalzustand");
+    EXPECT_EQ(setting("brelk.ini", "Backup", "number"), "<missing>");
+    EXPECT_EQ(setting("brelk.ini", "Options", "firststart"), "<missing>");
     EXPECT_EQ(p->profiles.readString(windows + "\\system\\oeminfo.ini", "general", "Model", ""),
               "5.1");
     for (const char* folder : {"update\\modules\\skins", "modules\\web", "modules\\startbuttons"})
         EXPECT_TRUE(files->directoryExists(target + "\\" + folder)) << folder;
     EXPECT_EQ(shell->started, std::vector<std::string>{"open " + target + "\\brelk.exe []"});
+}
+
+// A program started from the installation between the check and the replacements: the third
+// replacement fails. Every file already replaced is put back, a new file goes again, each with
+// the attributes it had, no staged or kept copy stays, and the job can be retried.
+TEST_F(Win32Setup, AReplacementThatFailsPutsBackEveryOldFile) {
+    ASSERT_TRUE(files->setAttributes(target + "\\brelk.exe",
+                                     platform::fileattr::readOnly | platform::fileattr::hidden));
+    const auto before = installation();
+    std::unique_ptr<LockedFile> started;
+    std::string third;
+    int replacements = 0;
+    files->beforeMove = [&](const std::string& from, const std::string&) {
+        if (from.starts_with(target) && !from.ends_with(".setup-neu") && ++replacements == 3) {
+            third = from;
+            started = std::make_unique<LockedFile>(from);
+        }
+    };
+    const std::string outcome = install();
+    ASSERT_TRUE(started && started->locked()) << "no third replacement";
+    started->release(); // the program ended
+    EXPECT_EQ(outcome, "Installation fehlgeschlagen. Nicht übernommen:\r\n" +
+                           third.substr(target.size() + 1));
+    EXPECT_EQ(installation(), before);
+    EXPECT_EQ(installedVersion(), "5.0");
+    EXPECT_TRUE(shell->started.empty());
+
+    files->beforeMove = nullptr;
+    EXPECT_EQ(install(), "Installation erfolgreich");
+    for (const char* f : {"brelk.exe", "setup.exe", "uninstall.exe", "Dokumentation.htm"})
+        EXPECT_EQ(read(f), std::string("new ") + f);
+    for (const auto& [path, content] : installation())
+        EXPECT_EQ(path.find(".setup-"), std::string::npos) << path;
+    EXPECT_EQ(installedVersion(), "5.1");
 }
 
 // setup.exe started from the installation itself under its short name: every file is its own

@@ -191,6 +191,7 @@ bool FakeFileSystem::removeDirectory(const std::string& path) {
 }
 
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool overwrite) {
+    if (beforeTransfer) beforeTransfer(from, to);
     Node* source = find(from);
     if (!source || source->isDirectory) return false;
     auto [folder, name] = parentOf(to);
@@ -213,6 +214,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
 }
 
 bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
+    if (beforeTransfer) beforeTransfer(from, to);
     Node* source = find(from);
     auto [folder, name] = parentOf(to);
     if (!source || source->isDirectory || source->locked || !folder) return false;

@@ -65,6 +65,9 @@ class FakeFileSystem : public FileSystem {
     void addFolderLink(const std::string& path);
     // Test setup: runs at each search, as a slow disk would take its time there.
     std::function<void()> onFindEntries;
+    // Test setup: runs before each copy and move, where another program may take a file into
+    // use (lock) or the system raise an error.
+    std::function<void(const std::string& from, const std::string& to)> beforeTransfer;
     // Test setup: after this many more copies the disk is full and every copy fails.
     std::optional<int> copiesBeforeDiskFull;
 
