@@ -439,6 +439,34 @@ TEST_F(SafetyNet, SaveTuneEveryRestoringRowAndRestoreSlotOne) {
                             << ") never ran with a filled entry";
 }
 
+// Each scanned value is read from its own root: the same key and value name under the other
+// roots hold other values, and the entry must take its root's.
+TEST_F(SafetyNet, TheScanReadsEachValueFromItsOwnRoot) {
+    auto& w = *e.window;
+    w.c<ui::RadioButton>("RadioButton3").setChecked(true); // the current user only
+    // The text the scan stores for the value under that root.
+    auto textIn = [](const Covered& c, RootKey root) {
+        const int offset = root == c.root ? 0 : root == LM ? 1000 : root == CU ? 2000 : 3000;
+        if (c.type == 'n') return std::to_string(7000 + offset + c.entry);
+        return (root == c.root ? "richtig " : "falsch " + std::to_string(offset) + " ") +
+               std::to_string(c.entry);
+    };
+    for (const Covered& c : kCovered) {
+        for (RootKey root : {LM, CU, CR}) {
+            const std::string text = textIn(c, root);
+            put(root, c.key, c.name,
+                c.type == 'n' ? RegistryValue::fromInteger(std::stoi(text))
+                              : RegistryValue::fromString(text));
+        }
+    }
+    w.state.scantable = {};
+    brelk::backup(w);
+    for (const Covered& c : kCovered) {
+        EXPECT_EQ(w.state.scantable[static_cast<std::size_t>(c.entry)], textIn(c, c.root))
+            << "entry " << c.entry << " " << c.key << "\\" << c.name;
+    }
+}
+
 } // namespace
 
 namespace {
