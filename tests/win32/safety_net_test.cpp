@@ -512,4 +512,37 @@ TEST_F(SafetyNet, SlotsOnTheRealProfileFunctions) {
     EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// A count below the slots that are there, on the real profile functions: the save goes after
+// them, and the restore of the new slot gives the first port its own value and creates no
+// second one.
+TEST_F(SafetyNet, ALowCountAndAMissingPortOnTheRealProfileFunctions) {
+    const std::string ini = e.scratch + "modules\\brelk.ini";
+    auto& profiles = e.platform->profiles;
+    auto& w = *e.window;
+    profiles.writeString(ini, "Backup", "number", "0");
+    for (const char* slot : {"1", "2"}) {
+        profiles.writeString(ini, slot, "Date", slot[0] == '1' ? "Originalzustand" : "01.01.2026");
+        profiles.writeString(ini, slot, "19", std::string("Besitzer ") + slot);
+    }
+    put(LM, kPorts, "COM1:", RegistryValue::fromString("19200,n,8,1"));
+    if (auto ports = reg.openKey(LM, kPorts)) ports->deleteValue("COM2:");
+    brelk::savesettings(w);
+    EXPECT_EQ(profiles.readString(ini, "Backup", "number", ""), "3");
+    EXPECT_EQ(profiles.readString(ini, "1", "19", ""), "Besitzer 1");
+    EXPECT_EQ(profiles.readString(ini, "2", "19", ""), "Besitzer 2");
+    EXPECT_EQ(w.c<ui::RadioGroup>("RadioGroup1").items().size(), 3u);
+
+    put(LM, kPorts, "COM1:", RegistryValue::fromString("1200,n,8,1"));
+    w.c<ui::RadioButton>("RadioButton61").setChecked(true);
+    w.c<ui::RadioGroup>("RadioGroup1").userSelected(2);
+    e.h.dialogs.messages.clear();
+    w.c<ui::Panel>("Panel8").show();
+    w.c<ui::Label>("Label55").click();
+    EXPECT_TRUE(e.h.dialogs.messages.empty());
+    auto ports = reg.openKey(LM, kPorts, platform::KeyAccess::Read);
+    ASSERT_TRUE(ports);
+    EXPECT_EQ(ports->value("COM1:"), RegistryValue::fromString("19200,n,8,1"));
+    EXPECT_EQ(ports->value("COM2:"), std::nullopt);
+}
+
 } // namespace
