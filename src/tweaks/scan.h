@@ -13,7 +13,7 @@ class MainWindow;
 // port's value instead of giving both the second's.
 constexpr int kFirstPortEntry = 63;
 
-// The reading step: scan table entries 1 to 5, 7 to 62 and 63, the copy of the OEM logo into the
+// The reading step: scan table entries 1 to 5 and 7 to 63, the copy of the OEM logo into the
 // folder of the next backup slot, the owner and organisation fields. The rows stay as they are.
 void backup(MainWindow& w);
 // The same, with the logo copied into the folder of the given slot (a save's new slot).
