@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace brelk {
 
@@ -15,6 +16,8 @@ struct BrelkState {
     std::string firststartflag;
     // Number of saved backup slots (Backup/number of brelk.ini).
     int backupcount = 0;
+    // The slot section of each item of the backup list, item by item.
+    std::vector<int> listedSlots;
     // 1 while a restore repeats the tuning run with the values of a backup slot.
     std::uint8_t restoremode = 0;
     // Entries 1..65 are used; entry 0 stays empty, as the tables are numbered from 1.

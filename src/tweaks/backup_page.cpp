@@ -42,7 +42,7 @@ void showbackup(MainWindow& w) {
     w.c<ui::Panel>("Panel8").show();
     w.state.pagehistory.push(8);
     hidePages(w, {48, 49, 74, 79, 83, 84, 85, 104});
-    if (w.state.backupcount == 0) w.app().showMessage(kNoBackupsMessage);
+    if (noSlotListed(w)) w.app().showMessage(kNoBackupsMessage);
     if (!w.ctx.params.empty() && w.ctx.params.front() == "/afterrestart") showAfterRestartPage(w);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/profiles.h"
 
 #include <string>
+#include <vector>
 
 namespace brelk {
 
@@ -19,10 +20,13 @@ constexpr const char* kSlotNotSavedMessage = "Das Backup konnte nicht gespeicher
 constexpr const char* kIncompleteSlotMessage =
     "Das gewählte Backup ist unvollständig und wird nicht eingespielt. Es wurde nichts verändert.";
 
-// The slot count of the settings file. A Backup/number that is missing, or no number from 0
-// to 20, gives the number of slot sections that are there (the highest slot with a date), so
-// that no stored slot is ever written over.
+// The slot count of the settings file: the higher of Backup/number and the highest slot
+// section with a date, so that the next save never writes over a stored slot. A number that is
+// missing, or no number from 0 to 20, counts as 0.
 int storedSlotCount(platform::Profiles& profiles, const std::string& ini);
+
+// The slots 1..count (at most 20) whose section has a date, in order.
+std::vector<int> storedSlots(platform::Profiles& profiles, const std::string& ini, int count);
 
 // The list text of a slot: slot 1 its date; a later slot its date (at most 20 characters),
 // " - " and its time (at most 15).
@@ -54,12 +58,17 @@ class SlotWriter {
     int slot_ = 0;
 };
 
-// Rebuilds RadioGroup1 from the slots 1..backupcount and Label5 from the version; item 0 is
-// selected. The list is 27 pixels high per slot, 45 for a single one.
+// Rebuilds RadioGroup1 and listedSlots from the slots among 1..backupcount that are there, and
+// Label5 from the version; item 0 is selected. The list is 27 pixels high per item, 45 for a
+// single one.
 void fillSlotList(MainWindow& w);
 
-// Fills restoretable[1..60] from the slot selected in RadioGroup1. False, with the table
-// left as it was, when that slot has no Date or lacks any of keys 1 to 60.
+// Whether no slot can be restored: none is counted or none is listed.
+bool noSlotListed(const MainWindow& w);
+
+// Fills restoretable[1..60] from the slot of the item selected in RadioGroup1, and the first
+// serial port's entry from the slot's own key for it (entry 38 in a slot saved without one).
+// False, with the table left as it was, when that slot has no Date or lacks any of keys 1 to 60.
 bool loadbackupslot(MainWindow& w);
 
 // The restore link: loads the selected slot and repeats the tuning run in restore mode; a

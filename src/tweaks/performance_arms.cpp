@@ -2,6 +2,7 @@
 #include "shell/int_text.h"
 #include "shell/main_window.h"
 #include "shell/page_file_setting.h"
+#include "tweaks/scan.h"
 #include "tweaks/system_actions.h"
 #include "tweaks/tuning_run.h"
 #include "tweaks/tweak_keys.h"
@@ -167,12 +168,14 @@ const ArmEntry kArms[] = {
      {RegStep{"lm", "int", kSystemRestore, "DisableSR", "0", ifFilled(37)}}},
     {ArmId::systemRestoreAct,
      {RegStep{"lm", "int", kSystemRestore, "DisableSR", "1", ifFilled(37)}}},
+    // A port that had no value at the save (or an empty one) keeps what the run wrote: a
+    // restore neither creates a port nor gives it an empty setting.
     {ArmId::serialPortsDeact,
-     {RegStep{"lm", "str", kPorts, "COM1:", "9600,n,8,1", always(38)},
-      RegStep{"lm", "str", kPorts, "COM2:", "9600,n,8,1", always(38)}}},
+     {RegStep{"lm", "str", kPorts, "COM1:", "9600,n,8,1", filledOrNothing(kFirstPortEntry)},
+      RegStep{"lm", "str", kPorts, "COM2:", "9600,n,8,1", filledOrNothing(38)}}},
     {ArmId::serialPortsAct,
-     {RegStep{"lm", "str", kPorts, "COM1:", "128000,n,8,1,x", always(38)},
-      RegStep{"lm", "str", kPorts, "COM2:", "128000,n,8,1,x", always(38)}}},
+     {RegStep{"lm", "str", kPorts, "COM1:", "128000,n,8,1,x", filledOrNothing(kFirstPortEntry)},
+      RegStep{"lm", "str", kPorts, "COM2:", "128000,n,8,1,x", filledOrNothing(38)}}},
     {ArmId::iconCacheSizeDeact,
      {RegStep{"lm", "del", kExplorerIcons, "MaxCachedIcons", "300", always(39)}}},
     {ArmId::iconCacheSizeAct,

@@ -8,7 +8,12 @@ namespace brelk {
 
 class MainWindow;
 
-// The reading step: scan table entries 1 to 5 and 7 to 62, the copy of the OEM logo into the
+// The entry that keeps the first serial port's own value. Entry 38 holds the second's, as the
+// rows have always read it; with each port in an entry of its own, a restore puts back each
+// port's value instead of giving both the second's.
+constexpr int kFirstPortEntry = 63;
+
+// The reading step: scan table entries 1 to 5 and 7 to 63, the copy of the OEM logo into the
 // folder of the next backup slot, the owner and organisation fields. The rows stay as they are.
 void backup(MainWindow& w);
 // The same, with the logo copied into the folder of the given slot (a save's new slot).

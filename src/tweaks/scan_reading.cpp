@@ -103,8 +103,8 @@ const ScanRead kLaterReads[] = {
     {36, "cu", "str", kRun, "brelkdorvask", "", Formed::none, Then::againForAllUsers},
     {37, "lm", "int", "Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore", "DisableSR",
      "0"},
-    // Both ports are read into one entry: the second read decides.
-    {38, "lm", "str", "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports",
+    // Each port into an entry of its own; the mapping reads the second's.
+    {kFirstPortEntry, "lm", "str", "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports",
      "COM1:", "9600,n,8,1"},
     {38, "lm", "str", "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports",
      "COM2:", "9600,n,8,1"},

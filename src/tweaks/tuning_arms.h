@@ -169,8 +169,10 @@ enum class ArmId : std::uint16_t {
 };
 
 // Whether a restore replaces a step's data text with restoretable[entry]: only when that
-// entry is not empty, or always (an empty entry then writes an empty text).
-enum class RestoreRule : std::uint8_t { none, ifFilled, always };
+// entry is not empty, or always (an empty entry then writes an empty text); or, for a value
+// that must never be written empty nor created by a restore, only when the entry is not empty,
+// the step doing nothing at all otherwise.
+enum class RestoreRule : std::uint8_t { none, ifFilled, always, filledOrNothing };
 struct Restore {
     int entry = 0;
     RestoreRule rule = RestoreRule::none;
@@ -180,6 +182,9 @@ constexpr Restore ifFilled(int entry) {
 }
 constexpr Restore always(int entry) {
     return {entry, RestoreRule::always};
+}
+constexpr Restore filledOrNothing(int entry) {
+    return {entry, RestoreRule::filledOrNothing};
 }
 
 // Forms a data text at run time from the step's text; nothing when the step has nothing to

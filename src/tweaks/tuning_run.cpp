@@ -97,11 +97,11 @@ void TuningRun::perform(const Arm& arm) {
 }
 
 void TuningRun::apply(const RegStep& step) {
+    const RestoreRule rule = restoring() ? step.restore.rule : RestoreRule::none;
+    const bool filled = rule != RestoreRule::none && !restoreEntry(step.restore.entry).empty();
+    if (rule == RestoreRule::filledOrNothing && !filled) return;
     std::optional<std::string> data = step.from ? step.from(*this, step.text) : step.text;
-    bool replaced =
-        restoring() &&
-        (step.restore.rule == RestoreRule::always ||
-         (step.restore.rule == RestoreRule::ifFilled && !restoreEntry(step.restore.entry).empty()));
+    bool replaced = rule == RestoreRule::always || (rule != RestoreRule::none && filled);
     if (replaced) {
         data = restoreEntry(step.restore.entry);
         // One entry that is no number (a value missing at the save, a slot edited by hand) must

@@ -30,9 +30,6 @@ work=$(mktemp -d /tmp/scan_backup.XXXXXX)
 # The wheel before and after the user has clicked into the window: on the backups page at
 # start, with five slots, so that its list is taller than the page.
 layout_program 0 5
-for n in 1 2 3 4 5; do
-    printf '[%s]\r\nDate=0%s.12.2026\r\nTime=10:00:00\r\n' "$n" "$n" >>"$DIR/modules/brelk.ini"
-done
 start_brelk
 [ "$STARTUP_MESSAGES" = 0 ] || fail "$STARTUP_MESSAGES messages at start"
 before=no

@@ -35,6 +35,12 @@ struct Slots : EngineFixture {
         return texts;
     }
     void save() { w().c<ui::Label>("Label133").click(); }
+    // Removes the first line of the file that sets the key.
+    void dropKey(const std::string& key) {
+        const std::string file = *fake.files.readFile(ini());
+        const std::size_t at = file.find("\r\n" + key + "=") + 2;
+        fake.files.writeFile(ini(), file.substr(0, at) + file.substr(file.find("\r\n", at) + 2));
+    }
     // A whole slot: its date and keys 1 to 60, empty but for the given ones.
     void writeSlot(const std::string& section, const std::string& date,
                    const std::map<int, std::string>& values = {}) {
@@ -95,7 +101,8 @@ TEST_F(Slots, ThePowerModeOfAFirstStartSavesTheOriginalState) {
 
 TEST_F(Slots, TheTwentyFirstSaveKeepsEverySlot) {
     write("Backup", "number", "20");
-    write("20", "Date", "01.01.2026");
+    for (int slot = 1; slot <= 20; ++slot)
+        write(std::to_string(slot), "Date", "01.01.2026");
     write("20", "1", "kept");
     w().state.backupcount = 20;
     w().c<ui::Panel>("Panel8").show();
@@ -127,6 +134,62 @@ TEST_F(Slots, ADamagedCountNeverLosesASlot) {
     }
 }
 
+// Whatever the count says, a save goes after the highest slot that is there, and the list
+// shows the slots that are there, each restoring its own section.
+TEST_F(Slots, TheCountNeverLetsASaveOverwriteASlotAndTheListShowsRealSlots) {
+    struct Case {
+        const char* number;       // Backup/number; nullptr: missing
+        std::vector<int> present; // the slot sections with a date
+        int saved;                // the section the next save writes
+        std::vector<std::string> listed;
+    };
+    const std::string later = "08.12.2026 - 09:15:02";
+    for (const Case& c : {
+             Case{"0", {1, 2}, 3, {"Originalzustand", "s2 - ", later}},
+             Case{"1", {1, 2, 3}, 4, {"Originalzustand", "s2 - ", "s3 - ", later}},
+             Case{"2", {1, 2}, 3, {"Originalzustand", "s2 - ", later}},
+             Case{"5", {1, 2}, 6, {"Originalzustand", "s2 - ", later}},
+             Case{nullptr, {1, 2}, 3, {"Originalzustand", "s2 - ", later}},
+             Case{"2", {1, 3}, 4, {"Originalzustand", "s3 - ", later}},
+             Case{"3", {2, 3}, 4, {"s2 - ", "s3 - ", later}},
+             Case{"4", {}, 5, {later}},
+             Case{"0", {}, 1, {"Originalzustand"}},
+             Case{"19", {1, 20}, 21, {"Originalzustand", "s20 - "}},
+         }) {
+        const std::string what = std::string(c.number ? c.number : "(missing)") + " with " +
+                                 std::to_string(c.present.size()) + " sections";
+        fake.files.writeFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\n");
+        if (c.number) write("Backup", "number", c.number);
+        for (int slot : c.present)
+            writeSlot(std::to_string(slot),
+                      slot == 1 ? "Originalzustand" : "s" + std::to_string(slot),
+                      {{19, "owner of " + std::to_string(slot)}});
+        const auto before = *fake.files.readFile(ini());
+        h.dialogs.messages.clear();
+        w().c<ui::Panel>("Panel8").show();
+        save();
+        if (c.saved > 20) {
+            EXPECT_EQ(*fake.files.readFile(ini()), before) << what;
+            EXPECT_EQ(messages().size(), 1u) << what;
+        } else {
+            EXPECT_EQ(read("Backup", "number"), std::to_string(c.saved)) << what;
+            for (int slot : c.present)
+                EXPECT_EQ(read(std::to_string(slot), "19"), "owner of " + std::to_string(slot))
+                    << what << ", slot " << slot;
+            EXPECT_TRUE(messages().empty()) << what;
+        }
+        EXPECT_EQ(list().items(), c.listed) << what;
+        EXPECT_EQ(list().height(), c.listed.size() == 1 ? 45 : 27 * int(c.listed.size())) << what;
+
+        // Each item restores its own section: the owner of the last slot listed but the new one.
+        if (c.present.empty()) continue;
+        list().userSelected(static_cast<int>(c.present.size()) - 1);
+        ASSERT_TRUE(brelk::loadbackupslot(w())) << what;
+        EXPECT_EQ(w().state.restoretable[19], "owner of " + std::to_string(c.present.back()))
+            << what;
+    }
+}
+
 // A save that cannot be completed leaves no trace: the file, the count and the list stay as
 // they were, and the page says it failed instead of "... erledigt ...".
 TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
@@ -144,7 +207,7 @@ TEST_F(Slots, AFailedSaveLeavesCountFileAndListAsTheyWere) {
              Case{"disk full at once", 0, false, "Word.Application.10", nullptr},
              Case{"disk full after the date", 1, false, "Word.Application.10", nullptr},
              Case{"disk full amid the keys", 30, false, "Word.Application.10", nullptr},
-             Case{"disk full before the count", 63, false, "Word.Application.10", nullptr},
+             Case{"disk full before the count", 64, false, "Word.Application.10", nullptr},
              Case{"the scan raises", -1, false, "Word.Application.x",
                   "'x' is not a valid integer value."},
          }) {
@@ -250,6 +313,63 @@ TEST_F(Slots, RestoreWritesTheSlotsValuesAndEndsItsMode) {
     EXPECT_EQ(number(LM, kMemory, "LargeSystemCache"), 1);
 }
 
+// Each serial port comes back to its own value through a save and a restore, whichever outer
+// button the row has; a port without a value at the save is neither created nor written
+// empty. A slot saved before the ports had keys of their own restores both from entry 38.
+TEST_F(Slots, EachSerialPortComesBackToItsOwnValue) {
+    constexpr const char* kPorts = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
+    constexpr const char* kChanged = "1200,n,8,1";
+    struct Case {
+        const char* com1; // before the save; nullptr: no value
+        const char* com2;
+        bool olderSlot; // the slot lacks the first port's key
+        const char* com1After;
+        const char* com2After;
+    };
+    for (const Case& c : {
+             Case{"9600,n,8,1", "9600,n,8,1", false, "9600,n,8,1", "9600,n,8,1"},
+             Case{"19200,n,8,1", "4800,e,7,1", false, "19200,n,8,1", "4800,e,7,1"},
+             Case{"19200,n,8,1", nullptr, false, "19200,n,8,1", nullptr},
+             Case{nullptr, "4800,e,7,1", false, nullptr, "4800,e,7,1"},
+             Case{nullptr, nullptr, false, nullptr, nullptr},
+             Case{"19200,n,8,1", "", false, "19200,n,8,1", kChanged},
+             Case{"19200,n,8,1", "4800,e,7,1", true, "4800,e,7,1", "4800,e,7,1"},
+             Case{"19200,n,8,1", nullptr, true, kChanged, nullptr},
+         }) {
+        for (int button : {59, 61}) {
+            const std::string what = std::string(c.com1 ? c.com1 : "-") + " / " +
+                                     (c.com2 ? c.com2 : "-") + (c.olderSlot ? " older" : "") +
+                                     " at " + std::to_string(button);
+            fake.files.writeFile(ini(), "[Options]\r\nversion=5.0\r\n[Backup]\r\nnumber=0\r\n");
+            auto ports = fake.registry.createKey(LM, kPorts);
+            for (auto [name, value] : {std::pair{"COM1:", c.com1}, std::pair{"COM2:", c.com2}}) {
+                if (value)
+                    ports->writeString(name, value);
+                else
+                    ports->deleteValue(name);
+            }
+            w().state.backupcount = 0;
+            w().c<ui::Panel>("Panel8").show();
+            save();
+            ASSERT_EQ(read("Backup", "number"), "1") << what;
+            if (c.olderSlot) dropKey("COM1");
+            for (const char* name : {"COM1:", "COM2:"})
+                if (ports->readString(name).ok()) ports->writeString(name, kChanged);
+
+            check(button);
+            h.dialogs.messages.clear();
+            w().c<ui::Label>("Label55").click();
+            EXPECT_TRUE(messages().empty()) << what;
+            EXPECT_EQ(text(LM, kPorts, "COM1:"),
+                      c.com1After ? std::optional<std::string>(c.com1After) : std::nullopt)
+                << what;
+            EXPECT_EQ(text(LM, kPorts, "COM2:"),
+                      c.com2After ? std::optional<std::string>(c.com2After) : std::nullopt)
+                << what;
+        }
+    }
+}
+
 // A slot that is gone or lacks a key is refused before anything is written: the rows that
 // always take their entry (owner, organisation, menu delay ...) would otherwise write an empty
 // or stale text.
@@ -266,11 +386,7 @@ TEST_F(Slots, ARestoreRefusesASlotItCannotTrustAndWritesNothing) {
         w().state.backupcount = 1;
         brelk::fillSlotList(w());
         if (c.missingKey) {
-            const std::string file = *fake.files.readFile(ini());
-            const std::string line = std::string(c.missingKey) + "=";
-            const std::size_t at = file.find("\r\n" + line) + 2;
-            fake.files.writeFile(ini(),
-                                 file.substr(0, at) + file.substr(file.find("\r\n", at) + 2));
+            dropKey(c.missingKey);
         } else {
             fake.files.deleteFile(ini());
         }

@@ -378,7 +378,9 @@ TEST_F(Run, RestoreReplacesIfFilledEntriesOnlyWhenFilledAndAlwaysEntriesAlways) 
     // Always: an empty entry writes an empty text.
     EXPECT_EQ(text(CU, kDesktop, "MenuShowDelay"), "");
     EXPECT_EQ(text(CU, kDesktop, "AutoEndTasks"), "");
-    EXPECT_EQ(text(LM, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", "COM2:"), "");
+    // A port is neither created nor written empty.
+    EXPECT_FALSE(text(LM, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", "COM1:"));
+    EXPECT_FALSE(text(LM, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports", "COM2:"));
     EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOwner"), "");
     EXPECT_EQ(text(LM, kCurrentVersion, "RegisteredOrganization"), "");
     // Without restore entry: the arm's own data.

@@ -47,7 +47,8 @@ struct ShellStartup : ::testing::Test {
 
 TEST_F(ShellStartup, RecordsTheProgramFolderAndWritesTheStartButtonDefaultsBack) {
     writeFile("modules\\brelk.ini", "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"
-                                    "[Backup]\r\nnumber=2\r\n");
+                                    "[Backup]\r\nnumber=2\r\n[1]\r\nDate=Originalzustand\r\n"
+                                    "[2]\r\nDate=01.01.2026\r\n");
     SetFileAttributesA((folder + "modules\\brelk.ini").c_str(),
                        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
     writeFile("modules\\startbutton.ini", "[Einstellungen]\r\nbuttoncaption=Los\r\n");

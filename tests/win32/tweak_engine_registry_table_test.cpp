@@ -39,8 +39,9 @@ const Want any{Is::any};   // another row checks this side
 const Want emptyKey{Is::emptyKey}, noKey{Is::noKey}, newKey{Is::key};
 
 // How a restore replaces the data: cdfs as ifFilled, but an empty entry deletes the CDFS key;
-// arrow: entry 16 "set" deletes the value, anything else writes it empty.
-enum class Rule { none, ifFilled, always, cdfs, arrow };
+// arrow: entry 16 "set" deletes the value, anything else writes it empty; filledOrNothing as
+// ifFilled, but an empty entry leaves the value alone.
+enum class Rule { none, ifFilled, always, cdfs, arrow, filledOrNothing };
 struct Restore {
     int entry = 0;
     Rule rule = Rule::none;
@@ -50,6 +51,9 @@ Restore ifFilled(int k) {
 }
 Restore always(int k) {
     return {k, Rule::always};
+}
+Restore filledOrNothing(int k) {
+    return {k, Rule::filledOrNothing};
 }
 
 struct Row {
@@ -113,8 +117,8 @@ const std::vector<Row>& rows() {
          "checkedvalue", dw("0"), dw("1"), ifFilled(33)},
         {LM, "Software\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore", "DisableSR", dw("1"),
          dw("0"), ifFilled(37)},
-        {LM, kPorts, "COM1:", sz("128000,n,8,1,x"), sz("9600,n,8,1"), always(38)},
-        {LM, kPorts, "COM2:", sz("128000,n,8,1,x"), sz("9600,n,8,1"), always(38)},
+        {LM, kPorts, "COM1:", sz("128000,n,8,1,x"), sz("9600,n,8,1"), filledOrNothing(63)},
+        {LM, kPorts, "COM2:", sz("128000,n,8,1,x"), sz("9600,n,8,1"), filledOrNothing(38)},
         {LM, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "MaxCachedIcons", dw("600"),
          gone, ifFilled(39)},
         {LM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", sz("yes"), sz("no")},
@@ -228,6 +232,7 @@ Want wanted(const Row& row, bool activate, Mode mode) {
     if (!full && mode != Mode::emptyRestore) return w;
     const Restore& r = row.restore;
     if (r.rule == Rule::arrow) return full ? gone : sz("");
+    if (r.rule == Rule::filledOrNothing && !full) return kept;
     if (w.is != Is::dword && w.is != Is::sz) return w;
     if (full && r.rule != Rule::none) return {w.is, entryText(r.entry)};
     if (r.rule == Rule::cdfs) return gone;

@@ -20,7 +20,7 @@ fail() {
 }
 
 # A fresh program folder: brelk.exe, the shipped files and a brelk.ini with the given
-# first-start flag and backup count.
+# first-start flag and backup count, and that many slot sections (their dates only).
 layout_program() {
     [ -f "$EXE" ] || fail "no $EXE"
     DIR=$(mktemp -d /tmp/brelk-e2e.XXXXXX)
@@ -28,6 +28,10 @@ layout_program() {
     mkdir -p "$DIR/modules"
     printf '[Options]\r\nversion=5.0\r\nfirststart=%s\r\n[Backup]\r\nnumber=%s\r\n' "$1" "$2" \
         >"$DIR/modules/brelk.ini"
+    [ "$2" -gt 0 ] && printf '[1]\r\nDate=Originalzustand\r\n' >>"$DIR/modules/brelk.ini"
+    for n in $(seq 2 "$2"); do
+        printf '[%s]\r\nDate=0%s.12.2026\r\nTime=10:00:00\r\n' "$n" "$n" >>"$DIR/modules/brelk.ini"
+    done
 }
 
 # Waits (20 s at most, while PID runs) for a visible window whose name matches the pattern
