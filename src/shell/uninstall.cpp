@@ -45,9 +45,13 @@ std::string oemFolder(const std::string& workFolder, int n) {
     return workFolder + "\\" + kOemFolderPrefix + std::to_string(n);
 }
 
-bool isOemFolderName(const std::string& name) {
+bool isOemFolderName(std::string_view name) {
+    const std::string_view prefix = kOemFolderPrefix;
+    if (name.size() <= prefix.size() ||
+        !platform::equalsIgnoreCase(name.substr(0, prefix.size()), prefix))
+        return false;
     for (int n = 0; n <= kMaxBackupSlots; ++n)
-        if (platform::equalsIgnoreCase(name, kOemFolderPrefix + std::to_string(n))) return true;
+        if (name.substr(prefix.size()) == std::to_string(n)) return true;
     return false;
 }
 
