@@ -88,6 +88,9 @@ class FileSystem : public ui::PictureFiles {
     virtual bool canReplace(const std::string& path) = 0;
     // The volume and index of an existing file; nothing when it cannot be opened.
     virtual std::optional<FileIdentity> fileIdentity(const std::string& path) = 0;
+    // The short (8.3) spelling of an existing file or folder, as the system gives it (the path
+    // itself where it has no shorter one); nothing when the path does not exist.
+    virtual std::optional<std::string> shortPath(const std::string& path) = 0;
     std::optional<std::string> readFile(const std::string& path) override = 0;
     // The size of an existing file without reading it; nothing for a folder or nothing.
     std::optional<std::uint64_t> fileSize(const std::string& path) override = 0;

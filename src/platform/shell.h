@@ -18,6 +18,8 @@ constexpr int windows = 0x24;
 constexpr int system = 0x25;
 constexpr int programFiles = 0x26;
 constexpr int profile = 0x28;
+// The 32-bit programs' folder on a 64-bit system (a 64-bit program's programFiles is the other).
+constexpr int programFilesX86 = 0x2a;
 } // namespace csidl
 
 class Shell {

@@ -1,5 +1,6 @@
 #include "shell/uninstall.h"
 
+#include "platform/file_identity.h"
 #include "platform/keep_alive.h"
 #include "platform/path_text.h"
 #include "platform/text_case.h"
@@ -28,14 +29,37 @@ constexpr const char* kNoOemPath =
 
 // The folders of the system that the uninstall never removes, nor a folder that holds one.
 constexpr int kProtectedFolders[] = {platform::csidl::windows, platform::csidl::system,
-                                     platform::csidl::programFiles, platform::csidl::profile};
+                                     platform::csidl::programFiles,
+                                     platform::csidl::programFilesX86, platform::csidl::profile};
+
+// What the program puts into the work folder: a copy of the OEM logo in one numbered folder
+// per backup ("oem.original." + a number from 0 to the most slots).
+constexpr const char* kOemFolderPrefix = "oem.original.";
+constexpr const char* kOemLogo = "oemlogo.bmp";
 
 // Program-folder sub folders that the batch removes in this order.
 constexpr const char* kProgramFolders[] = {"modules\\skins", "modules\\web", "modules",
                                            "update\\modules", "update"};
 
 std::string oemFolder(const std::string& workFolder, int n) {
-    return workFolder + "\\oem.original." + std::to_string(n);
+    return workFolder + "\\" + kOemFolderPrefix + std::to_string(n);
+}
+
+bool isOemFolderName(std::string_view name) {
+    const std::string_view prefix = kOemFolderPrefix;
+    if (name.size() <= prefix.size() ||
+        !platform::equalsIgnoreCase(name.substr(0, prefix.size()), prefix))
+        return false;
+    for (int n = 0; n <= kMaxBackupSlots; ++n)
+        if (name.substr(prefix.size()) == std::to_string(n)) return true;
+    return false;
+}
+
+// The last component of a path and the folder that holds it.
+std::pair<std::string, std::string> splitLast(const std::string& path) {
+    const std::size_t slash = path.find_last_of('\\');
+    if (slash == std::string::npos) return {{}, path};
+    return {path.substr(0, slash), path.substr(slash + 1)};
 }
 
 // The fixed folders of the batch, in their order.
@@ -87,6 +111,18 @@ void subfoldersDeepestFirst(platform::FileSystem& files, const std::string& fold
     }
 }
 
+// The numbered OEM-logo folders in the work folder, as the folder lists them; a folder link of
+// such a name is not the program's.
+std::vector<std::string> oemFoldersIn(platform::FileSystem& files, const std::string& work) {
+    std::vector<std::string> found;
+    for (const auto& entry : files.findEntries(work + "\\*.*")) {
+        if (entry.isDirectory() && !(entry.attributes & platform::fileattr::reparsePoint) &&
+            isOemFolderName(entry.name))
+            found.push_back(work + "\\" + entry.name);
+    }
+    return found;
+}
+
 struct Uninstall {
     MainWindow& w;
     platform::Platform& p;
@@ -95,53 +131,64 @@ struct Uninstall {
     explicit Uninstall(MainWindow& window) : w(window), p(window.ctx.platform) {
         batch.programFile = p.files.programPath();
         batch.batchFile = batchFileFor(batch.programFile);
-        if (isProgramFolder(w.ctx.programFolder)) batch.programFolder = w.ctx.programFolder;
+        if (isOwnFolder(w.ctx.programFolder) &&
+            p.files.fileExists(platform::withoutTrailingBackslash(w.ctx.programFolder) +
+                               "\\modules\\brelk.ini"))
+            batch.programFolder = w.ctx.programFolder;
+        // The Windows folder field can be edited: its work folder is taken only as a folder of
+        // its own, and only what the program put there goes.
         const std::string windows =
             platform::withoutTrailingBackslash(w.c<ui::Edit>("Edit1").text());
-        if (platform::isFolderBelowRoot(windows) && !isProtected(windows + "\\brelk"))
+        if (platform::isFolderBelowRoot(windows) && isOwnFolder(windows + "\\brelk"))
             batch.workFolder = windows + "\\brelk";
         batch.backupcount = w.state.backupcount;
     }
 
-    // A folder of the system itself, or one that holds such a folder.
+    // A folder of the system itself, or one that holds such a folder, under whatever spelling
+    // either has (a short name, another drive letter for the same volume).
     bool isProtected(const std::string& folder) const {
         std::vector<std::string> system = {p.system.windowsFolder()};
         for (int id : kProtectedFolders)
             if (auto path = p.shell.specialFolderPath(id)) system.push_back(*path);
         return std::any_of(system.begin(), system.end(), [&](const std::string& s) {
-            return !s.empty() &&
-                   (platform::samePath(s, folder) || platform::isInsideFolder(s, folder));
+            return !s.empty() && (platform::sameFileOrFolder(p.files, s, folder) ||
+                                  platform::liesInside(p.files, s, folder));
         });
     }
 
-    // Only a folder that holds this program's settings file is the program's to remove.
-    bool isProgramFolder(const std::string& folder) const {
-        return platform::isFolderBelowRoot(folder) &&
-               p.files.fileExists(platform::withoutTrailingBackslash(folder) +
-                                  "\\modules\\brelk.ini") &&
+    // A folder below a root that the uninstall may enter: no folder of the system, none that
+    // holds one, and no folder link, whose files lie wherever it leads.
+    bool isOwnFolder(const std::string& folder) const {
+        return platform::isFolderBelowRoot(folder) && !platform::isFolderLink(p.files, folder) &&
                !isProtected(folder);
+    }
+
+    // A file the program put into the work folder: an OEM-logo copy in a numbered folder.
+    bool isWorkFile(const std::string& path) const {
+        const auto [oem, name] = splitLast(path);
+        const auto [work, oemName] = splitLast(oem);
+        return !batch.workFolder.empty() && platform::equalsIgnoreCase(name, kOemLogo) &&
+               isOemFolderName(oemName) && !platform::isFolderLink(p.files, oem) &&
+               platform::sameFileOrFolder(p.files, work, batch.workFolder);
     }
 
     bool mayDelete(const std::string& path) const {
         return (!batch.programFolder.empty() &&
-                platform::isInsideFolder(path, batch.programFolder)) ||
-               (!batch.workFolder.empty() && platform::isInsideFolder(path, batch.workFolder));
-    }
-
-    std::vector<std::string> folders() const {
-        std::vector<std::string> roots;
-        if (!batch.programFolder.empty())
-            roots.push_back(platform::withoutTrailingBackslash(batch.programFolder));
-        if (!batch.workFolder.empty()) roots.push_back(batch.workFolder);
-        return roots;
+                platform::liesInside(p.files, path, batch.programFolder)) ||
+               isWorkFile(path);
     }
 
     void list(ui::ListBox& box) {
         std::vector<std::string> found;
         platform::SteadyClock clock;
         platform::KeepAlive keepAlive([this] { w.app().processMessages(); }, clock);
-        for (const auto& folder : folders())
-            FindFiles(p.files, folder, "*.*", found, true, keepAlive);
+        if (!batch.programFolder.empty())
+            FindFiles(p.files, platform::withoutTrailingBackslash(batch.programFolder), "*.*",
+                      found, true, keepAlive);
+        if (!batch.workFolder.empty()) {
+            for (const auto& oem : oemFoldersIn(p.files, batch.workFolder))
+                FindFiles(p.files, oem, kOemLogo, found, false, keepAlive);
+        }
         for (auto& path : found)
             box.addItem(std::move(path));
     }
@@ -169,8 +216,13 @@ struct Uninstall {
     void collectOtherFolders() {
         const auto fixed = fixedFolders(batch);
         std::vector<std::string> found;
-        for (const auto& folder : folders())
-            subfoldersDeepestFirst(p.files, folder, found);
+        if (!batch.programFolder.empty())
+            subfoldersDeepestFirst(p.files, platform::withoutTrailingBackslash(batch.programFolder),
+                                   found);
+        if (!batch.workFolder.empty()) {
+            const auto oem = oemFoldersIn(p.files, batch.workFolder);
+            found.insert(found.end(), oem.begin(), oem.end());
+        }
         for (const auto& folder : found) {
             bool isFixed = std::any_of(fixed.begin(), fixed.end(), [&](const std::string& f) {
                 return platform::samePath(f, folder);
@@ -278,12 +330,16 @@ std::string uninstallBatchText(const UninstallBatch& b) {
         lines.push_back("attrib -r -s -h " + quoted(file));
         lines.push_back("Erase /f /q " + quoted(file));
     }
+    // Windows refuses to remove a read-only folder as it refuses to erase a read-only file.
+    auto removeFolder = [&lines](const std::string& folder) {
+        lines.push_back("attrib -r -s -h " + quoted(folder));
+        lines.push_back("rmdir " + quoted(folder));
+    };
     for (const auto& folder : b.otherFolders)
-        lines.push_back("rmdir " + quoted(folder));
+        removeFolder(folder);
     for (const auto& folder : fixedFolders(b))
-        lines.push_back("rmdir " + quoted(folder));
-    if (!b.programFolder.empty())
-        lines.push_back("rmdir " + quoted(platform::withoutTrailingBackslash(b.programFolder)));
+        removeFolder(folder);
+    if (!b.programFolder.empty()) removeFolder(platform::withoutTrailingBackslash(b.programFolder));
     // The last line: once the batch file is gone, nothing more can be read from it.
     lines.push_back("Erase " + quoted(b.batchFile));
     std::string text;

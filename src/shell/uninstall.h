@@ -26,7 +26,8 @@ struct UninstallBatch {
     int backupcount = 0;
     // Listed files that could not be deleted while the program ran.
     std::vector<std::string> leftovers;
-    // Folders found below the two folders besides the fixed ones, deepest first.
+    // Folders found below the program folder (deepest first) and the work folder's numbered
+    // OEM-logo folders, besides the fixed ones.
     std::vector<std::string> otherFolders;
     std::string batchFile;
     int eraseTries = kUninstallEraseTries;
@@ -40,9 +41,10 @@ std::string batchFileFor(const std::string& programFile);
 
 // The batch text, CR LF after each line, every path quoted. It first waits until the program
 // file can be erased (the program has ended), clearing its attributes, for a bounded number of
-// tries about a second apart, then goes on either way; it erases the leftovers, removes the
-// folders with rmdir (which removes only empty ones) deepest first, the program folder last,
-// and at the end erases itself. The text is in Windows-1252; it is written in the OEM code page.
+// tries about a second apart, then goes on either way; it erases the leftovers, clears each
+// folder's attributes and removes it with rmdir (which removes only empty ones), deepest first,
+// the program folder last, and at the end erases itself. The text is in Windows-1252; it is written
+// in the OEM code page.
 std::string uninstallBatchText(const UninstallBatch& batch);
 
 // Every path the batch names, in its order.

@@ -88,15 +88,10 @@ std::optional<std::string> mountDriveLetter(TuningRun& run) {
     return std::nullopt;
 }
 
-// The subst command that Windows runs once at the next logon. A command longer than an
-// operation takes is not written at all: cut, it would leave an open quote or name a parent
-// of the folder. A refused write does not stop the run.
+// The subst command that Windows runs once at the next logon, whole or not at all. A refused
+// write does not stop the run.
 void writeMountCommand(TuningRun& run, const std::string& command) {
-    if (command.size() > kOperationTextLength) {
-        run.log(std::string(kMountValue) + ": Befehl länger als " +
-                std::to_string(kOperationTextLength) + " Zeichen, nichts geschrieben");
-        return;
-    }
+    if (!commandFits(run, kMountValue, command)) return;
     try {
         run.regop.applyregop(kRunOnce, kMountValue, command, "cu", "str");
     } catch (const ui::Exception&) {

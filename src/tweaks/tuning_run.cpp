@@ -1,5 +1,6 @@
 #include "tweaks/tuning_run.h"
 
+#include "platform/path_text.h"
 #include "shell/int_text.h"
 #include "shell/main_window.h"
 #include "tweaks/walk_order.h"
@@ -12,6 +13,7 @@ namespace {
 
 constexpr const char* kUninstallKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRunOnceKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+constexpr const char* kUninstallValue = "brelkuninstall";
 
 std::string cut(std::string text) {
     if (text.size() > kOperationTextLength) text.resize(kOperationTextLength);
@@ -122,18 +124,44 @@ void TuningRun::open(const OpenStep& step) {
     ctx.platform.shell.execute("open", file, step.parameters, "", step.showCommand);
 }
 
+bool commandFits(TuningRun& run, const std::string& valueName, const std::string& command) {
+    if (command.size() <= kOperationTextLength) return true;
+    run.log(valueName + ": Befehl länger als " + std::to_string(kOperationTextLength) +
+            " Zeichen, nichts geschrieben");
+    return false;
+}
+
+namespace {
+
+std::string uninstallCommandIn(const std::string& folder) {
+    // The path is quoted: Windows would otherwise try "C:\Program.exe" and the like first for
+    // a program folder with blanks.
+    return "\"" + folder + "uninstall.exe\" /afterrestart";
+}
+
+// Registers the uninstall program for the next logon. A program folder too long for the whole
+// command is named by its short (8.3) form when that fits.
+void registerUninstall(TuningRun& run) {
+    const std::string& folder = run.ctx.programFolder;
+    std::string command = uninstallCommandIn(folder);
+    if (command.size() > kOperationTextLength) {
+        if (auto shortFolder =
+                run.ctx.platform.files.shortPath(platform::withoutTrailingBackslash(folder)))
+            command = uninstallCommandIn(platform::withoutTrailingBackslash(*shortFolder) + "\\");
+    }
+    if (commandFits(run, kUninstallValue, command))
+        run.regop.applyregop(kRunOnceKey, kUninstallValue, command, "cu", "str");
+}
+
+} // namespace
+
 void tuning(MainWindow& w) {
     w.c<ui::Memo>("Memo3").clear();
     startProgressDisplay(w);
 
     TuningRun run(w);
     run.regop.applyregop(kUninstallKey, "Brelk", "", "cu", "delkey");
-    // The path is quoted: Windows would otherwise try "C:\Program.exe" and the like first for
-    // a program folder with blanks.
-    if (w.ctx.params.empty() || w.ctx.params.front() != "/afterrestart")
-        run.regop.applyregop(kRunOnceKey, "brelkuninstall",
-                             cut("\"" + w.ctx.programFolder + "uninstall.exe\" /afterrestart"),
-                             "cu", "str");
+    if (w.ctx.params.empty() || w.ctx.params.front() != "/afterrestart") registerUninstall(run);
 
     for (const WalkEntry& entry : walkOrder()) {
         const Arm& arm = armFor(entry.arm);

@@ -60,4 +60,9 @@ class TuningRun {
     void open(const OpenStep& step);
 };
 
+// True when a command that Windows is to run fits a registry operation whole. A command is
+// never cut: cut, it would leave an open quote or name a parent of its folder. When it does not
+// fit, the run log says so under the value's name, and nothing is to be written.
+bool commandFits(TuningRun& run, const std::string& valueName, const std::string& command);
+
 } // namespace brelk

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "contract_support.h"
+#include "platform/file_identity.h"
 #include "platform/platform.h"
 #include "shell/windows_helpers.h"
 
@@ -177,6 +178,25 @@ TYPED_TEST(FileSystemContract, FileIdentityTellsOneFileFromAnother) {
     EXPECT_EQ(fs.fileIdentity(this->dir + "A.TXT"), a);
     EXPECT_NE(fs.fileIdentity(this->dir + "b.txt"), a);
     EXPECT_FALSE(fs.fileIdentity(this->dir + "missing.txt"));
+}
+
+// A folder reached under its short name is the same folder, and what lies in it lies inside.
+TYPED_TEST(FileSystemContract, AFolderIsTheSameUnderItsShortName) {
+    auto& fs = this->files();
+    const std::string folder = this->dir + "A folder with a long name";
+    ASSERT_EQ(fs.createDirectory(folder), platform::CreateDirResult::Created);
+    fs.createDirectory(this->dir + "another folder");
+    ASSERT_TRUE(fs.writeFile(folder + "\\inner.txt", "x"));
+    const auto shortName = fs.shortPath(folder);
+    ASSERT_TRUE(shortName);
+    EXPECT_LE(shortName->size(), folder.size());
+    EXPECT_TRUE(platform::sameFileOrFolder(fs, *shortName, folder + "\\"));
+    EXPECT_TRUE(platform::liesInside(fs, *shortName + "\\inner.txt", folder));
+    EXPECT_TRUE(platform::liesInside(fs, folder + "\\inner.txt", *shortName + "\\"));
+    EXPECT_FALSE(platform::sameFileOrFolder(fs, folder, this->dir + "another folder"));
+    EXPECT_FALSE(platform::liesInside(fs, folder + "\\inner.txt", this->dir + "another folder"));
+    EXPECT_FALSE(platform::liesInside(fs, folder, folder));
+    EXPECT_FALSE(fs.shortPath(this->dir + "missing"));
 }
 
 TYPED_TEST(FileSystemContract, FindEntriesMatchesMasks) {

@@ -1,8 +1,10 @@
 #!/bin/sh
-# End to end: a tuning run in a program folder whose path holds blanks registers the uninstall
-# to run once after the restart. That value, run as Windows runs it at the next logon (deleted,
-# then started as a command line), starts uninstall.exe, which starts brelk.exe beside it with
-# "/afterrestart": the after-restart page opens with its notice.
+# End to end: a tuning run in a program folder of 166 characters whose path holds blanks (setup
+# accepts such a folder) registers the uninstall to run once after the restart, under the
+# folder's short name, since the whole command would not fit the 150 characters a registry
+# operation takes and a cut one could not start. That value, run as Windows runs it at the next
+# logon (deleted, then started as a command line), starts uninstall.exe, which starts brelk.exe
+# beside it with "/afterrestart": the after-restart page opens with its notice.
 # Needs DISPLAY and WINEPREFIX from the caller; the arguments may name brelk.exe and
 # uninstall.exe (default: the win64 build).
 set -u
@@ -23,13 +25,19 @@ finish() {
 }
 trap finish EXIT
 
-# The program folder "Brelvanto Kit 2005" inside the laid-out one: a path with blanks.
+# The program folder "Brelvanto Kit 2005\..." inside the laid-out one: a path with blanks, its
+# last folder's name as long as it takes for 166 characters.
 layout_program 0 1
 BASE=$DIR
-DIR="$BASE/Brelvanto Kit 2005"
-mkdir "$DIR" || fail "cannot create $DIR"
+TOP="$BASE/Brelvanto Kit 2005"
+DIR="$TOP/Werkzeuge und Programme fuer das System"
+windows=$("$WINE" winepath -w "$DIR/" 2>/dev/null | tr -d '\r')
+pad=$((166 - ${#windows} - 1))
+[ "$pad" -gt 0 ] || fail "the folder is already longer than 166 characters: $windows"
+DIR="$DIR/$(printf 'Einstellungen%.0s' $(seq 1 20) | cut -c1-$pad)"
+mkdir -p "$DIR" || fail "cannot create $DIR"
 for f in "$BASE"/*; do
-    [ "$f" = "$DIR" ] || mv "$f" "$DIR/"
+    [ "$f" = "$TOP" ] || mv "$f" "$DIR/"
 done
 cp "$UNINSTALL" "$DIR/uninstall.exe" || fail "cannot copy uninstall.exe"
 
@@ -45,11 +53,13 @@ done
 stop_brelk
 
 folder=$("$WINE" winepath -w "$DIR/" 2>/dev/null | tr -d '\r')
+[ ${#folder} -eq 166 ] || fail "the program folder has ${#folder} characters: $folder"
+short=$("$WINE" winepath -s "$folder" 2>/dev/null | tr -d '\r')
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce'
 value=$("$WINE" reg query "$key" /v brelkuninstall 2>/dev/null | tr -d '\r' |
     sed -n 's/^ *brelkuninstall *REG_SZ *//p')
-[ "$value" = "\"${folder}uninstall.exe\" /afterrestart" ] ||
-    fail "registered: [$value], expected the quoted uninstall.exe in $folder"
+[ "$value" = "\"${short}uninstall.exe\" /afterrestart" ] ||
+    fail "registered: [$value], expected the quoted uninstall.exe in $short"
 
 # The logon: the value goes, its command line starts.
 MSGLOG="$BASE/after-restart-msgbox.log"

@@ -1,5 +1,5 @@
-// A stand-in updater: records that it was started by writing "started.txt" beside itself,
-// then ends.
+// A stand-in program (the updater, the tuning program): records that it was started by writing
+// "started.txt" beside itself, with its command line on the second line, then ends.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,6 +12,8 @@ int main() {
     marker = marker.substr(0, marker.find_last_of('\\') + 1) + "started.txt";
     if (FILE* f = std::fopen(marker.c_str(), "w")) {
         std::fputs("started\n", f);
+        std::fputs(GetCommandLineA(), f);
+        std::fputs("\n", f);
         std::fclose(f);
     }
     return 0;

@@ -116,6 +116,42 @@ TEST_F(Run, AfterRestartNoRunOnceValueAndNoSettingsFileNoOptions) {
     EXPECT_FALSE(fake.files.fileExists(kBrelkIni));
 }
 
+// The uninstall's run-once command is written whole, never cut: a program folder too long for
+// it is named by its short form when that fits, else nothing is written and the log says why.
+TEST_F(Run, TheUninstallCommandIsWrittenWholeOrNotAtAll) {
+    // A folder of the given length with its trailing backslash; the command is 29 longer.
+    auto folderOf = [](std::size_t length) {
+        return "C:\\L\\" + std::string(length - 6, 'a') + "\\";
+    };
+    const std::string refused = "brelkuninstall: Befehl länger als 150 Zeichen, nichts geschrieben";
+    const struct {
+        std::string folder;
+        const char* shortName; // its short form, if the system has one
+        bool exists;
+        std::optional<std::string> written;
+    } cases[] = {
+        {folderOf(121), nullptr, true, "\"" + folderOf(121) + "uninstall.exe\" /afterrestart"},
+        {folderOf(122), "C:\\L\\AAAAAA~1", true,
+         "\"C:\\L\\AAAAAA~1\\uninstall.exe\" /afterrestart"},
+        {folderOf(166), "C:\\L\\AAAAAA~2", true,
+         "\"C:\\L\\AAAAAA~2\\uninstall.exe\" /afterrestart"},
+        {folderOf(166), nullptr, true, std::nullopt}, // its short form is as long
+        {folderOf(166), nullptr, false, std::nullopt},
+    };
+    for (const auto& k : cases) {
+        fake.files = platform::FakeFileSystem(k.exists ? k.folder : "C:\\Kit\\");
+        if (k.shortName) fake.files.addShortName(k.folder, k.shortName);
+        fake.registry.createKey(CU, kRunOnce)->deleteValue("brelkuninstall");
+        ctx.programFolder = k.folder;
+        startRun();
+        EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"), k.written) << k.folder.size();
+        ASSERT_GE(log().size(), 2u);
+        EXPECT_EQ(log()[1], k.written ? "brelkuninstall: " + *k.written : refused)
+            << k.folder.size();
+        EXPECT_TRUE(h.dialogs.messages.empty()) << k.folder.size();
+    }
+}
+
 const std::vector<std::string> kActivateLog = {
     "LargeSystemCache: 1",
     "MenuShowDelay: 250",

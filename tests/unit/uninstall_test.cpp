@@ -27,6 +27,24 @@ std::vector<std::string> waitFor(std::string program) {
             ":2"};
 }
 
+// The batch's lines that remove a folder: its attributes cleared (Windows keeps a read-only
+// folder as it keeps a read-only file), then rmdir.
+std::vector<std::string> removing(std::initializer_list<std::string> folders) {
+    std::vector<std::string> lines;
+    for (const auto& folder : folders) {
+        lines.push_back("attrib -r -s -h \"" + folder + "\"");
+        lines.push_back("rmdir \"" + folder + "\"");
+    }
+    return lines;
+}
+
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 // The uninstall's batch file for a given program and window state.
 TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
     const struct {
@@ -36,10 +54,10 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
     } cases[] = {
         {"no backups",
          {"C:\\Kit\\brelk.exe", "C:\\Kit\\", "C:\\WINDOWS\\brelk", 0, {}, {}, "C:\\brelk.bat"},
-         {"rmdir \"C:\\Kit\\modules\\skins\"", "rmdir \"C:\\Kit\\modules\\web\"",
-          "rmdir \"C:\\Kit\\modules\"", "rmdir \"C:\\Kit\\update\\modules\"",
-          "rmdir \"C:\\Kit\\update\"", "rmdir \"C:\\WINDOWS\\brelk\\oem.original.0\"",
-          "rmdir \"C:\\WINDOWS\\brelk\"", "rmdir \"C:\\Kit\"", "Erase \"C:\\brelk.bat\""}},
+         joined({removing({"C:\\Kit\\modules\\skins", "C:\\Kit\\modules\\web", "C:\\Kit\\modules",
+                           "C:\\Kit\\update\\modules", "C:\\Kit\\update",
+                           "C:\\WINDOWS\\brelk\\oem.original.0", "C:\\WINDOWS\\brelk", "C:\\Kit"}),
+                 {"Erase \"C:\\brelk.bat\""}})},
         {"three backups, blanks and percent signs, leftovers and other folders",
          {"C:\\Program Files\\50% Kit\\Tuner.exe",
           "C:\\Program Files\\50% Kit\\",
@@ -48,19 +66,18 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
           {"C:\\Program Files\\50% Kit\\modules\\dorvask.exe"},
           {"C:\\Program Files\\50% Kit\\Backups\\2026-12-09"},
           "C:\\Program Files\\Tuner.bat"},
-         {"attrib -r -s -h \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\"",
-          "Erase /f /q \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\\Backups\\2026-12-09\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\\modules\\skins\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\\modules\\web\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\\modules\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\\update\\modules\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\\update\"",
-          "rmdir \"D:\\WIN NT\\brelk\\oem.original.0\"",
-          "rmdir \"D:\\WIN NT\\brelk\\oem.original.1\"",
-          "rmdir \"D:\\WIN NT\\brelk\\oem.original.2\"",
-          "rmdir \"D:\\WIN NT\\brelk\\oem.original.3\"", "rmdir \"D:\\WIN NT\\brelk\"",
-          "rmdir \"C:\\Program Files\\50%% Kit\"", "Erase \"C:\\Program Files\\Tuner.bat\""}},
+         joined({{"attrib -r -s -h \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\"",
+                  "Erase /f /q \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\""},
+                 removing({"C:\\Program Files\\50%% Kit\\Backups\\2026-12-09",
+                           "C:\\Program Files\\50%% Kit\\modules\\skins",
+                           "C:\\Program Files\\50%% Kit\\modules\\web",
+                           "C:\\Program Files\\50%% Kit\\modules",
+                           "C:\\Program Files\\50%% Kit\\update\\modules",
+                           "C:\\Program Files\\50%% Kit\\update",
+                           "D:\\WIN NT\\brelk\\oem.original.0", "D:\\WIN NT\\brelk\\oem.original.1",
+                           "D:\\WIN NT\\brelk\\oem.original.2", "D:\\WIN NT\\brelk\\oem.original.3",
+                           "D:\\WIN NT\\brelk", "C:\\Program Files\\50%% Kit"}),
+                 {"Erase \"C:\\Program Files\\Tuner.bat\""}})},
         {"no work folder, program in a drive root",
          {"C:\\brelk.exe", "", "", 2, {}, {}, "C:\\brelk.bat"},
          {"Erase \"C:\\brelk.bat\""}},
@@ -155,10 +172,14 @@ TEST_F(Uninstall, DeletesWritesTheBatchStartsItHiddenAndEnds) {
     const std::string text = batch();
     EXPECT_NE(text.find("Erase /f /q \"" + folder() + "modules\\dorvask.exe\"\r\n"),
               std::string::npos);
-    EXPECT_NE(text.find("rmdir \"" + folder() + "Backups\\2026-12-09\"\r\nrmdir \"" + folder() +
-                        "Backups\"\r\nrmdir \"" + folder() + "modules\\skins\"\r\n"),
+    std::string folders;
+    for (const auto& line : removing(
+             {folder() + "Backups\\2026-12-09", folder() + "Backups", folder() + "modules\\skins"}))
+        folders += line + "\r\n";
+    EXPECT_NE(text.find(folders), std::string::npos);
+    EXPECT_NE(text.find("oem.original.3\"\r\nattrib -r -s -h \"C:\\WINDOWS\\brelk\"\r\nrmdir "
+                        "\"C:\\WINDOWS\\brelk\"\r\n"),
               std::string::npos);
-    EXPECT_NE(text.find("oem.original.3\"\r\nrmdir \"C:\\WINDOWS\\brelk\"\r\n"), std::string::npos);
     EXPECT_EQ(text.find("Other"), std::string::npos);
 
     ASSERT_EQ(h.dialogs.messages.size(), 2u);
@@ -198,27 +219,45 @@ TEST_F(Uninstall, ABatchThatCannotBeWrittenIsReportedAndTheProgramGoesOn) {
 }
 
 // Only a folder that holds this program's settings file is removed, never a folder of the
-// system itself (nor one holding it), and never what a folder link inside leads to.
+// system itself (nor one holding it) under any spelling the program was started under, never a
+// program folder that is a folder link, and never what a folder link inside leads to.
 TEST_F(Uninstall, RemovesOnlyAProgramFolderAndNeverEntersAFolderLink) {
     fake.shell.specialFolders[platform::csidl::system] = "C:\\WINDOWS\\system32";
     fake.shell.specialFolders[platform::csidl::programFiles] = "C:\\Program Files";
+    fake.shell.specialFolders[platform::csidl::programFilesX86] = "C:\\Program Files (x86)";
     fake.shell.specialFolders[platform::csidl::profile] = "C:\\Documents and Settings\\Admin";
+    fake.files.addAlias("X:\\", "C:\\"); // another name of drive C:
+    fake.files.addDirectory("C:\\Program Files (x86)\\Common Files");
+    fake.files.addShortName("C:\\Program Files (x86)", "C:\\PROGRA~2");
+    fake.files.addDirectory("D:\\Tools\\Kit");
+    fake.files.addShortName("D:\\Tools\\Kit", "D:\\Tools\\KIT~1");
     const struct {
-        const char* folder;
-        bool settings; // holds modules\brelk.ini
+        const char* folder;  // where the program lies
+        const char* started; // the program folder as the program was started
+        bool settings;       // holds modules\brelk.ini
+        bool isLink;         // the program folder is itself a folder link
         bool removed;
     } cases[] = {
-        {"C:\\Documents and Settings\\Admin\\Desktop\\", false, false},
-        {"C:\\WINDOWS\\", true, false},
-        {"C:\\windows\\system32\\", true, false},
-        {"C:\\Program Files\\", true, false},
-        {"C:\\Documents and Settings\\Admin\\", true, false},
-        {"C:\\Documents and Settings\\", true, false}, // holds the profile
-        {"D:\\Tools\\Kit\\", true, true},
+        {"C:\\Documents and Settings\\Admin\\Desktop\\", nullptr, false, false, false},
+        {"C:\\WINDOWS\\", nullptr, true, false, false},
+        {"C:\\WINDOWS\\", "X:\\WINDOWS\\", true, false, false},
+        {"C:\\windows\\system32\\", "X:\\Windows\\System32\\", true, false, false},
+        {"C:\\Program Files\\", nullptr, true, false, false},
+        {"C:\\Program Files (x86)\\", "X:\\Program Files (x86)\\", true, false, false},
+        {"C:\\Program Files (x86)\\", "C:\\PROGRA~2\\", true, false, false},
+        {"C:\\Documents and Settings\\Admin\\", nullptr, true, false, false},
+        {"C:\\Documents and Settings\\", "X:\\Documents and Settings\\", true, false,
+         false}, // holds the profile
+        {"D:\\Linked Kit\\", nullptr, true, true, false},
+        {"D:\\Tools\\Kit\\", nullptr, true, false, true},
+        {"D:\\Tools\\Kit\\", "D:\\Tools\\KIT~1\\", true, false, true},
+        {"C:\\Tools\\Kit\\", "X:\\Tools\\Kit\\", true, false, true},
     };
     for (const auto& k : cases) {
         const std::string dir = k.folder;
-        ctx.programFolder = dir;
+        const std::string started = k.started ? k.started : k.folder;
+        ctx.programFolder = started;
+        if (k.isLink) fake.files.addFolderLink(dir);
         fake.files.addFile(dir + "brelk.exe", "exe");
         fake.files.addFile(dir + "keep.txt", "keep");
         if (k.settings) fake.files.addFile(dir + "modules\\brelk.ini", "[Options]\r\n");
@@ -228,17 +267,77 @@ TEST_F(Uninstall, RemovesOnlyAProgramFolderAndNeverEntersAFolderLink) {
         fake.shell.executions.clear();
         c<ui::ListBox>("brelkdeletelistbox").clear();
         click();
-        EXPECT_EQ(fake.files.fileExists(dir + "keep.txt"), !k.removed) << dir;
-        EXPECT_TRUE(fake.files.fileExists(dir + "link\\elsewhere.txt")) << dir;
+        EXPECT_EQ(fake.files.fileExists(dir + "keep.txt"), !k.removed) << started;
+        EXPECT_TRUE(fake.files.fileExists(dir + "link\\elsewhere.txt")) << started;
+        EXPECT_TRUE(fake.files.directoryExists("C:\\Program Files (x86)\\Common Files"));
+        EXPECT_TRUE(fake.files.fileExists("C:\\WINDOWS\\explorer.exe")) << started;
         for (const auto& path : listed())
-            EXPECT_EQ(path.find("elsewhere"), std::string::npos) << dir;
+            EXPECT_EQ(path.find("elsewhere"), std::string::npos) << started;
         const std::string text = batch();
-        const std::string bare = dir.substr(0, dir.size() - 1);
-        EXPECT_EQ(text.find("rmdir \"" + bare + "\"\r\n") != std::string::npos, k.removed) << dir;
-        EXPECT_EQ(text.find("rmdir \"" + dir + "link\"\r\n") != std::string::npos, k.removed)
-            << dir;
-        EXPECT_EQ(text.find("deeper"), std::string::npos) << dir;
+        const std::string bare = started.substr(0, started.size() - 1);
+        EXPECT_EQ(text.find("rmdir \"" + bare + "\"\r\n") != std::string::npos, k.removed)
+            << started;
+        EXPECT_EQ(text.find("rmdir \"" + started + "link\"\r\n") != std::string::npos, k.removed)
+            << started;
+        EXPECT_EQ(text.find("deeper"), std::string::npos) << started;
         fake.files.deleteFile("C:\\Program Files\\brelk.bat");
+    }
+}
+
+// The work folder lies in the Windows folder that the field names, which the user can edit: it
+// loses only the OEM-logo copies the program made, in their numbered folders, and nothing at
+// all when it is a folder of the system under another name or a folder link.
+TEST_F(Uninstall, TheWorkFolderLosesOnlyTheProgramsLogoCopies) {
+    fake.shell.specialFolders[platform::csidl::profile] = "C:\\Users\\brelk"; // a user "brelk"
+    fake.files.addAlias("X:\\", "C:\\");
+    const std::vector<std::string> notOurs = {
+        work + "\\notes.txt",
+        work + "\\Briefe\\brief.txt",
+        work + "\\oem.original.2\\other.txt",
+        work + "\\oem.original.x\\oemlogo.bmp",
+        work + "\\oem.original.21\\oemlogo.bmp",
+        "C:\\Users\\brelk\\oem.original.0\\oemlogo.bmp",
+        "C:\\Linked\\brelk\\oem.original.0\\oemlogo.bmp",
+    };
+    for (const auto& file : notOurs)
+        fake.files.addFile(file);
+    fake.files.addFile(work + "\\oem.original.2\\oemlogo.bmp");
+    fake.files.addFolderLink(work + "\\oem.original.3");
+    fake.files.addFile(work + "\\oem.original.3\\oemlogo.bmp", "where the link leads");
+    fake.files.addFolderLink("C:\\Linked\\brelk");
+    const struct {
+        const char* windows; // the field's text
+        std::vector<std::string> listed;
+        std::vector<std::string> removedFolders;
+    } cases[] = {
+        {"C:\\WINDOWS",
+         {work + "\\oem.original.0\\oemlogo.bmp", work + "\\oem.original.2\\oemlogo.bmp"},
+         {work + "\\oem.original.0", work + "\\oem.original.2", work}},
+        {"X:\\Users", {}, {}}, // the profile
+        {"C:\\Linked", {}, {}},
+    };
+    for (const auto& k : cases) {
+        c<ui::Edit>("Edit1").setText(k.windows);
+        c<ui::ListBox>("brelkdeletelistbox").clear();
+        click();
+        std::vector<std::string> fromWork;
+        for (const auto& path : listed())
+            if (path.rfind(folder(), 0) != 0) fromWork.push_back(path);
+        EXPECT_EQ(fromWork, k.listed) << k.windows;
+        for (const auto& path : k.listed)
+            EXPECT_FALSE(fake.files.fileExists(path)) << path;
+        for (const auto& file : notOurs)
+            EXPECT_TRUE(fake.files.fileExists(file)) << k.windows << ": " << file;
+        EXPECT_TRUE(fake.files.fileExists(work + "\\oem.original.3\\oemlogo.bmp")) << k.windows;
+        const std::string text = batch();
+        for (const auto& gone : k.removedFolders)
+            EXPECT_NE(text.find("rmdir \"" + gone + "\"\r\n"), std::string::npos) << gone;
+        for (const char* never : {"notes", "Briefe", "other.txt", "oem.original.x", "original.21",
+                                  "original.3", "Users", "Linked"})
+            EXPECT_EQ(text.find(never), std::string::npos) << k.windows << ": " << never;
+        fake.files.deleteFile("C:\\Program Files\\brelk.bat");
+        // The program file and its folder are back for the next click.
+        fake.files.addFile(folder() + "brelk.exe", "exe");
     }
 }
 

@@ -1,5 +1,6 @@
 // The installer's copy job on a real folder tree under Wine, and the uninstall batch run by
 // Wine's command interpreter.
+#include "platform/file_identity.h"
 #include "platform/win32/win32_file_system.h"
 #include "setup/setup_window.h"
 #include "shell/uninstall.h"
@@ -15,6 +16,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -279,64 +281,200 @@ TEST(Win32UninstallBatch, EndsAfterItsTriesWhenTheProgramFileStays) {
     EXPECT_FALSE(p.files.directoryExists(scratch + "WIN\\brelk"));
 }
 
+// The real shell, with the special folders that a test points into its scratch folder.
+class ShellWithFolders : public platform::Shell {
+  public:
+    ShellWithFolders(platform::Shell& real, std::map<int, std::string> folders)
+        : real_(real), folders_(std::move(folders)) {}
+    int execute(const std::string& verb, const std::string& file, const std::string& parameters,
+                const std::string& directory, int showCommand) override {
+        return real_.execute(verb, file, parameters, directory, showCommand);
+    }
+    std::optional<std::string> specialFolderPath(int csidl) override {
+        if (auto it = folders_.find(csidl); it != folders_.end()) return it->second;
+        return real_.specialFolderPath(csidl);
+    }
+
+  private:
+    platform::Shell& real_;
+    std::map<int, std::string> folders_;
+};
+
+// Runs a Unix program under Wine (which starts an ELF file as it is); it cannot be waited for.
+bool startUnixProgram(const std::string& program, std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(("Z:" + program).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+bool driveExists(char letter) {
+    const char root[] = {letter, ':', '\\', '\0'};
+    return GetDriveTypeA(root) != DRIVE_NO_ROOT_DIR;
+}
+
+// A second drive letter for drive C: while it lives, as Wine has one: a link in the prefix's
+// dosdevices folder. No letter outside Wine.
+class SecondDriveLetter {
+  public:
+    SecondDriveLetter() {
+        const char* prefix = std::getenv("WINEPREFIX");
+        if (!prefix) return;
+        char free = 'Y';
+        while (free > 'D' && driveExists(free))
+            --free;
+        link_ = std::string(prefix) + "/dosdevices/" + static_cast<char>(free - 'A' + 'a') + ":";
+        if (!startUnixProgram("/bin/ln", "ln -sfn ../drive_c \"" + link_ + "\"")) return;
+        for (int i = 0; i < 50 && !driveExists(free); ++i)
+            Sleep(100);
+        if (driveExists(free)) letter = free;
+    }
+    ~SecondDriveLetter() {
+        if (!letter) return;
+        startUnixProgram("/bin/rm", "rm -f \"" + link_ + "\"");
+        for (int i = 0; i < 50 && driveExists(letter); ++i)
+            Sleep(100);
+    }
+    SecondDriveLetter(const SecondDriveLetter&) = delete;
+    SecondDriveLetter& operator=(const SecondDriveLetter&) = delete;
+
+    char letter = '\0';
+
+  private:
+    std::string link_;
+};
+
+bool gone(platform::FileSystem& files, const std::string& path, int seconds) {
+    for (int i = 0; i < seconds * 5 && (files.fileExists(path) || files.directoryExists(path)); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    return !files.fileExists(path) && !files.directoryExists(path);
+}
+
 // The uninstall's own handler on a started main window, with its listing, its batch in the OEM
-// code page and Wine's command interpreter: a real program folder ("Jürgen" in its path, a
-// read-only program file that runs until the batch waits for it) goes, nothing beside it.
-TEST(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
+// code page and Wine's command interpreter running that batch.
+struct Win32Uninstall : ::testing::Test {
     Win32Env env;
-    env.isolateRegistry();
-    auto& real = env.platform();
-    const std::string scratch = env.scratchFolder();
+    platform::Platform& real = env.platform();
+    std::string scratch;
+
+    void SetUp() override {
+        env.isolateRegistry();
+        scratch = env.scratchFolder();
+        auto nt = real.registry.createKey(platform::RootKey::LocalMachine,
+                                          "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
+        ASSERT_TRUE(nt);
+        nt->writeString("ProductName", "Microsoft Windows XP");
+        nt->writeString("PathName", scratch + "WINDOWS");
+    }
+    void write(const std::string& path, const std::string& content = "x") {
+        for (std::size_t i = scratch.size(); (i = path.find('\\', i)) != std::string::npos; ++i)
+            CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+        ASSERT_TRUE(real.files.writeFile(path, content)) << path;
+    }
+
+    // Clicks "Brelvanto Kit - Dateien jetzt löschen" in brelk started as programFile; true when
+    // the program ended for its batch.
+    bool uninstall(const std::string& programFile, std::map<int, std::string> systemFolders = {}) {
+        FilesOfProgramIn files(programFile);
+        ShellWithFolders shell(real.shell, std::move(systemFolders));
+        platform::Platform p{real.registry, real.profiles, files,        real.processes,
+                             shell,         real.security, real.network, real.system,
+                             real.desktop,  real.scripts,  real.hardware};
+        testing_support::HeadlessApp h;
+        ui::DirectoryResourceStore resources{"res"};
+        brelk::Context ctx{h.app, p, resources, files.programFolder(), {"/afterrestart"}};
+        auto& w = testing_support::startMainWindow(ctx, resources);
+        w.c<ui::Button>("deletebrelkbutton").click();
+        EXPECT_TRUE(h.app.terminated())
+            << (h.dialogs.messages.empty() ? std::string() : h.dialogs.messages.back().text);
+        return h.app.terminated();
+    }
+};
+
+// A real program folder ("Jürgen" in its path, a read-only program file that runs until the
+// batch waits for it) goes, nothing beside it; the work folder loses only the logo copy the
+// program made there, not the user's files.
+TEST_F(Win32Uninstall, TheHandlerRemovesTheProgramFolderAndNothingBesideIt) {
     const std::string home = scratch + "J\xFCrgen\\";
     const std::string folder = home + "Brelvanto Kit\\";
     const std::string sibling = home + "Brelvanto Kit alt";
-    for (const auto& dir : {home, folder, folder + "modules", folder + "modules\\skins", sibling,
-                            scratch + "WINDOWS"})
-        ASSERT_NE(real.files.createDirectory(dir), platform::CreateDirResult::Failed) << dir;
+    const std::string work = scratch + "WINDOWS\\brelk\\";
+    write(folder + "modules\\brelk.ini", "[Options]\r\nversion=5.0\r\nfirststart=0\r\n");
     ASSERT_TRUE(
         real.files.copyFile("dist\\modules\\oemlogo.bmp", folder + "modules\\oemlogo.bmp", false));
-    ASSERT_TRUE(real.files.writeFile(folder + "modules\\brelk.ini",
-                                     "[Options]\r\nversion=5.0\r\nfirststart=0\r\n"));
-    ASSERT_TRUE(real.files.writeFile(folder + "modules\\skins\\blue.bmp", "skin"));
+    write(folder + "modules\\skins\\blue.bmp", "skin");
     ASSERT_TRUE(real.files.setAttributes(folder + "modules\\skins\\blue.bmp",
                                          platform::fileattr::readOnly));
-    ASSERT_TRUE(real.files.writeFile(sibling + "\\keep.txt", "keep"));
+    write(sibling + "\\keep.txt", "keep");
+    write(work + "oem.original.0\\oemlogo.bmp", "logo");
+    write(work + "notes.txt", "the user's");
+    write(work + "Briefe\\brief.txt", "the user's");
     const std::string program = folder + "brelk.exe";
     ASSERT_TRUE(real.files.copyFile(env.testProgramFolder() + "sleeper.exe", program, false));
-    auto nt = real.registry.createKey(platform::RootKey::LocalMachine,
-                                      "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion");
-    ASSERT_TRUE(nt);
-    nt->writeString("ProductName", "Microsoft Windows XP");
-    nt->writeString("PathName", scratch + "WINDOWS");
 
     auto pid = real.processes.start("\"" + program + "\""); // the running program
     ASSERT_TRUE(pid);
     ASSERT_TRUE(real.files.setAttributes(program, platform::fileattr::readOnly));
-    FilesOfProgramIn files(program);
-    platform::Platform p{real.registry, real.profiles, files,        real.processes,
-                         real.shell,    real.security, real.network, real.system,
-                         real.desktop,  real.scripts,  real.hardware};
-    testing_support::HeadlessApp h;
-    ui::DirectoryResourceStore resources{"res"};
-    brelk::Context ctx{h.app, p, resources, folder, {"/afterrestart"}};
-    auto& w = testing_support::startMainWindow(ctx, resources);
-    w.c<ui::Button>("deletebrelkbutton").click();
-    EXPECT_TRUE(h.app.terminated())
-        << (h.dialogs.messages.empty() ? std::string() : h.dialogs.messages.back().text);
-    EXPECT_FALSE(files.fileExists(folder + "modules\\skins\\blue.bmp"));
+    const bool ended = uninstall(program);
+    EXPECT_FALSE(real.files.fileExists(folder + "modules\\skins\\blue.bmp"));
     std::this_thread::sleep_for(std::chrono::seconds(1));
-    EXPECT_TRUE(files.fileExists(program)) << "the batch must wait for the program";
+    EXPECT_TRUE(real.files.fileExists(program)) << "the batch must wait for the program";
     ASSERT_TRUE(real.processes.terminate(*pid, 0));
+    ASSERT_TRUE(ended);
 
-    for (int i = 0; i < 300 && files.directoryExists(folder); ++i) // 60 s at most
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(files.directoryExists(folder));
-    EXPECT_FALSE(files.directoryExists(scratch + "WINDOWS\\brelk"));
-    EXPECT_TRUE(files.directoryExists(scratch + "WINDOWS"));
-    EXPECT_EQ(files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
-    for (int i = 0; i < 50 && files.fileExists(home + "brelk.bat"); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(files.fileExists(home + "brelk.bat"));
+    EXPECT_TRUE(gone(real.files, folder, 60));
+    EXPECT_TRUE(gone(real.files, work + "oem.original.0", 10));
+    EXPECT_TRUE(gone(real.files, home + "brelk.bat", 10));
+    EXPECT_EQ(real.files.readFile(sibling + "\\keep.txt").value_or(""), "keep");
+    EXPECT_EQ(real.files.readFile(work + "notes.txt").value_or(""), "the user's");
+    EXPECT_EQ(real.files.readFile(work + "Briefe\\brief.txt").value_or(""), "the user's");
+}
+
+// A folder of the system holding the program and its settings file, the program started through
+// another spelling of that folder than the system's (a second drive letter, the short name):
+// only the program file goes.
+TEST_F(Win32Uninstall, AProtectedFolderUnderAnotherSpellingLosesOnlyTheProgramFile) {
+    const std::string programs = scratch + "Program Files (x86)";
+    SecondDriveLetter drive;
+    std::string onDrive = programs;
+    onDrive[0] = drive.letter;
+    ASSERT_TRUE(CreateDirectoryA(programs.c_str(), nullptr));
+    char shortName[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameA(programs.c_str(), shortName, MAX_PATH), 0u);
+    const struct {
+        const char* name;
+        std::string started; // the protected folder as the program was started
+    } cases[] = {
+        {"second drive letter", drive.letter ? onDrive : std::string()},
+        {"short name", shortName},
+    };
+    for (const auto& k : cases) {
+        if (k.started.empty()) {
+            ADD_FAILURE() << k.name << ": no second spelling";
+            continue;
+        }
+        write(programs + "\\brelk.exe", "the program");
+        write(programs + "\\modules\\brelk.ini", "[Options]\r\nversion=5.0\r\n");
+        write(programs + "\\modules\\skins\\blue.bmp", "skin");
+        write(programs + "\\Common Files\\shared.dll", "not the program's");
+        write(programs + "\\Other Program\\other.exe", "not the program's");
+        ASSERT_TRUE(platform::sameFileOrFolder(real.files, k.started, programs)) << k.name;
+        ASSERT_TRUE(uninstall(k.started + "\\brelk.exe",
+                              {{platform::csidl::programFiles, scratch + "Program Files"},
+                               {platform::csidl::programFilesX86, programs}}))
+            << k.name;
+        const std::string batch = brelk::batchFileFor(k.started + "\\brelk.exe");
+        EXPECT_TRUE(gone(real.files, batch, 60)) << k.name << ": the batch did not end";
+        EXPECT_FALSE(real.files.fileExists(programs + "\\brelk.exe")) << k.name;
+        for (const char* kept : {"modules\\brelk.ini", "modules\\skins\\blue.bmp",
+                                 "Common Files\\shared.dll", "Other Program\\other.exe"})
+            EXPECT_TRUE(real.files.fileExists(programs + "\\" + kept)) << k.name << ": " << kept;
+    }
 }
 
 } // namespace

@@ -1,9 +1,14 @@
 // The tuning run on the real registry under Wine: the performance rows at activate, then at
-// deactivate, read back from the registry, and the frame around them.
+// deactivate, read back from the registry, and the frame around them, with the run-once value
+// of a long program folder run as Windows runs it.
 #include "tweak_engine_env.h"
 #include "tweaks/tuning_run.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -115,6 +120,75 @@ TEST_F(Win32Run, PerformanceRowsAtActivateThenDeactivate) {
               std::vector<std::string>{"open Rundll32.exe [regsvr32 /s shimgvw.dll ]"});
     EXPECT_EQ(log().size(), 35u);
     EXPECT_EQ(log()[12], "CDFS: ");
+}
+
+// A program folder of 166 characters (which setup accepts) registers its uninstall under its
+// short name, and the value, started as Windows starts it at the next logon, reaches the
+// uninstall program and through it the tuning program with "/afterrestart". A folder whose
+// short name is as long (components of 8.3 names) registers nothing and says so.
+TEST_F(Win32Run, ALongProgramFolderRegistersAnUninstallCommandThatStarts) {
+    const struct {
+        const char* component; // repeated to reach the length
+        bool registered;
+    } cases[] = {{"abcdefghij0123456789", true}, {"abcdefgh", false}};
+    for (const auto& k : cases) {
+        std::string folder = e.scratch + (k.registered ? "long\\" : "short\\");
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        while (folder.size() < 166) {
+            const std::size_t room = 166 - folder.size() - 1;
+            folder += std::string(k.component).substr(0, room) + "\\";
+            ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+        }
+        ASSERT_EQ(folder.size(), 166u);
+        const std::string tests = e.env.testProgramFolder();
+        ASSERT_TRUE(CopyFileA((tests + "..\\uninstall.exe").c_str(),
+                              (folder + "uninstall.exe").c_str(), TRUE));
+        ASSERT_TRUE(
+            CopyFileA((tests + "record_start.exe").c_str(), (folder + "brelk.exe").c_str(), TRUE));
+        e.ctx->programFolder = folder;
+        start();
+        EXPECT_TRUE(e.h.dialogs.messages.empty());
+        const auto value =
+            text(RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
+                 "brelkuninstall");
+        if (!k.registered) {
+            EXPECT_EQ(value, std::nullopt);
+            EXPECT_EQ(log()[1],
+                      "brelkuninstall: Befehl länger als 150 Zeichen, nichts geschrieben");
+            continue;
+        }
+        char shortFolder[MAX_PATH] = {};
+        ASSERT_GT(GetShortPathNameA(folder.c_str(), shortFolder, MAX_PATH), 0u);
+        ASSERT_TRUE(value);
+        std::string expected = "\""; // appended piece by piece: GCC 12 warns on the concatenation
+        expected += shortFolder;
+        expected += "uninstall.exe\" /afterrestart";
+        EXPECT_EQ(*value, expected);
+        EXPECT_LE(value->size(), 150u);
+
+        // The logon: the value goes, and its text runs as a command line.
+        reg.openKey(RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
+                    platform::KeyAccess::ReadWrite)
+            ->deleteValue("brelkuninstall");
+        std::string command = *value;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process))
+            << command;
+        const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
+        if (!ended) TerminateProcess(process.hProcess, 1); // a message box: the start failed
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        EXPECT_TRUE(ended) << "uninstall.exe did not end";
+        std::optional<std::string> started;
+        for (int i = 0; i < 150 && !(started = e.platform->files.readFile(folder + "started.txt"));
+             ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ASSERT_TRUE(started) << "brelk.exe was not started";
+        EXPECT_NE(started->find("/afterrestart"), std::string::npos) << *started;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/fake/fake_file_system.h"
 
+#include "platform/path_text.h"
 #include "platform/text_case.h"
 
 #include <algorithm>
@@ -95,12 +96,21 @@ std::string FakeFileSystem::resolve(const std::string& path) const {
     for (const auto& [alias, folder] : aliases_) {
         if (path.size() >= alias.size() && equalsIgnoreCase(path.substr(0, alias.size()), alias))
             return folder + path.substr(alias.size());
+        // The folder itself, named without its trailing backslash.
+        if (alias.size() > 3 && equalsIgnoreCase(path + "\\", alias)) return folder;
     }
     return path;
 }
 
 void FakeFileSystem::addAlias(const std::string& alias, const std::string& folder) {
     aliases_.emplace_back(alias, folder);
+}
+
+void FakeFileSystem::addShortName(const std::string& folder, const std::string& shortName) {
+    const std::string longName = withoutTrailingBackslash(folder) + "\\";
+    const std::string alias = withoutTrailingBackslash(shortName) + "\\";
+    shortNames_.emplace_back(longName, alias);
+    addAlias(alias, longName);
 }
 
 void FakeFileSystem::lock(const std::string& path, bool locked) {
@@ -250,6 +260,17 @@ std::optional<FileIdentity> FakeFileSystem::fileIdentity(const std::string& path
     Node* n = find(path);
     if (!n) return std::nullopt;
     return FileIdentity{1, static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(n))};
+}
+
+std::optional<std::string> FakeFileSystem::shortPath(const std::string& path) {
+    if (!find(path)) return std::nullopt;
+    const std::string folder = withoutTrailingBackslash(path) + "\\";
+    for (const auto& [longName, shortName] : shortNames_) {
+        if (folder.size() >= longName.size() &&
+            equalsIgnoreCase(folder.substr(0, longName.size()), longName))
+            return shortName.substr(0, shortName.size() - 1) + path.substr(longName.size() - 1);
+    }
+    return path;
 }
 
 std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {

@@ -27,6 +27,7 @@ class FakeFileSystem : public FileSystem {
     bool moveFile(const std::string& from, const std::string& to) override;
     bool canReplace(const std::string& path) override;
     std::optional<FileIdentity> fileIdentity(const std::string& path) override;
+    std::optional<std::string> shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     std::optional<std::uint64_t> fileSize(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
@@ -58,6 +59,9 @@ class FakeFileSystem : public FileSystem {
     // Test setup: a second spelling of a folder, as a subst drive or a short name gives one:
     // paths that start with alias ("S:\\") name what lies in folder.
     void addAlias(const std::string& alias, const std::string& folder);
+    // Test setup: the short (8.3) spelling of an existing folder, which shortPath gives for it
+    // and for what lies below it, and which names the folder as an alias does.
+    void addShortName(const std::string& folder, const std::string& shortName);
     // Test setup: a file held open by another program without sharing; it can be neither
     // deleted, replaced nor written (until it is unlocked).
     void lock(const std::string& path, bool locked = true);
@@ -98,6 +102,7 @@ class FakeFileSystem : public FileSystem {
     std::string programFolder_;
     Node drives_;
     std::vector<std::pair<std::string, std::string>> aliases_;
+    std::vector<std::pair<std::string, std::string>> shortNames_; // folder, its short name
 };
 
 // Matches a file name against a mask with "*" and "?" as Windows does ("*.*" matches every name,

@@ -103,6 +103,16 @@ std::optional<FileIdentity> Win32FileSystem::fileIdentity(const std::string& pat
                             info.nFileIndexLow};
 }
 
+std::optional<std::string> Win32FileSystem::shortPath(const std::string& path) {
+    const DWORD size = GetShortPathNameA(path.c_str(), nullptr, 0);
+    if (size == 0) return std::nullopt;
+    std::string shortName(size, '\0');
+    const DWORD written = GetShortPathNameA(path.c_str(), shortName.data(), size);
+    if (written == 0 || written >= size) return std::nullopt;
+    shortName.resize(written);
+    return shortName;
+}
+
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     FileHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

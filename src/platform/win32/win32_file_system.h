@@ -18,6 +18,7 @@ class Win32FileSystem : public FileSystem {
     bool moveFile(const std::string& from, const std::string& to) override;
     bool canReplace(const std::string& path) override;
     std::optional<FileIdentity> fileIdentity(const std::string& path) override;
+    std::optional<std::string> shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     std::optional<std::uint64_t> fileSize(const std::string& path) override;
     bool writeFile(const std::string& path, std::string_view content) override;
