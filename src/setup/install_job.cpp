@@ -1,5 +1,6 @@
 #include "setup/install_job.h"
 
+#include "platform/file_identity.h"
 #include "platform/path_text.h"
 #include "platform/text_case.h"
 #include "setup/settings_merge.h"
@@ -72,9 +73,7 @@ class Job {
     // setup started from the installation (under any spelling) would otherwise destroy.
     void plan(const std::string& from, const std::string& to, const std::string& settingsName) {
         if (!p_.files.fileExists(from)) return;
-        const auto source = p_.files.fileIdentity(from);
-        const auto target = p_.files.fileIdentity(to);
-        if (platform::samePath(from, to) || (source && target && *source == *target)) return;
+        if (platform::sameFileOrFolder(p_.files, from, to)) return;
         Placement& f = placements_.emplace_back();
         f.from = from;
         f.to = to;

@@ -44,7 +44,10 @@ std::optional<std::string> inWindowsFolder(TuningRun& run, std::string_view text
 }
 
 std::optional<std::string> inProgramFolder(TuningRun& run, std::string_view text) {
-    return run.ctx.programFolder + std::string(text);
+    // These values are commands Windows starts at logon: never cut, like every such command.
+    const std::string file(text);
+    return programFolderCommand(run, file,
+                                [&file](const std::string& folder) { return folder + file; });
 }
 
 std::span<const ArmEntry> frameArms() {

@@ -102,8 +102,10 @@ void TuningRun::apply(const RegStep& step) {
     const RestoreRule rule = restoring() ? step.restore.rule : RestoreRule::none;
     const bool filled = rule != RestoreRule::none && !restoreEntry(step.restore.entry).empty();
     if (rule == RestoreRule::filledOrNothing && !filled) return;
-    std::optional<std::string> data = step.from ? step.from(*this, step.text) : step.text;
-    bool replaced = rule == RestoreRule::always || (rule != RestoreRule::none && filled);
+    const bool replaced = rule == RestoreRule::always || (rule != RestoreRule::none && filled);
+    // The run-time data is formed only when it is written: forming it may log why it cannot be.
+    std::optional<std::string> data;
+    if (!replaced) data = step.from ? step.from(*this, step.text) : step.text;
     if (replaced) {
         data = restoreEntry(step.restore.entry);
         // One entry that is no number (a value missing at the save, a slot edited by hand) must
@@ -131,6 +133,20 @@ bool commandFits(TuningRun& run, const std::string& valueName, const std::string
     return false;
 }
 
+std::optional<std::string>
+programFolderCommand(TuningRun& run, const std::string& valueName,
+                     const std::function<std::string(const std::string& folder)>& commandIn) {
+    const std::string& folder = run.ctx.programFolder;
+    std::string command = commandIn(folder);
+    if (command.size() > kOperationTextLength) {
+        if (auto shortFolder =
+                run.ctx.platform.files.shortPath(platform::withoutTrailingBackslash(folder)))
+            command = commandIn(platform::withoutTrailingBackslash(*shortFolder) + "\\");
+    }
+    if (!commandFits(run, valueName, command)) return std::nullopt;
+    return command;
+}
+
 namespace {
 
 std::string uninstallCommandIn(const std::string& folder) {
@@ -139,18 +155,10 @@ std::string uninstallCommandIn(const std::string& folder) {
     return "\"" + folder + "uninstall.exe\" /afterrestart";
 }
 
-// Registers the uninstall program for the next logon. A program folder too long for the whole
-// command is named by its short (8.3) form when that fits.
+// Registers the uninstall program for the next logon.
 void registerUninstall(TuningRun& run) {
-    const std::string& folder = run.ctx.programFolder;
-    std::string command = uninstallCommandIn(folder);
-    if (command.size() > kOperationTextLength) {
-        if (auto shortFolder =
-                run.ctx.platform.files.shortPath(platform::withoutTrailingBackslash(folder)))
-            command = uninstallCommandIn(platform::withoutTrailingBackslash(*shortFolder) + "\\");
-    }
-    if (commandFits(run, kUninstallValue, command))
-        run.regop.applyregop(kRunOnceKey, kUninstallValue, command, "cu", "str");
+    if (auto command = programFolderCommand(run, kUninstallValue, uninstallCommandIn))
+        run.regop.applyregop(kRunOnceKey, kUninstallValue, *command, "cu", "str");
 }
 
 } // namespace

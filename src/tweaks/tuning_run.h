@@ -8,7 +8,9 @@
 #include "tweaks/registry_primitive.h"
 #include "tweaks/tuning_arms.h"
 
+#include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -64,5 +66,11 @@ class TuningRun {
 // never cut: cut, it would leave an open quote or name a parent of its folder. When it does not
 // fit, the run log says so under the value's name, and nothing is to be written.
 bool commandFits(TuningRun& run, const std::string& valueName, const std::string& command);
+
+// A command in the program folder, formed by commandIn from the folder's name: whole when it
+// fits, else from the folder's short (8.3) form when that fits, else nothing (logged).
+std::optional<std::string>
+programFolderCommand(TuningRun& run, const std::string& valueName,
+                     const std::function<std::string(const std::string& folder)>& commandIn);
 
 } // namespace brelk

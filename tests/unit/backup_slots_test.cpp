@@ -415,8 +415,8 @@ TEST_F(Slots, ARestoreRunThatFailsStillEndsTheMode) {
     writeSlot("1", "Originalzustand");
     w().state.backupcount = 1;
     brelk::fillSlotList(w());
-    ctx.form7 = nullptr; // the browser-title row then fails
-    check(106);
+    ctx.form7 = nullptr; // the mount row, which reads the dialog's fields, then fails
+    check(230);
     w().c<ui::Panel>("Panel8").show();
     w().c<ui::Label>("Label55").click();
     EXPECT_EQ(messages(), std::vector<std::string>{"Component 'Form7' not found."});

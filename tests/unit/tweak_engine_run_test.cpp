@@ -116,39 +116,53 @@ TEST_F(Run, AfterRestartNoRunOnceValueAndNoSettingsFileNoOptions) {
     EXPECT_FALSE(fake.files.fileExists(kBrelkIni));
 }
 
-// The uninstall's run-once command is written whole, never cut: a program folder too long for
-// it is named by its short form when that fits, else nothing is written and the log says why.
-TEST_F(Run, TheUninstallCommandIsWrittenWholeOrNotAtAll) {
-    // A folder of the given length with its trailing backslash; the command is 29 longer.
+// The commands Windows starts at logon (the uninstall's run-once value, the anti-spying
+// program's run value) are written whole, never cut: a program folder too long for them is named
+// by its short form when that fits, else nothing is written and the log says why.
+TEST_F(Run, LogonCommandsAreWrittenWholeOrNotAtAll) {
+    // A folder of the given length with its trailing backslash; the uninstall command is 29
+    // longer, the anti-spying one 19.
     auto folderOf = [](std::size_t length) {
         return "C:\\L\\" + std::string(length - 6, 'a') + "\\";
     };
-    const std::string refused = "brelkuninstall: Befehl länger als 150 Zeichen, nichts geschrieben";
+    const std::string refused = "Befehl länger als 150 Zeichen, nichts geschrieben";
+    const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     const struct {
         std::string folder;
         const char* shortName; // its short form, if the system has one
         bool exists;
-        std::optional<std::string> written;
+        std::optional<std::string> uninstall;
+        std::optional<std::string> antiSpy;
     } cases[] = {
-        {folderOf(121), nullptr, true, "\"" + folderOf(121) + "uninstall.exe\" /afterrestart"},
-        {folderOf(122), "C:\\L\\AAAAAA~1", true,
-         "\"C:\\L\\AAAAAA~1\\uninstall.exe\" /afterrestart"},
-        {folderOf(166), "C:\\L\\AAAAAA~2", true,
-         "\"C:\\L\\AAAAAA~2\\uninstall.exe\" /afterrestart"},
-        {folderOf(166), nullptr, true, std::nullopt}, // its short form is as long
-        {folderOf(166), nullptr, false, std::nullopt},
+        {folderOf(121), nullptr, true, "\"" + folderOf(121) + "uninstall.exe\" /afterrestart",
+         folderOf(121) + "modules\\mervane.exe"},
+        {folderOf(122), "C:\\L\\AAAAAA~1", true, "\"C:\\L\\AAAAAA~1\\uninstall.exe\" /afterrestart",
+         folderOf(122) + "modules\\mervane.exe"},
+        {folderOf(132), "C:\\L\\AAAAAA~1", true, "\"C:\\L\\AAAAAA~1\\uninstall.exe\" /afterrestart",
+         "C:\\L\\AAAAAA~1\\modules\\mervane.exe"},
+        {folderOf(166), "C:\\L\\AAAAAA~2", true, "\"C:\\L\\AAAAAA~2\\uninstall.exe\" /afterrestart",
+         "C:\\L\\AAAAAA~2\\modules\\mervane.exe"},
+        {folderOf(166), nullptr, true, std::nullopt, std::nullopt}, // its short form is as long
+        {folderOf(166), nullptr, false, std::nullopt, std::nullopt},
+    };
+    auto logHas = [this](const std::string& line) {
+        return std::find(log().begin(), log().end(), line) != log().end();
     };
     for (const auto& k : cases) {
+        SCOPED_TRACE(k.folder.size());
         fake.files = platform::FakeFileSystem(k.exists ? k.folder : "C:\\Kit\\");
         if (k.shortName) fake.files.addShortName(k.folder, k.shortName);
         fake.registry.createKey(CU, kRunOnce)->deleteValue("brelkuninstall");
+        fake.registry.createKey(CU, kRun)->deleteValue("brelkmervane");
         ctx.programFolder = k.folder;
         startRun();
-        EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"), k.written) << k.folder.size();
+        EXPECT_EQ(text(CU, kRunOnce, "brelkuninstall"), k.uninstall);
         ASSERT_GE(log().size(), 2u);
-        EXPECT_EQ(log()[1], k.written ? "brelkuninstall: " + *k.written : refused)
-            << k.folder.size();
-        EXPECT_TRUE(h.dialogs.messages.empty()) << k.folder.size();
+        EXPECT_EQ(log()[1], "brelkuninstall: " + k.uninstall.value_or(refused));
+        EXPECT_EQ(text(CU, kRun, "brelkmervane"), k.antiSpy);
+        EXPECT_TRUE(
+            logHas(k.antiSpy ? "brelkmervane: " + *k.antiSpy : "modules\\mervane.exe: " + refused));
+        EXPECT_TRUE(h.dialogs.messages.empty());
     }
 }
 
