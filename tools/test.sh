@@ -272,7 +272,7 @@ section setup
     exit 1
 }
 # A fresh prefix takes about half a minute: make it while the code compiles.
-if [ ! -f "$WINEPREFIX/.brelk-ready" ]; then
+if ! brelk_wine_prefix_ready; then
     brelk_wine_prefix_ensure >"$logs/wineprefix.log" 2>&1 &
     prefix_job=$!
 fi
@@ -342,7 +342,7 @@ fi
 # Wine test suites.
 if ! e2e_prefixes; then
     result e2e FAIL "cannot copy the Wine prefix for the end-to-end lanes"
-elif [ -f "$WINEPREFIX/.brelk-ready" ]; then
+elif brelk_wine_prefix_ready; then
     e2e_suite >"$logs/suite-e2e.out" 2>&1 &
     background+=($!)
 fi

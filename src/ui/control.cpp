@@ -194,7 +194,8 @@ bool Control::applyProperty(const LayoutProperty& p, LoadContext& ctx) {
     } else if (is("TabOrder")) {
         tabOrder_ = propInt(p);
     } else if (is("TabStop")) {
-        propBool(p);
+        tabStop_ = propBool(p);
+        tabStopSet_ = true;
     } else if (is("OnClick")) {
         onClick = ctx.handler(p);
     } else if (is("OnMouseMove")) {

@@ -70,7 +70,11 @@ class Control : public Component {
     bool showHint() const { return showHint_; }
     Cursor cursor() const { return cursor_; }
     void setCursor(Cursor c);
+    // Keyboard focus order among the windowed siblings: the layout's TabOrder, -1 where it
+    // gives none (the control then keeps its place in the layout).
     int tabOrder() const { return tabOrder_; }
+    // Whether Tab stops at the control: the layout's TabStop, else its class's choice.
+    bool tabStop() const { return tabStopSet_ ? tabStop_ : tabStopByDefault(); }
 
     // User input. Disabled or hidden controls take none.
     void click();
@@ -88,6 +92,9 @@ class Control : public Component {
     // Behaviour of the class before its OnClick handler runs (check boxes, radio buttons).
     // Returns false to suppress the handler.
     virtual bool clickBehaviour() { return true; }
+    // Input controls are tab stops unless the layout says otherwise; containers and
+    // graphic controls are not.
+    virtual bool tabStopByDefault() const { return false; }
     virtual void mouseDownBehaviour(MouseButton, ShiftState, int, int) {}
     void perform(Command c);
     void setAlign(Align a) { align_ = a; }
@@ -116,6 +123,7 @@ class Control : public Component {
     bool showHint_ = false;
     Cursor cursor_ = Cursor::Default;
     int tabOrder_ = -1;
+    bool tabStopSet_ = false, tabStop_ = false;
 };
 
 } // namespace ui

@@ -30,6 +30,7 @@ class Edit : public Control {
     explicit Edit(std::string className) : Control(std::move(className), true) {
         setColor(colors::Window);
     }
+    bool tabStopByDefault() const override { return true; }
 
   private:
     std::string text_;
@@ -71,6 +72,9 @@ class Button : public Control {
   public:
     Button() : Control("TButton", true) { acceptCaption(); }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    bool tabStopByDefault() const override { return true; }
 };
 
 // Base of check box and radio button: a caption and a checked state.
@@ -89,6 +93,7 @@ class CheckControl : public Control {
         useParentColor();
     }
     void storeChecked(bool c);
+    bool tabStopByDefault() const override { return true; }
 
   private:
     bool checked_ = false;
@@ -115,6 +120,8 @@ class RadioButton : public CheckControl {
 
   protected:
     bool clickBehaviour() override;
+    // Tab reaches a group of radio buttons at its checked one.
+    bool tabStopByDefault() const override { return checked(); }
 };
 
 class ListBox : public Control {
@@ -137,6 +144,7 @@ class ListBox : public Control {
     explicit ListBox(std::string className) : Control(std::move(className), true) {
         setColor(colors::Window);
     }
+    bool tabStopByDefault() const override { return true; }
 
   private:
     std::vector<std::string> items_;
@@ -158,6 +166,10 @@ class RadioGroup : public GroupBox {
     // The user picked an item in the realisation.
     void userSelected(int i);
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    // Tab reaches the group at its selected item, or its first when none is selected.
+    bool tabStopByDefault() const override { return !items_.empty(); }
 
   private:
     std::vector<std::string> items_;
@@ -211,6 +223,9 @@ class TrackBar : public RangeControl {
     // The user moved the slider; runs the change handler.
     void userMoved(int position);
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
+
+  protected:
+    bool tabStopByDefault() const override { return true; }
 };
 
 class ProgressBar : public RangeControl {

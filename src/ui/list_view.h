@@ -66,6 +66,9 @@ class ListView : public Control {
 
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
+  protected:
+    bool tabStopByDefault() const override { return true; }
+
   private:
     void itemsChanged();
     void sortItems();

@@ -143,6 +143,31 @@ void ScrollBox::setPosition(ScrollBarKind k, int pos) {
     notify(Change::Position);
 }
 
+namespace {
+
+// The position that shows [start, start + size) in a box of `box` pixels scrolled to `pos`.
+int positionShowing(int pos, int box, int start, int size) {
+    if (start < pos) return start;
+    if (start + size > pos + box) return std::min(start, start + size - box);
+    return pos;
+}
+
+} // namespace
+
+void ScrollBox::scrollInView(const Control& inside) {
+    int left = 0, top = 0;
+    const Control* c = &inside;
+    for (; c && c->parent() != this; c = c->parent()) {
+        left += c->left();
+        top += c->top();
+    }
+    if (!c) return; // not inside this box
+    left += c->left();
+    top += c->top();
+    setPosition(ScrollBarKind::Horizontal, positionShowing(hPos_, width(), left, inside.width()));
+    setPosition(ScrollBarKind::Vertical, positionShowing(vPos_, height(), top, inside.height()));
+}
+
 void ScrollBox::scroll(ScrollBarKind k, ScrollCode code, int thumb) {
     const int pos = position(k);
     const int page = std::max(kLine, (k == ScrollBarKind::Vertical ? height() : width()) * 9 / 10);

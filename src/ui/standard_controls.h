@@ -105,6 +105,9 @@ class ScrollBox : public Control {
     // A scroll message as the window system sends it; thumb takes the new position.
     void scroll(ScrollBarKind k, ScrollCode code, int thumb = 0);
     void setPosition(ScrollBarKind k, int pos);
+    // Scrolls as little as needed to bring a control inside the box fully into view (as far
+    // as it fits), as the keyboard focus does when it moves to the control.
+    void scrollInView(const Control& inside);
     // Counts the end-of-scroll messages received (the realisation repaints on them).
     int endScrollCount() const { return endScrolls_; }
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;

@@ -31,6 +31,9 @@ class StringGrid : public Control {
 
     bool applyProperty(const LayoutProperty& p, LoadContext& ctx) override;
 
+  protected:
+    bool tabStopByDefault() const override { return true; }
+
   private:
     void resize();
 

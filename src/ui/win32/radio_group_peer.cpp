@@ -52,6 +52,16 @@ void RadioGroupPeer::showSelection() {
     }
 }
 
+void RadioGroupPeer::perform(Command c) {
+    if (c != Command::Focus || buttons_.empty()) {
+        GroupBoxPeer::perform(c);
+        return;
+    }
+    const int selected = radios_.itemIndex();
+    const bool valid = selected >= 0 && selected < static_cast<int>(buttons_.size());
+    SetFocus(buttons_[valid ? static_cast<std::size_t>(selected) : 0]);
+}
+
 int RadioGroupPeer::indexOf(HWND button) const {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         if (buttons_[i] == button) return static_cast<int>(i);

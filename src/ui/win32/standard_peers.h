@@ -92,6 +92,8 @@ class RadioGroupPeer : public GroupBoxPeer {
   public:
     RadioGroupPeer(RadioGroup& g, Win32Backend& b);
     void changed(Change what) override;
+    // The focus goes to the selected item's button, or to the first when none is selected.
+    void perform(Command c) override;
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:

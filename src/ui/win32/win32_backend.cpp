@@ -6,6 +6,7 @@
 #include "ui/win32/hint_window.h"
 #include "ui/win32/peer_factories.h"
 #include "ui/win32/standard_peers.h"
+#include "ui/win32/tab_keys.h"
 
 #include <commctrl.h>
 
@@ -76,10 +77,8 @@ void Win32Backend::realize(Form& form) {
 void Win32Backend::runMessageLoop(Application& app) {
     app_ = &app;
     MSG msg;
-    while (!quitting_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (!quitting_ && GetMessageA(&msg, nullptr, 0, 0) > 0)
+        dispatch(msg);
 }
 
 void Win32Backend::processMessages() {
@@ -90,9 +89,14 @@ void Win32Backend::processMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        dispatch(msg);
     }
+}
+
+void Win32Backend::dispatch(const MSG& msg) {
+    if (app_ && handleTabKey(*app_, msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
 }
 
 void Win32Backend::quit() {

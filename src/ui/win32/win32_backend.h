@@ -37,6 +37,8 @@ class Win32Backend : public Backend {
 
   private:
     std::unique_ptr<Peer> makePeer(Component& c);
+    // Every message of the loops goes here: the keyboard's moves between controls first.
+    void dispatch(const MSG& msg);
 
     HINSTANCE instance_;
     Application* app_ = nullptr;
