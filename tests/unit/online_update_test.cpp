@@ -332,6 +332,8 @@ TEST_F(OnlineFixture, ASecondOnlineClickDuringATransferIsRefused) {
         fake.network.requests.clear();
         fake.shell.executions.clear();
         h.dialogs.messages.clear();
+        // The update ends the program when it hands over; each run here starts a fresh one.
+        h.backend.quitRequested = false;
         run(first);
         h.backend.onProcessMessages = nullptr;
         EXPECT_GT(nested, 0);
@@ -341,6 +343,7 @@ TEST_F(OnlineFixture, ASecondOnlineClickDuringATransferIsRefused) {
         EXPECT_LE(fake.shell.executions.size(), 1u);
     }
     // Once the run is over, the next click works again.
+    h.backend.quitRequested = false;
     fake.network.requests.clear();
     run("Skinsuche");
     EXPECT_EQ(fake.network.requests.size(), 1u);
