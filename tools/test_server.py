@@ -20,7 +20,14 @@ Rules, read for every request from the file "_behaviour" in the served folder, o
     PATH endless          no Content-Length and a body that never ends (until the lifetime)
     PATH huge [MB]        a body of MB megabytes (default 64) with its length, sent at once
                           (these two answer whether or not the file exists)
-    PATH 404 | PATH 500   that answer
+    PATH chunked          the body in eight chunks and the terminating chunk (HTTP/1.1)
+    PATH chunkcut         the first two of those chunks, then a clean close: cut on a chunk
+                          boundary, without the terminating chunk
+    PATH chunktorn        two chunks and half of the third, then a clean close
+    PATH chunkendless     chunks without end (whether or not the file exists)
+    PATH silent           the request is read and never answered
+    PATH 404 [MB] | PATH 500 [MB]   that answer; with MB, announcing and sending a body of MB
+                          megabytes
 
 Three more addresses are reported for fallback tests: a dead one (nothing listens there, a
 connect is refused at once), a silent one (a full listen queue: a connect hangs until the
@@ -92,8 +99,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
             log.write("GET %s\n" % self.path)
         path = normalise(self.path)
         rule = self.server.rules().get(path, [])
+        if rule and rule[0] == "silent":
+            self.server.stopping.wait()
+            return
         if rule and rule[0] in ("404", "500"):
-            self.send_error(int(rule[0]))
+            if len(rule) > 1:
+                self.huge(int(rule[0]), int(rule[1]))
+            else:
+                self.send_error(int(rule[0]))
+            return
+        if rule and rule[0] == "chunkendless":
+            self.chunks(b"", rule[0])
             return
         if path == FORM_MAILER or (rule and rule[0] in ("endless", "huge")):
             self.answer(b"OK", rule)
@@ -103,24 +119,67 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_error(404)
             return
         with open(file, "rb") as f:
-            self.answer(f.read(), rule)
+            body = f.read()
+        if rule and rule[0].startswith("chunk"):
+            self.chunks(body, rule[0])
+        else:
+            self.answer(body, rule)
+
+    def huge(self, status, megabytes):
+        self.send_response(status)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(megabytes << 20))
+        self.end_headers()
+        piece = b"h" * (1 << 20)
+        try:
+            for _ in range(megabytes):
+                self.wfile.write(piece)
+        except OSError:
+            pass
+
+    def chunks(self, body, kind):
+        self.protocol_version = "HTTP/1.1"
+        self.close_connection = True
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Transfer-Encoding", "chunked")
+        self.send_header("Connection", "close")
+        self.end_headers()
+        try:
+            if kind == "chunkendless":
+                piece = b"x" * 65536
+                while not self.server.stopping.is_set():
+                    self.wfile.write(b"%X\r\n%s\r\n" % (len(piece), piece))
+                    self.wfile.flush()
+                    time.sleep(0.01)
+                return
+            size = max(1, (len(body) + 7) // 8)
+            pieces = [body[i : i + size] for i in range(0, len(body), size)]
+            if kind == "chunkcut":
+                pieces = pieces[:2]
+            elif kind == "chunktorn":
+                third = pieces[2] if len(pieces) > 2 else b"x" * 2
+                pieces = pieces[:2]
+            for p in pieces:
+                self.wfile.write(b"%X\r\n%s\r\n" % (len(p), p))
+            if kind == "chunktorn":
+                self.wfile.write(b"%X\r\n%s" % (len(third), third[: len(third) // 2]))
+            if kind == "chunked":
+                self.wfile.write(b"0\r\n\r\n")
+            self.wfile.flush()
+            if kind != "chunked":
+                self.connection.shutdown(socket.SHUT_WR)
+        except OSError:
+            pass
 
     def answer(self, body, rule):
         kind = rule[0] if rule else ""
+        if kind == "huge":
+            self.huge(200, int(rule[1]) if len(rule) > 1 else 64)
+            return
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Cache-Control", "no-cache")
-        if kind == "huge":
-            megabytes = int(rule[1]) if len(rule) > 1 else 64
-            self.send_header("Content-Length", str(megabytes << 20))
-            self.end_headers()
-            piece = b"h" * (1 << 20)
-            try:
-                for _ in range(megabytes):
-                    self.wfile.write(piece)
-            except OSError:
-                pass
-            return
         if kind not in ("nolength", "endless"):
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()

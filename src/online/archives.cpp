@@ -100,7 +100,7 @@ void showPreview(MainWindow& w, const Archive& a) {
 // Tells a failure; the status label stops saying that something is going on.
 void searchFailed(MainWindow& w, const Archive& a, const std::string& message) {
     w.c<ui::Label>(a.statusLabel).hide();
-    w.app().showMessage(message);
+    if (!programEnding(w)) w.app().showMessage(message);
 }
 
 } // namespace
@@ -115,7 +115,7 @@ void searchArchive(MainWindow& w, const Archive& a, std::vector<std::string>& ta
     const std::string base = limitedServerBase(w);
     w.app().processMessages();
     const std::string listFile = w.ctx.programFolder + a.listFile;
-    if (!downloadfile(w, base + a.listServerPath, listFile)) {
+    if (!downloadfile(w, base + a.listServerPath, listFile, kListFileLimit)) {
         searchFailed(w, a, a.listDownloadFailed);
         return;
     }
@@ -163,9 +163,10 @@ void downloadArchiveEntry(MainWindow& w, const Archive& a, const std::vector<std
         } else {
             const std::string target = w.ctx.programFolder + a.targetFolder + localPath(name);
             ensureFoldersOf(w, a.targetFolder + localPath(name));
-            const bool fetched = downloadfile(w, base + a.serverFolder + urlPath(name), target) &&
-                                 w.ctx.platform.files.fileExists(target);
-            w.app().showMessage(fetched ? a.imported : a.importFailed);
+            const bool fetched =
+                downloadfile(w, base + a.serverFolder + urlPath(name), target, kArchiveFileLimit) &&
+                w.ctx.platform.files.fileExists(target);
+            if (!programEnding(w)) w.app().showMessage(fetched ? a.imported : a.importFailed);
             w.hooks.refreshSkinList(w.ctx);
         }
     }

@@ -76,6 +76,7 @@ void Bugmailsend(MainWindow& w) {
     const std::string base = limitedServerBase(w);
     auto& addresses = w.c<ui::Memo>("Memo2");
     addresses.setLines(getlocalips(w.ctx.platform.network));
+    w.app().processMessages();
 
     BugReport r;
     r.name = w.c<ui::Edit>("Edit10").text();

@@ -30,8 +30,10 @@ int downloadPercent(std::uint32_t progress, std::uint32_t progressMax) {
 }
 
 cDownloadStatusCallback::cDownloadStatusCallback(ui::Label& status, ui::Gauge& gauge,
-                                                 std::function<void()> processMessages)
-    : status_(status), gauge_(gauge), processMessages_(std::move(processMessages)) {}
+                                                 std::function<void()> processMessages,
+                                                 std::function<bool()> ending)
+    : status_(status), gauge_(gauge), processMessages_(std::move(processMessages)),
+      ending_(std::move(ending)) {}
 
 void cDownloadStatusCallback::onProgress(std::uint32_t progress, std::uint32_t progressMax,
                                          std::uint32_t statusCode, const std::string&) {
@@ -46,6 +48,10 @@ void cDownloadStatusCallback::onProgress(std::uint32_t progress, std::uint32_t p
 
 void cDownloadStatusCallback::waiting() {
     if (processMessages_) processMessages_();
+}
+
+bool cDownloadStatusCallback::cancelled() {
+    return ending_ && ending_();
 }
 
 } // namespace brelk

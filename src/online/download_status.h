@@ -15,19 +15,23 @@ namespace brelk {
 
 class cDownloadStatusCallback : public platform::DownloadStatus {
   public:
-    // processMessages keeps the window painted while the download blocks it.
+    // processMessages keeps the window painted while the download blocks it; the download
+    // stops at its next step once ending says so.
     cDownloadStatusCallback(ui::Label& status, ui::Gauge& gauge,
-                            std::function<void()> processMessages);
+                            std::function<void()> processMessages,
+                            std::function<bool()> ending = {});
 
     void onProgress(std::uint32_t progress, std::uint32_t progressMax, std::uint32_t statusCode,
                     const std::string& statusText) override;
     // The window stays alive while the download waits for the server, too.
     void waiting() override;
+    bool cancelled() override;
 
   private:
     ui::Label& status_;
     ui::Gauge& gauge_;
     std::function<void()> processMessages_;
+    std::function<bool()> ending_;
 };
 
 // The percentage of a download: progress * 100 / total without overflow; 0 for an unknown

@@ -3,6 +3,23 @@
 #include <exception>
 
 namespace brelk {
+namespace {
+
+// Lets the window process its messages while the connection is made.
+class ConnectWait : public platform::DownloadStatus {
+  public:
+    explicit ConnectWait(const std::function<void()>& processMessages)
+        : processMessages_(processMessages) {}
+    void onProgress(std::uint32_t, std::uint32_t, std::uint32_t, const std::string&) override {}
+    void waiting() override {
+        if (processMessages_) processMessages_();
+    }
+
+  private:
+    const std::function<void()>& processMessages_;
+};
+
+} // namespace
 
 bool IsHostReachable(platform::Network& network, const std::string& host, unsigned port,
                      const std::function<void()>& processMessages) {
@@ -12,7 +29,8 @@ bool IsHostReachable(platform::Network& network, const std::string& host, unsign
         auto address = network.resolveHost(host);
         if (!address) return false;
         if (processMessages) processMessages();
-        return network.connectTcp(*address, static_cast<std::uint16_t>(port));
+        ConnectWait wait(processMessages);
+        return network.connectTcp(*address, static_cast<std::uint16_t>(port), &wait);
     } catch (const std::exception&) {
         return false;
     }

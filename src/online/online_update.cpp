@@ -21,7 +21,9 @@ constexpr int kShowMinimized = 2;
 constexpr const char* kUpdateListPath = "/premium/2005b/dwn/update.ini";
 constexpr const char* kUpdateFilesPath = "/premium/2005b/dwn/";
 
+// A program that is to end asks nothing: a question shown then would return at once.
 bool ask(MainWindow& w, const std::string& question) {
+    if (programEnding(w)) return false;
     return w.app().dialogs().messageBox(question, w.app().title(),
                                         ui::mb::OkCancel | ui::mb::IconInfo) == ui::mb::IdOk;
 }
@@ -51,18 +53,22 @@ std::optional<std::vector<std::string>> listedNames(MainWindow& w, const std::st
 bool fetchAll(MainWindow& w, const std::string& base, const std::vector<std::string>& names) {
     const std::string updateFolder = w.ctx.programFolder + "update\\";
     for (const auto& name : names) {
+        if (programEnding(w)) return false;
         w.c<ui::Label>("Label150").setCaption(name);
         ensureFoldersOf(w, "update\\" + localPath(name));
-        cDownloadStatusCallback status(w.c<ui::Label>("Label142"), w.c<ui::Gauge>("Gauge5"),
-                                       [&w] { w.app().processMessages(); });
+        cDownloadStatusCallback status(
+            w.c<ui::Label>("Label142"), w.c<ui::Gauge>("Gauge5"),
+            [&w] { w.app().processMessages(); }, [&w] { return programEnding(w); });
         w.c<ui::Label>("Label142").setCaption("");
         w.c<ui::Gauge>("Gauge5").setPosition(0);
         bool fetched = false;
         try {
-            fetched = w.ctx.platform.network.downloadToFile(
-                base + kUpdateFilesPath + urlPath(name), updateFolder + localPath(name), &status);
+            fetched = w.ctx.platform.network.downloadToFile(base + kUpdateFilesPath + urlPath(name),
+                                                            updateFolder + localPath(name),
+                                                            kUpdateFileLimit, &status);
         } catch (const std::exception&) {
         }
+        if (!fetched && programEnding(w)) return false;
         if (!fetched) {
             w.c<ui::Label>("Label142").setCaption("Download fehlgeschlagen...");
             showRunStatus(w, "- abgebrochen -");
@@ -93,6 +99,7 @@ std::optional<std::string> emptyUpdateFolder(platform::FileSystem& files, const 
 }
 
 void startUpdater(MainWindow& w) {
+    if (programEnding(w)) return;
     const std::string updater = w.ctx.programFolder + "update\\update.exe";
     const int started = w.ctx.platform.shell.execute("open", updater, "", "", kShowMinimized);
     if (started <= 32) {
@@ -144,7 +151,8 @@ void Updatesuche(MainWindow& w) {
     }
     const std::string base = limitedServerBase(w);
     const std::string list = updateFolder + "update.ini";
-    if (!downloadfile(w, base + kUpdateListPath, list)) {
+    if (!downloadfile(w, base + kUpdateListPath, list, kListFileLimit)) {
+        if (programEnding(w)) return;
         w.app().showMessage("Fehler beim Download der Updateinformationen");
         return;
     }
@@ -181,7 +189,7 @@ void Updatesuche(MainWindow& w) {
         return;
     }
     // With no files listed there is nothing to hand over to the updater.
-    if (names->empty() || !fetchAll(w, base, *names)) return;
+    if (names->empty() || !fetchAll(w, base, *names) || programEnding(w)) return;
 
     showRunStatus(w, "- erledigt -");
     w.c<ui::Gauge>("Gauge5").setPosition(100);

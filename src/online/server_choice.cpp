@@ -15,10 +15,20 @@ void WindowKeptAlive::waiting() {
     w_.app().processMessages();
 }
 
-bool downloadfile(MainWindow& w, const std::string& url, const std::string& file) {
+bool WindowKeptAlive::cancelled() {
+    return programEnding(w_);
+}
+
+bool programEnding(MainWindow& w) {
+    return w.app().quitRequested();
+}
+
+bool downloadfile(MainWindow& w, const std::string& url, const std::string& file,
+                  std::uint64_t maxBytes) {
+    if (programEnding(w)) return false;
     WindowKeptAlive alive(w);
     try {
-        return w.ctx.platform.network.downloadToFile(url, file, &alive);
+        return w.ctx.platform.network.downloadToFile(url, file, maxBytes, &alive);
     } catch (const std::exception&) {
         return false;
     }

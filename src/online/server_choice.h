@@ -4,6 +4,7 @@
 #include "platform/network.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -18,20 +19,34 @@ constexpr std::size_t kServerBaseLimit = 150;
 // The chosen server base, kept to kServerBaseLimit characters.
 std::string limitedServerBase(MainWindow& w);
 
-// Lets the window process its messages while a transfer waits; hears nothing else.
+// The largest body each kind of download takes: the update list and the archive lists hold a
+// few short lines; a file of an update is at most a program; an archive entry is a picture.
+constexpr std::uint64_t kListFileLimit = 64 * 1024;
+constexpr std::uint64_t kUpdateFileLimit = 16 * 1024 * 1024;
+constexpr std::uint64_t kArchiveFileLimit = 8 * 1024 * 1024;
+
+// Lets the window process its messages while a transfer waits, and stops the transfer when the
+// program is to end; hears nothing else.
 class WindowKeptAlive : public platform::DownloadStatus {
   public:
     explicit WindowKeptAlive(MainWindow& w) : w_(w) {}
     void onProgress(std::uint32_t, std::uint32_t, std::uint32_t, const std::string&) override {}
     void waiting() override;
+    bool cancelled() override;
 
   private:
     MainWindow& w_;
 };
 
+// True once the program was asked to end (its "x", or the window system) while an online action
+// runs: the action then stops at its next step, asks nothing, shows nothing and starts nothing.
+bool programEnding(MainWindow& w);
+
 // Downloads the address into the file, keeping the window alive; true only when the whole
-// file arrived (the file is then created or replaced; otherwise left as it was). Never raises.
-bool downloadfile(MainWindow& w, const std::string& url, const std::string& file);
+// file arrived within maxBytes (the file is then created or replaced; otherwise left as it
+// was). Never raises.
+bool downloadfile(MainWindow& w, const std::string& url, const std::string& file,
+                  std::uint64_t maxBytes);
 
 // One online action at a time: the window processes its messages while a transfer waits, so
 // a second click on an online link would otherwise start a nested run. While a claim is held,

@@ -2,17 +2,19 @@
 
 #include "platform/text_case.h"
 
+#include <optional>
+
 namespace platform {
 namespace {
 
-std::string trimmed(const std::string& text) {
+std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
-std::optional<std::uint64_t> decimal(const std::string& text) {
+std::optional<std::uint64_t> decimal(std::string_view text) {
     if (text.empty() || text.size() > 18) return std::nullopt;
     std::uint64_t value = 0;
     for (char c : text) {
@@ -22,86 +24,83 @@ std::optional<std::uint64_t> decimal(const std::string& text) {
     return value;
 }
 
-} // namespace
-
-HttpAnswerHead parseAnswerHead(std::uint32_t status, const std::string& rawHeaders) {
-    HttpAnswerHead head;
-    head.status = status;
-    std::size_t start = 0;
-    while (start < rawHeaders.size()) {
-        std::size_t end = rawHeaders.find('\n', start);
-        if (end == std::string::npos) end = rawHeaders.size();
-        const std::string line = rawHeaders.substr(start, end - start);
-        start = end + 1;
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos) continue;
-        const std::string name = lowerCase(trimmed(line.substr(0, colon)));
-        const std::string value = trimmed(line.substr(colon + 1));
-        if (name == "content-length") {
-            head.length = decimal(value);
-        } else if (name == "transfer-encoding") {
-            head.chunked = lowerCase(value).find("chunked") != std::string::npos;
-        }
-    }
-    return head;
-}
-
-bool transferComplete(const HttpAnswerHead& head, std::uint64_t received) {
-    if (head.status < 200 || head.status > 299) return false;
-    if (head.chunked) return true;
-    return head.length && *head.length == received;
-}
-
-std::optional<HttpAddress> parseHttpAddress(const std::string& url) {
-    static const std::string kScheme = "http://";
-    if (lowerCase(url.substr(0, kScheme.size())) != kScheme) return std::nullopt;
-    const std::size_t hostStart = kScheme.size();
-    const std::size_t hostEnd = url.find_first_of("/?#", hostStart);
-    const std::string authority = url.substr(hostStart, hostEnd - hostStart);
-    if (authority.find('@') != std::string::npos) return std::nullopt;
-    HttpAddress address;
-    const std::size_t colon = authority.find(':');
-    address.host = authority.substr(0, colon);
-    if (address.host.empty()) return std::nullopt;
-    if (colon != std::string::npos) {
-        const auto port = decimal(authority.substr(colon + 1));
-        if (!port || *port < 1 || *port > 65535) return std::nullopt;
-        address.port = static_cast<std::uint16_t>(*port);
-    }
-    if (hostEnd != std::string::npos) {
-        // A fragment names a place in the answer and is never sent.
-        const std::size_t fragment = url.find('#', hostEnd);
-        const std::string rest = url.substr(hostEnd, fragment - hostEnd);
-        // "http://host?x" asks for "/?x".
-        address.target = std::string(rest.empty() || rest[0] != '/' ? 1 : 0, '/').append(rest);
-    }
-    return address;
-}
-
-std::optional<std::string> httpGetRequest(const HttpAddress& address, const std::string& agent) {
-    for (const std::string* part : {&address.host, &address.target, &agent}) {
-        for (unsigned char c : *part) {
-            if (c < 0x20 || c == 0x7F || (c == ' ' && part != &agent)) return std::nullopt;
-        }
-    }
-    std::string request = "GET ";
-    request.append(address.target).append(" HTTP/1.0\r\nHost: ").append(address.host);
-    if (address.port != 80) request.append(1, ':').append(std::to_string(address.port));
-    request.append("\r\nUser-Agent: ").append(agent);
-    request.append("\r\nAccept: */*\r\nConnection: close\r\n\r\n");
-    return request;
-}
-
-std::uint32_t answerStatus(const std::string& start) {
-    const std::size_t lineEnd = start.find('\n');
-    if (lineEnd == std::string::npos) return 0;
-    const std::string line = start.substr(0, lineEnd);
-    if (line.compare(0, 7, "HTTP/1.") != 0 || line.size() < 12 || line[8] != ' ') return 0;
-    const auto code = decimal(line.substr(9, 3));
-    if (!code || *code < 100 || (line.size() > 12 && line[12] != ' ' && line[12] != '\r')) {
+// "HTTP/1.0 200 OK", "HTTP/1.1 204": the status, or 0.
+std::uint32_t statusOf(std::string_view line) {
+    if (line.size() < 12 ||
+        (line.substr(0, 9) != "HTTP/1.0 " && line.substr(0, 9) != "HTTP/1.1 ")) {
         return 0;
     }
-    return static_cast<std::uint32_t>(*code);
+    if (line.size() > 12 && line[12] != ' ') return 0;
+    const auto code = decimal(line.substr(9, 3));
+    return code && *code >= 100 ? static_cast<std::uint32_t>(*code) : 0;
+}
+
+bool isToken(std::string_view name) {
+    if (name.empty()) return false;
+    for (unsigned char c : name) {
+        if (c <= 0x20 || c >= 0x7F || c == ':') return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::size_t answerHeadSize(std::string_view received) {
+    for (std::size_t at = received.find('\n'); at != std::string_view::npos;
+         at = received.find('\n', at + 1)) {
+        // An empty line: "\n\n" or "\n\r\n".
+        if (at + 1 < received.size() && received[at + 1] == '\n') return at + 2;
+        if (at + 2 < received.size() && received[at + 1] == '\r' && received[at + 2] == '\n') {
+            return at + 3;
+        }
+    }
+    return 0;
+}
+
+bool parseAnswerHead(std::string_view head, HttpAnswerHead& out) {
+    out = {};
+    std::optional<std::uint64_t> length;
+    bool lengthsDiffer = false, chunked = false, otherCoding = false;
+    bool first = true;
+    while (!head.empty()) {
+        std::size_t end = head.find('\n');
+        std::string_view line = head.substr(0, end);
+        head = end == std::string_view::npos ? std::string_view{} : head.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (first) {
+            out.status = statusOf(line);
+            if (out.status == 0) return false;
+            first = false;
+            continue;
+        }
+        if (line.empty()) break;
+        const std::size_t colon = line.find(':');
+        // A field folded over lines, or a name with blanks, is not read as some other field.
+        if (colon == std::string_view::npos || !isToken(line.substr(0, colon))) return false;
+        const std::string name = lowerCase(line.substr(0, colon));
+        const std::string_view value = trimmed(line.substr(colon + 1));
+        if (name == "content-length") {
+            const auto number = decimal(value);
+            if (!number || (length && *length != *number)) lengthsDiffer = true;
+            if (number) length = number;
+        } else if (name == "transfer-encoding") {
+            if (chunked || !equalsIgnoreCase(value, "chunked")) otherCoding = true;
+            chunked = true;
+        }
+    }
+    if (first) return false;
+    if (lengthsDiffer || otherCoding || (chunked && length)) {
+        out.framing = BodyFraming::invalid;
+    } else if (chunked) {
+        out.framing = BodyFraming::chunked;
+    } else if (length) {
+        out.framing = BodyFraming::length;
+        out.length = *length;
+    } else if (out.status == 204 || out.status == 304) {
+        // These answers have no body.
+        out.framing = BodyFraming::length;
+    }
+    return true;
 }
 
 } // namespace platform

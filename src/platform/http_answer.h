@@ -1,46 +1,53 @@
-// What the head of an HTTP answer says about its body, and whether a transfer got all of it:
-// the system's transfer functions end a body cut short when the server sent no length or broke
-// the connection as if it were whole, so a transfer is judged by the answer's own head. And the
-// few pieces of a plain HTTP request that the program sends over a connection of its own.
+// What the head of an HTTP answer says about its body. A transfer is judged by the answer's own
+// head: a body counts as whole only when its announced length arrived exactly or its chunks
+// ended with the terminating chunk; a body whose end cannot be told counts as cut.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
+#include <string_view>
 
 namespace platform {
 
+// How the end of the body is told.
+enum class BodyFraming {
+    none,    // neither length nor chunks: the end of the connection, which a cut looks like too
+    length,  // Content-Length
+    chunked, // Transfer-Encoding: chunked
+    invalid, // a length that is no number, lengths that differ, another transfer coding, or a
+             // length beside chunks: the end cannot be trusted
+};
+
 struct HttpAnswerHead {
-    std::uint32_t status = 0; // 0: no answer was heard
-    std::optional<std::uint64_t> length;
-    bool chunked = false;
+    std::uint32_t status = 0;
+    BodyFraming framing = BodyFraming::none;
+    std::uint64_t length = 0; // with BodyFraming::length
 };
 
-// Reads the status line and the Content-Length and Transfer-Encoding fields of raw answer
-// headers (lines ended by CR LF or LF; field names without regard to case). A length that is
-// not a plain decimal number counts as unknown.
-HttpAnswerHead parseAnswerHead(std::uint32_t status, const std::string& rawHeaders);
+// The longest head the program reads; a longer one is no answer of a server it talks to.
+constexpr std::size_t kAnswerHeadLimit = 16 * 1024;
 
-// True when the answer was a success (2xx) and its body arrived whole: its length was known
-// and reached exactly, or it came in chunks that the system ended without error. A body
-// without length that ends where the connection ends cannot be told from a cut one.
-bool transferComplete(const HttpAnswerHead& head, std::uint64_t received);
+// The size of the head at the start of the received bytes, its closing empty line included;
+// 0 while the empty line has not arrived. Lines end with CR LF or LF.
+std::size_t answerHeadSize(std::string_view received);
 
-// The parts of a plain "http://host[:port][/path][?query]" address; nothing for another scheme,
-// a user or password part, an empty host or a port outside 1..65535.
-struct HttpAddress {
-    std::string host;
-    std::uint16_t port = 80;
-    std::string target = "/"; // path and query, as they stand
+// Reads a whole head: the status line ("HTTP/1.x NNN reason") and the fields that frame the
+// body (names without regard to case). False when it is not an HTTP answer's head.
+bool parseAnswerHead(std::string_view head, HttpAnswerHead& out);
+
+inline bool isSuccess(std::uint32_t status) {
+    return status >= 200 && status <= 299;
+}
+
+// Why a transfer did not bring a whole body.
+enum class AnswerFault {
+    none,
+    notHttp,    // no HTTP head, or a head longer than kAnswerHeadLimit
+    notSuccess, // a status other than 2xx
+    endUnknown, // BodyFraming::none or ::invalid
+    tooLarge,   // the body is, or announces to be, larger than the caller's limit
+    badChunk,   // the chunk framing is broken
+    cut,        // the connection ended before the body did
 };
-std::optional<HttpAddress> parseHttpAddress(const std::string& url);
-
-// The bytes of a GET of the address that asks the server to close the connection after it.
-// Nothing for a target with blanks or control characters, which would break the request line.
-std::optional<std::string> httpGetRequest(const HttpAddress& address, const std::string& agent);
-
-// The status of an answer whose start is given ("HTTP/1.1 200 OK\r\n..."); 0 while its first
-// line is incomplete or when it is not an HTTP status line.
-std::uint32_t answerStatus(const std::string& start);
 
 } // namespace platform

@@ -55,6 +55,10 @@ void Application::terminate() {
     backend_.quit();
 }
 
+bool Application::quitRequested() const {
+    return backend_.quitting();
+}
+
 void Application::dispatch(const Handler& h, Event& e) {
     if (!h) return;
     try {

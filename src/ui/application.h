@@ -46,6 +46,10 @@ class Application {
     void processMessages();
     void terminate();
     bool terminated() const { return terminated_; }
+    // True once the program is to end: terminate() was called or the window system asked it
+    // to quit (both reach the backend). Long work that lets the window's messages through
+    // stops at its next step then.
+    bool quitRequested() const;
 
     // Runs a handler; an exception it lets escape is shown with its text and the program goes on.
     void dispatch(const Handler& h, Event& e);

@@ -15,6 +15,9 @@ class Backend {
     virtual void runMessageLoop(Application& app) = 0;
     virtual void processMessages() = 0;
     virtual void quit() = 0;
+    // True once the program was asked to end (by quit() or by the window system), while a
+    // handler still runs.
+    virtual bool quitting() const = 0;
     // Whether a key (Windows virtual-key code) is held down right now.
     virtual bool keyDown(int virtualKey) = 0;
     // Lines to scroll per wheel notch (the system setting, 3 by default).

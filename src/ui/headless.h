@@ -23,6 +23,7 @@ class HeadlessBackend : public Backend {
         if (onProcessMessages) onProcessMessages();
     }
     void quit() override { quitRequested = true; }
+    bool quitting() const override { return quitRequested; }
     bool keyDown(int virtualKey) override;
     int wheelScrollLines() override { return scrollLines; }
 

@@ -332,6 +332,8 @@ TEST_F(OnlineFixture, ASecondOnlineClickDuringATransferIsRefused) {
         fake.network.requests.clear();
         fake.shell.executions.clear();
         h.dialogs.messages.clear();
+        // The update ends the program when it hands over; each run here starts a fresh one.
+        h.backend.quitRequested = false;
         run(first);
         h.backend.onProcessMessages = nullptr;
         EXPECT_GT(nested, 0);
@@ -341,6 +343,7 @@ TEST_F(OnlineFixture, ASecondOnlineClickDuringATransferIsRefused) {
         EXPECT_LE(fake.shell.executions.size(), 1u);
     }
     // Once the run is over, the next click works again.
+    h.backend.quitRequested = false;
     fake.network.requests.clear();
     run("Skinsuche");
     EXPECT_EQ(fake.network.requests.size(), 1u);
@@ -364,6 +367,45 @@ TEST_F(OnlineFixture, TheSettingsAreSavedAsBareHostNames) {
     ctx.programFolder = "C:\\nirgends\\";
     run("Saveonlinesettings");
     EXPECT_EQ(c<ui::Label>("Label141").caption(), "Fehler beim Export");
+}
+
+} // namespace
+
+namespace {
+
+// The program is asked to end (its "x") at every point where an online action lets the
+// window's messages through: from then on the action shows no message, asks no question,
+// fetches nothing more and starts nothing.
+TEST_F(OnlineFixture, AQuitAtAnyPointOfAnOnlineActionEndsItSilently) {
+    serve("dwn/update.ini", "[Options]\r\nVersion=5.1\r\nFiles=2\r\n[Files]\r\n1=liesmich.txt\r\n"
+                            "2=update.exe\r\n");
+    serve("dwn/liesmich.txt", "L");
+    serve("dwn/update.exe", "U");
+    serve("skins/oskins.ini", "[Options]\r\nskins=1\r\n[Skins]\r\n1=a.bmp\r\n[Thumbs]\r\n1=A\r\n");
+    serve("skins/a.bmp", "B");
+    for (const char* action : {"Updatesuche", "Skinsuche", "Skindownload", "Bugmailsend"}) {
+        for (int quitAt = 1;; ++quitAt) {
+            int turns = 0;
+            std::size_t shown = 0, fetched = 0;
+            h.backend.quitRequested = false;
+            h.dialogs.messages.clear();
+            fake.network.requests.clear();
+            fake.shell.executions.clear();
+            h.backend.onProcessMessages = [&] {
+                if (++turns != quitAt) return;
+                shown = h.dialogs.messages.size();
+                fetched = fake.network.requests.size();
+                run("beenden");
+            };
+            run(action);
+            h.backend.onProcessMessages = nullptr;
+            if (turns < quitAt) break; // the action ended before this turn
+            const std::string where = std::string(action) + " at turn " + std::to_string(quitAt);
+            EXPECT_EQ(h.dialogs.messages.size(), shown) << where << ": " << messages().back();
+            EXPECT_LE(fake.network.requests.size(), fetched + 1) << where;
+            EXPECT_TRUE(fake.shell.executions.empty()) << where;
+        }
+    }
 }
 
 } // namespace

@@ -31,16 +31,18 @@ FakeNetwork::FakeNetwork(FileSystem* files) : files_(files) {
 }
 
 bool FakeNetwork::downloadToFile(const std::string& url, const std::string& file,
-                                 DownloadStatus* status) {
+                                 std::uint64_t maxBytes, DownloadStatus* status) {
     requests.push_back(url);
+    downloadLimits.push_back(maxBytes);
     auto report = [status](std::uint32_t done, std::uint32_t total, std::uint32_t code) {
         if (status) status->onProgress(done, total, code, "");
     };
     report(0, 0, bindstatus::findingResource);
     report(0, 0, bindstatus::connecting);
     if (status) status->waiting();
+    if (status && status->cancelled()) return false;
     auto it = served.find(url);
-    if (it == served.end()) return false;
+    if (it == served.end() || it->second.size() > maxBytes) return false;
     const auto size = static_cast<std::uint32_t>(it->second.size());
     report(0, size, bindstatus::beginDownloadData);
     report(size, size, bindstatus::downloadingData);
@@ -62,8 +64,10 @@ std::optional<Ipv4Address> FakeNetwork::resolveHost(const std::string& host) {
     return it->second;
 }
 
-bool FakeNetwork::connectTcp(const Ipv4Address& address, std::uint16_t port) {
+bool FakeNetwork::connectTcp(const Ipv4Address& address, std::uint16_t port,
+                             DownloadStatus* status) {
     if (!socketsAvailable) return false;
+    if (status) status->waiting();
     connections.push_back({address, port});
     return listening.count({address, port}) > 0;
 }

@@ -19,11 +19,13 @@ class FakeNetwork : public Network {
 
     // Host names are looked up without regard to case; dotted addresses resolve to themselves.
     std::optional<Ipv4Address> resolveHost(const std::string& host) override;
-    bool connectTcp(const Ipv4Address& address, std::uint16_t port) override;
+    bool connectTcp(const Ipv4Address& address, std::uint16_t port,
+                    DownloadStatus* status) override;
     std::vector<Ipv4Address> localAddresses() override { return ownAddresses; }
     // Serves the bodies of `served`, reporting the statuses of a download with a known length
-    // and one wait while connecting; any other address fails after connecting.
-    bool downloadToFile(const std::string& url, const std::string& file,
+    // and one wait while connecting; any other address, a body above maxBytes and a cancel
+    // during the wait fail after connecting.
+    bool downloadToFile(const std::string& url, const std::string& file, std::uint64_t maxBytes,
                         DownloadStatus* status) override;
     // Accepted while acceptRequests holds.
     bool requestUrl(const std::string& url, DownloadStatus* status) override;
@@ -41,7 +43,8 @@ class FakeNetwork : public Network {
     std::vector<Ipv4Address> ownAddresses;
     std::map<std::string, std::string> served; // address -> body
     bool acceptRequests = true;
-    std::vector<std::string> requests; // every download and request, in order
+    std::vector<std::string> requests;         // every download and request, in order
+    std::vector<std::uint64_t> downloadLimits; // the maxBytes of every download, in order
 
   private:
     FileSystem* files_;

@@ -1,4 +1,7 @@
-// HTTP transfers through WinINet in its blocking mode, on the calling (window) thread.
+// HTTPS transfers through WinINet in its blocking mode, on the calling (window) thread. Plain
+// HTTP goes over a socket of the program's own (socket_transfer.h), whose waits let the window
+// process its messages; WinINet's blocking steps do not, so here the window waits up to the
+// quiet limit, and Wine reads the rest of an error answer's body when its request is closed.
 //
 // No thread is started, neither by this code nor by the system: WinINet's asynchronous mode and
 // URLDownloadToFileA hand their work to worker threads of the system. Two things speak against
@@ -9,31 +12,21 @@
 // and the window's messages are processed between the steps, never inside them.
 #pragma once
 
+#include "platform/http_address.h"
 #include "platform/network.h"
 
-#include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace platform {
 
-struct TransferLimits {
-    // The longest wait for a connection to be made.
-    std::chrono::milliseconds connect{4000};
-    // The longest wait for the server's next piece of data (its answer, or the body's next part).
-    std::chrono::milliseconds quiet{10000};
-    // The longest time a whole transfer may take.
-    std::chrono::milliseconds overall{900000};
-};
+// Downloads into a new temporary file beside the target and puts it in the target's place
+// only when the answer counts (AnswerReader's rule; WinINet hides the chunks of a chunked
+// answer, so such an answer fails). status hears the stages and the progress.
+bool inetDownload(const HttpAddress& address, const std::string& file, std::uint64_t maxBytes,
+                  DownloadStatus* status, const TransferLimits& limits);
 
-// Downloads the address into a new temporary file beside the target and puts it in the
-// target's place only when a success answer arrived whole, so a failure leaves the target as
-// it was. status hears the stages and the progress.
-bool inetDownload(const std::string& url, const std::string& file, DownloadStatus* status,
-                  const TransferLimits& limits);
-
-// One GET of the address, of whose answer at most readLimit bytes are read; true for a success
-// status. status hears the wait.
-bool inetRequest(const std::string& url, DownloadStatus* status, const TransferLimits& limits,
-                 unsigned long readLimit);
+// One GET of the address; true for a success status. status hears the wait.
+bool inetRequest(const HttpAddress& address, DownloadStatus* status, const TransferLimits& limits);
 
 } // namespace platform

@@ -25,6 +25,7 @@ class Win32Backend : public Backend {
     void runMessageLoop(Application& app) override;
     void processMessages() override;
     void quit() override;
+    bool quitting() const override { return quitting_; }
     bool keyDown(int virtualKey) override;
     int wheelScrollLines() override;
     void hintSettingsChanged(Application& app) override;
