@@ -123,19 +123,22 @@ struct BoxWatch {
     static inline HHOOK hook = nullptr;
     static constexpr UINT kReadingTime = 2500; // longer than a gauge's second
 
+    static BOOL CALLBACK addStaticText(HWND child, LPARAM out) {
+        char cls[16] = {}, part[512] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(child, part, sizeof part) > 0)
+            *reinterpret_cast<std::string*>(out) += part;
+        return TRUE;
+    }
     static std::string textOf(HWND box) {
         std::string text;
-        EnumChildWindows(
-            box,
-            [](HWND child, LPARAM out) {
-                char cls[16] = {}, part[512] = {};
-                GetClassNameA(child, cls, sizeof cls);
-                if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(child, part, sizeof part) > 0)
-                    *reinterpret_cast<std::string*>(out) += part;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&text));
+        EnumChildWindows(box, addStaticText, reinterpret_cast<LPARAM>(&text));
         return text;
+    }
+    static BOOL CALLBACK addVisibleWindow(HWND top, LPARAM out) {
+        auto* box = reinterpret_cast<Box*>(out);
+        if (top != box->box && IsWindowVisible(top)) box->visibleWindows.push_back(top);
+        return TRUE;
     }
     static void CALLBACK answer(HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
@@ -156,14 +159,7 @@ struct BoxWatch {
         }
         if (isBox && code == HCBT_ACTIVATE && !openBox(h)) {
             Box b{h, textOf(h), GetWindow(h, GW_OWNER), {}, true};
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND top, LPARAM out) {
-                    auto* box = reinterpret_cast<Box*>(out);
-                    if (top != box->box && IsWindowVisible(top)) box->visibleWindows.push_back(top);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&b));
+            EnumThreadWindows(GetCurrentThreadId(), addVisibleWindow, reinterpret_cast<LPARAM>(&b));
             boxes.push_back(b);
             answers[SetTimer(nullptr, 0, kReadingTime, answer)] = h;
         }
@@ -175,6 +171,19 @@ struct BoxWatch {
         hook = SetWindowsHookExA(WH_CBT, cbt, nullptr, GetCurrentThreadId());
     }
     ~BoxWatch() { UnhookWindowsHookEx(hook); }
+
+    // Ends the run once the processor-load report has been answered, or after a time no start
+    // needs.
+    static inline ui::Application* running = nullptr;
+    static inline DWORD started = 0;
+    static void CALLBACK endWhenReported(HWND, UINT, UINT_PTR, DWORD) {
+        bool reported = false, open = false;
+        for (const auto& b : boxes) {
+            reported = reported || b.text.find("Processor") != std::string::npos;
+            open = open || b.open;
+        }
+        if ((reported && !open) || GetTickCount() - started > 30000) running->terminate();
+    }
 };
 
 // A start in a folder without backups, on a system without the processor's performance data (as
@@ -191,19 +200,9 @@ TEST_F(ShellStartup, TheProcessorReportComesOverTheShownMainWindow) {
     const HWND main = hwndOf(windows.main);
 
     BoxWatch watch;
-    // Ends the run once the report has been answered, or after a time no start needs.
-    static ui::Application* running = nullptr;
-    static DWORD started = 0;
-    running = &app;
-    started = GetTickCount();
-    const UINT_PTR poll = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        bool reported = false, open = false;
-        for (const auto& b : BoxWatch::boxes) {
-            reported = reported || b.text.find("Processor") != std::string::npos;
-            open = open || b.open;
-        }
-        if ((reported && !open) || GetTickCount() - started > 30000) running->terminate();
-    });
+    BoxWatch::running = &app;
+    BoxWatch::started = GetTickCount();
+    const UINT_PTR poll = SetTimer(nullptr, 0, 100, BoxWatch::endWhenReported);
     windows.splash.show();
     app.run();
     KillTimer(nullptr, poll);
