@@ -37,9 +37,7 @@ void stylePage(ui::WebBrowser& browser) {
 
 void Anleitstart(MainWindow& w) {
     w.c<ui::WebBrowser>("WebBrowser1").navigate(chooseServerBase(w) + "/premium/2005b/tipps.htm");
-    hidePages(w, {5, 6, 7});
-    w.c<ui::Panel>("Panel4").show();
-    w.state.pagehistory.push(4);
+    openPage(w, 4);
 }
 
 void bindBrowserLookHandlers(MainWindow& w) {

@@ -17,20 +17,6 @@
 namespace brelk {
 namespace {
 
-// The content pages an online page may lie above or beneath.
-const std::vector<int> kContentPages = {4,  5,  6,  7,  8,  9,  10, 11, 12,
-                                        48, 49, 74, 79, 83, 84, 85, 104};
-
-void openPage(MainWindow& w, int id) {
-    std::vector<int> others;
-    for (int page : kContentPages) {
-        if (page != id) others.push_back(page);
-    }
-    hidePages(w, others);
-    w.c<ui::Panel>(pagePanel(id)).show();
-    w.state.pagehistory.push(static_cast<std::uint16_t>(id));
-}
-
 const std::vector<LinkHover>& onlineLinkHovers() {
     static const std::vector<LinkHover> hovers = {
         {"Saveonlinesettingsrollover", "Image191", "Label140", {}},

@@ -32,4 +32,12 @@ MainWindow::MainWindow(Context& context, std::span<const MainWindowPart> parts,
     }
 }
 
+void MainWindow::setVisible(bool v) {
+    ui::Form::setVisible(v);
+    // Only now, with the start-up done and the window on screen: the start-up's messages run
+    // modal loops in which a ticking timer would put a gauge's report over the splash, with no
+    // main window to own it.
+    if (v && visible() && hooks.startGauges) hooks.startGauges(*this);
+}
+
 } // namespace brelk

@@ -27,6 +27,9 @@ class MainWindow : public ui::Form {
     ShellHooks hooks;
 
     template <class T> T& c(const std::string& name) const { return get<T>(name); }
+
+    // Showing runs the start-up (the show handler) and then lets the gauges tick.
+    void setVisible(bool v) override;
 };
 
 // One subsystem's contribution to the main window: its handlers and its layout parts, loaded

@@ -20,8 +20,7 @@ void backstartp4(MainWindow& w) {
     if (history.count() < 2) return;
     const int id = history.entry(history.count() - 1);
     if (id < 1 || id > 9) return;
-    w.c<ui::Panel>(pagePanel(id)).show();
-    w.state.pagehistory.push(static_cast<std::uint16_t>(id));
+    openPage(w, id);
 }
 
 // The scroll box of a page; empty for pages without one.

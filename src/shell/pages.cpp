@@ -5,6 +5,7 @@
 #include "ui/standard_controls.h"
 
 #include <exception>
+#include <vector>
 
 namespace brelk {
 namespace {
@@ -25,7 +26,6 @@ using After = void (*)(MainWindow&);
 
 struct PageSwitch {
     const char* handler;
-    std::vector<int> hides;
     int shows; // also the id recorded in the history
     Before before = nullptr;
     After after = nullptr;
@@ -73,31 +73,26 @@ bool openServerNews(MainWindow& w) {
     return true;
 }
 
-// The hide lists name the pages that may lie above the one shown; pages lower in the layout
-// stay visible beneath it. The start-button archive (104) lies above every page in the layout,
-// so the switches reachable from it hide it too; otherwise they would leave it on top.
 const std::vector<PageSwitch>& pageSwitches() {
     static const std::vector<PageSwitch> switches = {
-        {"indexstart", {3, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 48, 49, 74, 79, 83, 84, 85, 104}, 1},
-        {"fortfahrenstart", {3}, 1, termsAccepted, leaveTerms},
-        {"classicstart", {3, 4, 5, 6, 7, 8, 9}, 2, preparePowerMode, focusStartPage},
-        {"Dokustart", {5, 6, 7, 8, 9}, 4, openDocumentation},
-        {"PrDokustart", {5, 6, 7, 8, 9}, 4, openServerHelp},
-        {"newsstart", {5, 6, 7, 8, 9}, 4, openServerNews},
-        {"informationstart", {6, 7, 8, 9, 10, 11, 12, 48, 49, 74, 79, 83, 84, 85, 104}, 5},
-        {"supportstart", {7, 8, 9, 10, 11, 12, 48, 49, 74, 79, 83, 84, 85, 104}, 6},
-        {"Onlinestart", {8, 9, 10, 11, 12, 48, 49, 74, 79, 83, 84, 85, 104}, 7},
-        {"Updatestart", {4, 5, 6, 7, 8, 9, 10, 11, 12, 48, 74, 79, 83, 84, 85, 104}, 49},
-        {"Bugmailtstart", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 48, 49, 74}, 79},
+        {"indexstart", 1},
+        {"fortfahrenstart", 1, termsAccepted, leaveTerms},
+        {"classicstart", 2, preparePowerMode, focusStartPage},
+        {"Dokustart", 4, openDocumentation},
+        {"PrDokustart", 4, openServerHelp},
+        {"newsstart", 4, openServerNews},
+        {"informationstart", 5},
+        {"supportstart", 6},
+        {"Onlinestart", 7},
+        {"Updatestart", 49},
+        {"Bugmailtstart", 79},
     };
     return switches;
 }
 
 void switchPage(MainWindow& w, const PageSwitch& s) {
     if (s.before && !s.before(w)) return;
-    hidePages(w, s.hides);
-    w.c<ui::Panel>(pagePanel(s.shows)).show();
-    w.state.pagehistory.push(static_cast<std::uint16_t>(s.shows));
+    openPage(w, s.shows);
     if (s.after) s.after(w);
 }
 
@@ -107,9 +102,17 @@ std::string pagePanel(int id) {
     return "Panel" + std::to_string(id);
 }
 
-void hidePages(MainWindow& w, const std::vector<int>& ids) {
-    for (int id : ids)
-        w.c<ui::Panel>(pagePanel(id)).hide();
+void showPage(MainWindow& w, const std::string& panel) {
+    auto& page = w.c<ui::Panel>(panel);
+    for (ui::Control* child : w.children()) {
+        if (child != &page && dynamic_cast<ui::Panel*>(child)) child->hide();
+    }
+    page.show();
+}
+
+void openPage(MainWindow& w, int id) {
+    showPage(w, pagePanel(id));
+    w.state.pagehistory.push(static_cast<std::uint16_t>(id));
 }
 
 void enableMenu(MainWindow& w, bool enabled) {

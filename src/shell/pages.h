@@ -1,10 +1,9 @@
-// The page model of the main window: pages are top-level panels of the content area, named
-// "Panel" + their id; a switch hides a list of pages, shows its own and records its id in the
-// page history.
+// The page model of the main window: the pages are the window's top-level panels, which share
+// the content area; the main pages are named "Panel" + their id. A switch shows one page,
+// hides every other and, for a page with an id, records it in the page history.
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace brelk {
 
@@ -12,8 +11,11 @@ class MainWindow;
 
 // "Panel" + id: the page panel of a page id.
 std::string pagePanel(int id);
-// Hides the page panels of the ids given.
-void hidePages(MainWindow& w, const std::vector<int>& ids);
+// The one page switch: shows the page panel named and hides every other page, so that no part
+// of another page stays visible, whatever was shown before. The history is left as it is.
+void showPage(MainWindow& w, const std::string& panel);
+// Shows the page of an id and records the id in the page history.
+void openPage(MainWindow& w, int id);
 
 // Enables or disables the menu labels at the window's foot (all disabled in the layout).
 void enableMenu(MainWindow& w, bool enabled = true);

@@ -24,7 +24,8 @@ struct ShellHooks {
     std::function<std::string(MainWindow&)> serverBase;
     // Re-reads the customisation dialog's list of toolbar skins.
     std::function<void(Context&)> refreshSkinList;
-    // Lets the memory and processor-load gauges tick from the main window's first showing on.
+    // Lets the memory and processor-load gauges tick; the main window calls it once it is on
+    // screen, after its start-up.
     std::function<void(MainWindow&)> startGauges;
 };
 

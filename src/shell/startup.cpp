@@ -75,8 +75,7 @@ void readProgramSettings(MainWindow& w) {
         profiles.readString(ini, "Options", "firststart", w.state.firststartflag);
     w.state.firststartflag = firststart.substr(0, 1);
     if (w.state.firststartflag == "1") {
-        w.c<ui::Panel>("Panel3").show();
-        w.state.pagehistory.push(3);
+        openPage(w, 3);
     } else {
         enableMenu(w);
     }
@@ -132,7 +131,6 @@ void readServers(MainWindow& w) {
 
 void iniread(MainWindow& w) {
     auto& ctx = w.ctx;
-    w.hooks.startGauges(w);
     w.c<ui::Memo>("Memo3").clear();
     if (!IsUserAdmin(ctx.platform.security)) {
         w.app().showMessage(kAskForAdministrator);
@@ -162,13 +160,9 @@ void iniread(MainWindow& w) {
     if (product == "Microsoft Windows 2000") applyWindows2000Restrictions(w);
     loadStartButtonSettings(w);
     w.hooks.showBackups(w);
-    // At a first start the terms page stays in front of the backups page shown just now (which
-    // rose above it when shown); it is made the current page again, so that the wheel scrolls
-    // the text the user is reading.
-    if (w.state.firststartflag == "1") {
-        w.c<ui::Panel>("Panel3").raise();
-        w.state.pagehistory.push(3);
-    }
+    // At a first start the terms page comes back in place of the backups page shown just now,
+    // and is the current page again, so that the wheel scrolls the text the user is reading.
+    if (w.state.firststartflag == "1") openPage(w, 3);
 }
 
 } // namespace
@@ -177,8 +171,7 @@ void applyRefusalLayout(MainWindow& w) {
     // The menu may have been enabled by the settings read before the Windows version test;
     // after a refusal the user can only end the program.
     enableMenu(w, false);
-    hidePages(w, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 48, 49, 74});
-    w.c<ui::Panel>("Panel10").show();
+    showPage(w, "Panel10");
     w.c<ui::Label>("Label92").hide();
     w.c<ui::Image>("Image16").hide();
 }

@@ -30,9 +30,9 @@ ui::Color freeMemoryColor(int percentFree);
 // Bar colours: blue up to 29 % load, orange from 30 %, red from 70 %.
 ui::Color loadColor(int percentLoad);
 
-// The gauges tick from the main window's first showing on: a report of a failing sampler then
-// comes over the main window, not over the splash, whose hand-over to the main window it
-// would hold up until answered.
+// The gauges tick from the moment the main window is on screen after its start-up: a report of
+// a failing sampler then comes over the main window, not over the splash or a start-up message,
+// whose modal loops would let the timer tick.
 void startGauges(MainWindow& w);
 
 // One refresh per tick. A failing sampler is reported once through the application's error

@@ -88,8 +88,8 @@ std::optional<std::string> memoryAdvice(long long t) {
 }
 
 void Systeminfo(MainWindow& w) {
-    hidePages(w, {2, 7, 8, 9, 10, 11, 12, 48, 49, 74, 79, 83, 85, 104});
-    w.c<ui::Panel>("Panel84").show();
+    // The menu page records the id of the hardware page, whose scroll box the wheel moves.
+    showPage(w, "Panel84");
     w.state.pagehistory.push(83);
 
     auto& hw = w.ctx.platform.hardware;
@@ -111,8 +111,7 @@ void Systeminfo(MainWindow& w) {
 
 void Hardwareanalyse(MainWindow& w) {
     w.c<ui::Button>("Button3").hide();
-    hidePages(w, {7, 8, 9, 10, 11, 12, 48, 49, 74, 79, 84});
-    w.c<ui::Panel>("Panel83").show();
+    showPage(w, "Panel83");
 }
 
 } // namespace brelk::sysinfo

@@ -1,6 +1,7 @@
 #include "sysinfo/listings.h"
 
 #include "shell/main_window.h"
+#include "shell/pages.h"
 #include "sysinfo/module_list.h"
 #include "ui/input_controls.h"
 #include "ui/list_view.h"
@@ -154,8 +155,7 @@ void showListing(MainWindow& w, const Listing& l) {
     endButton.hide();
     auto& log = w.c<ui::Memo>("Memo3");
     log.clear();
-    w.c<ui::Panel>("Panel84").hide();
-    w.c<ui::Panel>("Panel85").show();
+    showPage(w, "Panel85");
     w.c<ui::Label>("Label222").setCaption(l.title);
 
     auto& list = w.c<ui::ListView>("ListView1");

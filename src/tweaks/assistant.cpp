@@ -144,9 +144,8 @@ void bindExclusiveAnswers(MainWindow& w) {
 
 void showwizard(MainWindow& w) {
     if (w.state.firststartflag == "1" && w.state.backupcount == 0) savesettings(w);
-    w.state.pagehistory.push(kAssistantPage);
     resetgauges(w);
-    w.c<ui::Panel>(pagePanel(kAssistantPage)).show();
+    openPage(w, kAssistantPage);
 }
 
 void wizardstart(MainWindow& w) {

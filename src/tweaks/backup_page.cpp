@@ -19,7 +19,7 @@ constexpr const char* kCheckAfterRestart =
     "deaktivieren sämtliche Tuningoptionen und starten die Tuningprozedur erneut.";
 
 void showAfterRestartPage(MainWindow& w) {
-    w.c<ui::Panel>("afterrestart").show();
+    showPage(w, "afterrestart");
     w.c<ui::Label>("brelkdeletestartlab").hide();
     auto& picture = w.c<ui::Image>("brelkdeleteimgnormal");
     picture.setEnabled(false);
@@ -38,10 +38,7 @@ void showbackup(MainWindow& w) {
         fillSlotList(w);
     }
     resetgauges(w);
-    hidePages(w, {9, 10, 11, 12});
-    w.c<ui::Panel>("Panel8").show();
-    w.state.pagehistory.push(8);
-    hidePages(w, {48, 49, 74, 79, 83, 84, 85, 104});
+    openPage(w, 8);
     if (noSlotListed(w)) w.app().showMessage(kNoBackupsMessage);
     if (!w.ctx.params.empty() && w.ctx.params.front() == "/afterrestart") showAfterRestartPage(w);
 }

@@ -1,6 +1,7 @@
 #include "tweaks/progress_handlers.h"
 
 #include "shell/main_window.h"
+#include "shell/pages.h"
 #include "ui/errors.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -11,8 +12,6 @@ namespace {
 constexpr int kStep = 10;
 constexpr ui::Color kEndColor = 0xA9633D;
 constexpr ui::Color kLinkHover = 0x008000;
-// The terms page of the first start: the end page leaves the export page open above it.
-constexpr int kTermsPage = 3;
 const char* const kGauges[] = {"Gauge1", "Gauge2", "Gauge3"};
 
 // Saves the run log, replacing an earlier one; false when the file cannot be written.
@@ -23,9 +22,7 @@ bool saveRunLog(MainWindow& w, const std::string& path) {
 void showEndPage(MainWindow& w) {
     for (const char* name : kGauges)
         w.c<ui::Gauge>(name).setForeColor(kEndColor);
-    if (w.state.pagehistory.current() != kTermsPage) w.c<ui::Panel>("Panel11").hide();
-    w.c<ui::Panel>("Panel12").hide();
-    w.c<ui::Panel>("Panel10").show();
+    showPage(w, "Panel10");
     for (const char* name : {"Label92", "Image16", "Image18"})
         w.c<ui::Control>(name).hide();
 }

@@ -3,6 +3,7 @@
 #include "shell/file_dialog_component.h"
 #include "shell/hover_look.h"
 #include "shell/main_window.h"
+#include "shell/pages.h"
 #include "ui/dialogs.h"
 #include "ui/input_controls.h"
 #include "ui/standard_controls.h"
@@ -44,8 +45,7 @@ void exportshow(MainWindow& w) {
     save.setInitialDir(w.ctx.programFolder + "modules");
     w.c<ui::Edit>("Edit6").setText(save.fileName());
     w.c<ui::Label>("Label115").hide();
-    w.c<ui::Panel>("Panel12").hide();
-    w.c<ui::Panel>("Panel11").show();
+    showPage(w, "Panel11");
 }
 
 void importshow(MainWindow& w) {
@@ -57,7 +57,7 @@ void importshow(MainWindow& w) {
         w.c<ui::Edit>("Edit5").setText(file);
     }
     w.c<ui::Label>("Label114").hide();
-    w.c<ui::Panel>("Panel12").show();
+    showPage(w, "Panel12");
 }
 
 // The browse buttons start in the modules folder; the edits keep showing the earlier names.

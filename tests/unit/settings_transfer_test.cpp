@@ -229,27 +229,32 @@ TEST_F(Transfer, GarbageChangesNothingItCannotParse) {
 
 TEST_F(Transfer, HoversMarkTheLinksTheMenuLabelAndTheEdits) {
     w().c<ui::Label>("Label107").setEnabled(true);
-    w().c<ui::Label>("Label107").click();
     w().c<ui::Label>("Label106").setEnabled(true);
-    w().c<ui::Label>("Label106").click();
+    // Each hover on the page its menu label (Export, Import) opens.
     const struct {
+        const char* menu;
         const char* moved;
         const char* shown;
         const char* coloured;
         ui::Color colour;
     } hovers[] = {
-        {"Label110", "Image10", "Label110", 0x008000}, {"Image7", "Image10", "Label110", 0x008000},
-        {"Label113", "Image59", "Label113", 0x008000}, {"Image14", "Image59", "Label113", 0x008000},
-        {"Label106", "Image59", "Label113", 0x008000}, {"Label107", nullptr, "Label107", 0xF5EEE9},
-        {"Edit5", nullptr, "Edit5", 0x319B31},         {"Edit6", nullptr, "Edit6", 0x319B31},
+        {"Label107", "Label110", "Image10", "Label110", 0x008000},
+        {"Label107", "Image7", "Image10", "Label110", 0x008000},
+        {"Label106", "Label113", "Image59", "Label113", 0x008000},
+        {"Label106", "Image14", "Image59", "Label113", 0x008000},
+        {"Label106", "Label106", "Image59", "Label113", 0x008000},
+        {"Label107", "Label107", nullptr, "Label107", 0xF5EEE9},
+        {"Label106", "Edit5", nullptr, "Edit5", 0x319B31},
+        {"Label107", "Edit6", nullptr, "Edit6", 0x319B31},
     };
     for (const auto& h : hovers) {
+        w().c<ui::Label>(h.menu).click();
         w().c<ui::Control>(h.moved).mouseMove({}, 1, 1);
         if (h.shown) {
             EXPECT_TRUE(visible(h.shown)) << h.moved;
         }
         EXPECT_EQ(w().c<ui::Control>(h.coloured).font().color, h.colour) << h.moved;
-        w().c<ui::Control>("ScrollBox12").mouseMove({}, 1, 1); // the general reset
+        w().c<ui::Control>("CoolForm1").mouseMove({}, 1, 1); // the general reset
         if (h.shown) {
             EXPECT_FALSE(visible(h.shown)) << h.moved;
         }

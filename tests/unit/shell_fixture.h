@@ -63,6 +63,15 @@ struct ShellFixture : ::testing::Test {
             texts.push_back(m.text);
         return texts;
     }
+    // The pages of the content area that are visible: the window's top-level panels.
+    std::vector<std::string> visiblePages() const {
+        std::vector<std::string> names;
+        for (const ui::Control* child : w->children()) {
+            if (dynamic_cast<const ui::Panel*>(child) && child->visible())
+                names.push_back(child->name());
+        }
+        return names;
+    }
     std::vector<int> history() const {
         std::vector<int> ids;
         for (int i = 1; i <= w->state.pagehistory.count(); ++i) {

@@ -109,20 +109,6 @@ TEST_F(Progress, AnUnwritableLogIsReportedAndTheEndPageStillShows) {
     EXPECT_EQ(t.h.dialogs.messages.size(), 1u);
 }
 
-TEST_F(Progress, TheEndPageClosesExportUnlessAboveTheTermsPage) {
-    for (std::uint16_t top : {2, 3}) {
-        TuningWindow fresh;
-        fresh.w().state.pagehistory.push(top);
-        fresh.w().c<ui::Panel>("Panel11").show();
-        fresh.w().c<ui::Panel>("Panel12").show();
-        for (int i = 0; i < 10; ++i)
-            brelk::tweaks::gaugeProgress(fresh.w());
-        EXPECT_EQ(fresh.w().c<ui::Panel>("Panel11").visible(), top == 3) << top;
-        EXPECT_FALSE(fresh.w().c<ui::Panel>("Panel12").visible()) << top;
-        EXPECT_TRUE(fresh.w().c<ui::Panel>("Panel10").visible()) << top;
-    }
-}
-
 TEST_F(Progress, RestartEnablesThePrivilegeThenForcesTheRestart) {
     t.showPage("Panel10");
     t.w().c<ui::Label>("Label105").click();

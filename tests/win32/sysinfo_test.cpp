@@ -61,7 +61,7 @@ struct SysinfoReal : ::testing::Test {
 TEST_F(SysinfoReal, TicksWithTheRealCallsKeepTheProgramUsable) {
     auto& timer = c<ui::Timer>("Timer2");
     EXPECT_FALSE(timer.enabled()) << "the window is not shown";
-    brelk::sysinfo::startGauges(*w); // as its first showing does
+    brelk::sysinfo::startGauges(*w); // as the window does once it is on screen
     EXPECT_TRUE(timer.enabled());
     EXPECT_EQ(timer.interval(), 1000);
     for (int i = 0; i < 3; ++i) {
