@@ -314,26 +314,30 @@ std::string uninstallBatchText(const UninstallBatch& b) {
     // The wait: while the program runs its file cannot be erased. Each failed try waits about a
     // second (ping sends one echo a second); after the last one the batch goes on and leaves
     // what it cannot remove, so it never runs for ever.
-    std::vector<std::string> lines = {
-        "set brelktries=0",
-        ":1",
-        "attrib -r -s -h " + program,
-        "Erase /f /q " + program,
-        "If not exist " + program + " Goto 2",
-        "set /a brelktries=brelktries+1",
-        "If %brelktries% GEQ " + tries + " Goto 2",
-        "ping -n 2 127.0.0.1 > nul",
-        "Goto 1",
-        ":2",
+    std::vector<std::string> lines = {"set brelktries=0", ":1"};
+    // A hidden or system file is not erased by name, and Windows keeps a read-only folder as it
+    // keeps a read-only file: what is still there after the first attempt has its attributes
+    // cleared and is tried again. attrib is a program of its own, so it is started only then.
+    // probe is the path as "If exist" asks for it: a folder with a trailing backslash.
+    auto retried = [&lines](const std::string& remove, const std::string& path,
+                            const std::string& probe) {
+        lines.push_back(remove + path);
+        lines.push_back("If exist " + probe + " attrib -r -s -h " + path);
+        lines.push_back("If exist " + probe + " " + remove + path);
     };
-    for (const auto& file : b.leftovers) {
-        lines.push_back("attrib -r -s -h " + quoted(file));
-        lines.push_back("Erase /f /q " + quoted(file));
-    }
-    // Windows refuses to remove a read-only folder as it refuses to erase a read-only file.
-    auto removeFolder = [&lines](const std::string& folder) {
-        lines.push_back("attrib -r -s -h " + quoted(folder));
-        lines.push_back("rmdir " + quoted(folder));
+    retried("Erase /f /q ", program, program);
+    lines.insert(lines.end(), {
+                                  "If not exist " + program + " Goto 2",
+                                  "set /a brelktries=brelktries+1",
+                                  "If %brelktries% GEQ " + tries + " Goto 2",
+                                  "ping -n 2 127.0.0.1 > nul",
+                                  "Goto 1",
+                                  ":2",
+                              });
+    for (const auto& file : b.leftovers)
+        retried("Erase /f /q ", quoted(file), quoted(file));
+    auto removeFolder = [&retried](const std::string& folder) {
+        retried("rmdir ", quoted(folder), quoted(folder + "\\"));
     };
     for (const auto& folder : b.otherFolders)
         removeFolder(folder);

@@ -17,8 +17,9 @@ std::vector<std::string> waitFor(std::string program) {
         program.insert(at, "%");
     return {"set brelktries=0",
             ":1",
-            "attrib -r -s -h \"" + program + "\"",
             "Erase /f /q \"" + program + "\"",
+            "If exist \"" + program + "\" attrib -r -s -h \"" + program + "\"",
+            "If exist \"" + program + "\" Erase /f /q \"" + program + "\"",
             "If not exist \"" + program + "\" Goto 2",
             "set /a brelktries=brelktries+1",
             "If %brelktries% GEQ 120 Goto 2",
@@ -27,15 +28,24 @@ std::vector<std::string> waitFor(std::string program) {
             ":2"};
 }
 
-// The batch's lines that remove a folder: its attributes cleared (Windows keeps a read-only
-// folder as it keeps a read-only file), then rmdir.
+// The batch's lines that remove a folder: rmdir, and for a folder still there its attributes
+// cleared (Windows keeps a read-only folder as it keeps a read-only file) and rmdir again.
 std::vector<std::string> removing(std::initializer_list<std::string> folders) {
     std::vector<std::string> lines;
     for (const auto& folder : folders) {
-        lines.push_back("attrib -r -s -h \"" + folder + "\"");
-        lines.push_back("rmdir \"" + folder + "\"");
+        const std::string path = "\"" + folder + "\"", probe = "If exist \"" + folder + "\\\" ";
+        lines.insert(lines.end(),
+                     {"rmdir " + path, probe + "attrib -r -s -h " + path, probe + "rmdir " + path});
     }
     return lines;
+}
+
+// The batch's lines that erase a file: Erase, and for a file still there (hidden or system)
+// its attributes cleared and Erase again.
+std::vector<std::string> erasing(const std::string& file) {
+    const std::string path = "\"" + file + "\"", probe = "If exist " + path + " ";
+    return {"Erase /f /q " + path, probe + "attrib -r -s -h " + path,
+            probe + "Erase /f /q " + path};
 }
 
 std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
@@ -66,8 +76,7 @@ TEST(UninstallBatch, WaitsForTheProgramThenRemovesTheFoldersAndItself) {
           {"C:\\Program Files\\50% Kit\\modules\\dorvask.exe"},
           {"C:\\Program Files\\50% Kit\\Backups\\2026-12-09"},
           "C:\\Program Files\\Tuner.bat"},
-         joined({{"attrib -r -s -h \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\"",
-                  "Erase /f /q \"C:\\Program Files\\50%% Kit\\modules\\dorvask.exe\""},
+         joined({erasing("C:\\Program Files\\50%% Kit\\modules\\dorvask.exe"),
                  removing({"C:\\Program Files\\50%% Kit\\Backups\\2026-12-09",
                            "C:\\Program Files\\50%% Kit\\modules\\skins",
                            "C:\\Program Files\\50%% Kit\\modules\\web",
@@ -177,9 +186,10 @@ TEST_F(Uninstall, DeletesWritesTheBatchStartsItHiddenAndEnds) {
              {folder() + "Backups\\2026-12-09", folder() + "Backups", folder() + "modules\\skins"}))
         folders += line + "\r\n";
     EXPECT_NE(text.find(folders), std::string::npos);
-    EXPECT_NE(text.find("oem.original.3\"\r\nattrib -r -s -h \"C:\\WINDOWS\\brelk\"\r\nrmdir "
-                        "\"C:\\WINDOWS\\brelk\"\r\n"),
-              std::string::npos);
+    std::string workFolder;
+    for (const auto& line : removing({"C:\\WINDOWS\\brelk\\oem.original.3", "C:\\WINDOWS\\brelk"}))
+        workFolder += line + "\r\n";
+    EXPECT_NE(text.find(workFolder), std::string::npos);
     EXPECT_EQ(text.find("Other"), std::string::npos);
 
     ASSERT_EQ(h.dialogs.messages.size(), 2u);
