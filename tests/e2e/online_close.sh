@@ -8,38 +8,10 @@
 set -u
 NAME=online_close
 . "$(dirname "$0")/lib/brelk_program.sh"
-STANDIN=$(dirname "$EXE")/tests/record_start.exe
-[ -f "$STANDIN" ] || fail "no stand-in updater $STANDIN"
+. "$(dirname "$0")/lib/update_run.sh"
 
-start_test_server 180
-trap stop_test_server EXIT
-
-dwn="$WWW/premium/2005b/dwn"
-mkdir -p "$dwn"
-printf '[Options]\r\nVersion=5.1\r\nFiles=3\r\n[Files]\r\n1=liesmich.txt\r\n2=paket.bin\r\n3=update.exe\r\n' \
-    >"$dwn/update.ini"
-printf 'Neu in 5.1\r\n' >"$dwn/liesmich.txt"
-head -c 400000 /dev/zero >"$dwn/paket.bin"
-cp "$STANDIN" "$dwn/update.exe"
-echo "/premium/2005b/dwn/paket.bin slow 30" >"$WWW/_behaviour"
-
-layout_program 0 0
-printf '[Onlineservices]\r\nServer1=%s\r\nServer2=%s\r\nping=no\r\n' "$BRELK_TEST_SERVER" \
-    "$BRELK_TEST_SERVER" >"$DIR/modules/oservices.ini"
-start_brelk
-click_at 200 451 # menu "Update"
-click_at 170 133 # "Update durchführen >"
-asked=""
-for _ in $(seq 1 240); do
-    for id in $(xdotool search --onlyvisible --name '^Brelvanto Kit 2005$' 2>/dev/null); do
-        [ "$id" = "$MAIN" ] && continue
-        xdotool windowactivate --sync "$id" key Return 2>/dev/null || xdotool key --window "$id" Return
-        asked=yes
-    done
-    [ -n "$asked" ] && break
-    sleep 0.25
-done
-[ -n "$asked" ] || fail "no update question"
+update_run_start 30
+answer_question "update question"
 for _ in $(seq 1 80); do
     grep -q 'paket.bin' "$BRELK_TEST_SERVER_LOG" && break
     sleep 0.25
