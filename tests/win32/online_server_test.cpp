@@ -207,6 +207,7 @@ struct OnlineServer : ::testing::Test {
         return now - started;
     }
     std::chrono::steady_clock::duration largestGap{};
+    static constexpr auto kLargestPumpGap = std::chrono::milliseconds(250);
 
     // The temporary files of downloads left in the folders they write to.
     std::vector<std::string> temporaryFiles() {
@@ -470,7 +471,9 @@ TEST_F(OnlineServer, MisbehavingServersNeitherHangNorDestroyFilesNorStartAnythin
         h.dialogs.messages.clear();
         const auto took = timedRun(k.handler);
         EXPECT_LT(took, std::chrono::seconds(k.seconds)) << what;
-        EXPECT_LT(largestGap, std::chrono::milliseconds(100)) << what;
+        // The waits are cut into 50 ms slices; the bound leaves room for the scheduler of a
+        // loaded machine (and emulation) while a step that blocks (seconds) still fails.
+        EXPECT_LT(largestGap, kLargestPumpGap) << what;
         if (k.lastMessage.empty()) {
             EXPECT_EQ(messages(), std::vector<std::string>{}) << what;
         } else {
