@@ -3,7 +3,7 @@
 // switch leaves no other page's window visible in the content area.
 #include "app/main_window_parts.h"
 #include "customise/customise_window.h"
-#include "platform/fake/fake_platform.h"
+#include "real_windows.h"
 #include "shell/main_window.h"
 #include "support/page_switches.h"
 #include "support/test_forms.h"
@@ -20,12 +20,9 @@
 
 namespace {
 
-TEST(PageStacking, EachPageShownLiesOverEveryOtherPage) {
-    ui::win32::Win32Backend backend{GetModuleHandleA(nullptr)};
-    ui::ScriptedDialogs dialogs;
-    ui::Application app{backend, dialogs};
-    ui::DirectoryResourceStore resources{"res"};
-    platform::FakePlatform fake;
+struct PageStacking : ::testing::Test, RealWindows {};
+
+TEST_F(PageStacking, EachPageShownLiesOverEveryOtherPage) {
     brelk::Context ctx{app, fake.platform(), resources, "C:\\Brelk\\", {}};
     auto& w = app.createForm(std::make_unique<brelk::MainWindow>(ctx, brelk::mainWindowParts()));
     ctx.form7 = &app.createForm(std::make_unique<brelk::CustomiseWindow>(ctx));
@@ -72,12 +69,7 @@ struct AcceptingBrowser : ui::BrowserPeer {
 
 // From every page, every switch leaves the window of its page the only visible window in the
 // content area: the windows are the system's, their visibility and place as it reports them.
-TEST(PageStacking, EverySwitchFromEveryPageLeavesOnlyItsPageOnScreen) {
-    ui::win32::Win32Backend backend{GetModuleHandleA(nullptr)};
-    ui::ScriptedDialogs dialogs;
-    ui::Application app{backend, dialogs};
-    ui::DirectoryResourceStore resources{"res"};
-    platform::FakePlatform fake;
+TEST_F(PageStacking, EverySwitchFromEveryPageLeavesOnlyItsPageOnScreen) {
     // A working machine: the settings file and a Windows version, so the start-up does not
     // refuse.
     fake.files.addFile(fake.files.programFolder() + "modules\\brelk.ini",

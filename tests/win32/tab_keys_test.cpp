@@ -3,7 +3,7 @@
 // a field, and bring the control they reach into view.
 #include "app/main_window_parts.h"
 #include "customise/customise_window.h"
-#include "platform/fake/fake_platform.h"
+#include "real_windows.h"
 #include "setup/setup_window.h"
 #include "shell/main_window.h"
 #include "support/test_forms.h"
@@ -44,12 +44,7 @@ bool inView(HWND w) {
     return true;
 }
 
-struct TabKeys : ::testing::Test {
-    ui::win32::Win32Backend backend{GetModuleHandleA(nullptr)};
-    ui::ScriptedDialogs dialogs;
-    ui::Application app{backend, dialogs};
-    ui::DirectoryResourceStore resources{"res"};
-    platform::FakePlatform fake;
+struct TabKeys : ::testing::Test, RealWindows {
     brelk::Context ctx{app, fake.platform(), resources, "C:\\Brelk\\", {}};
     std::map<std::string, ui::Form*> windows;
 
